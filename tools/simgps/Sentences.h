@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Epoch.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace orbilunex::simgps {
+
+// Sentence bodies: the address and the fields, without '$', '*' or checksum.
+std::string ggaBody(const EpochReport& r);
+std::string gsaBody(const EpochReport& r);
+std::vector<std::string> gsvBodies(const EpochReport& r); // four satellites each
+std::string rmcBody(const EpochReport& r);
+std::string rmbBody(const EpochReport& r); // requires r.route
+std::string zdaBody(const EpochReport& r);
+std::string gllBody(const EpochReport& r);
+std::string vtgBody(const EpochReport& r);
+
+// Frames bodies as sentences on a stream and, when asked, spoils the checksum
+// of every N-th one so that a decoder's checksum rejection can be tested.
+class SentenceWriter {
+public:
+    SentenceWriter(std::ostream& out, bool lfOnly, int badChecksumEvery);
+
+    void write(const std::string& body);
+    long long sentences() const { return sentences_; }
+    long long corrupted() const { return corrupted_; }
+
+private:
+    std::ostream& out_;
+    const char* lineEnd_;
+    int badChecksumEvery_;
+    long long sentences_ = 0;
+    long long corrupted_ = 0;
+};
+
+// One epoch in the order a receiver sends it: GGA, (GLL), GSA, GSV..., RMC,
+// (VTG), RMB while a route is active, ZDA.
+void writeEpoch(SentenceWriter& writer, const EpochReport& r);
+
+} // namespace orbilunex::simgps
