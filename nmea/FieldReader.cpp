@@ -38,32 +38,50 @@ int getField(const char* data, int index, char* dest, int capacity)
     return copyField(locateField(data, index), dest, capacity);
 }
 
+namespace {
+
+// Characters that end a field's text: ",", "*" and the end of the text.
+struct Terminators {
+    bool table[256] = {};
+    constexpr Terminators() : table()
+    {
+        table[static_cast<unsigned char>(',')] = true;
+        table[static_cast<unsigned char>('*')] = true;
+        table[0] = true;
+    }
+};
+constexpr Terminators kTerminators;
+
+bool isTerminator(char c)
+{
+    return kTerminators.table[static_cast<unsigned char>(c)];
+}
+
+} // namespace
+
 FieldReader::FieldReader(const char* text) : data(text)
 {
-    const char* start = text;
-    bool open = true; // the current field has not met its "*" yet
-    int length = 0;
-    for (const char* p = text; *p != '\0'; ++p) {
-        const char c = *p;
-        if (c == ',') {
-            fieldStart[fieldCount] = start;
-            fieldLength[fieldCount] = length;
-            if (++fieldCount == kIndexedFields) return;
-            start = p + 1;
-            open = true;
-            length = 0;
-        } else if (c == '*') {
-            open = false;
-        } else if (open) {
-            ++length;
+    const char* p = text;
+    for (;;) {
+        const char* start = p;
+        while (!isTerminator(*p)) ++p;
+        const int length = static_cast<int>(p - start);
+        // After a "*" the field has ended; skip to the comma that starts the next.
+        while (*p != ',' && *p != '\0') ++p;
+        if (*p == '\0') {
+            // The last field runs to the end of the text, unless the text is
+            // empty or ended right after a comma: then that field is absent.
+            if (*start != '\0') {
+                fieldStart[fieldCount] = start;
+                fieldLength[fieldCount] = length;
+                ++fieldCount;
+            }
+            return;
         }
-    }
-    // The last field runs to the end of the text, unless the text is empty or
-    // ended right after a comma: then that field is absent.
-    if (*start != '\0') {
         fieldStart[fieldCount] = start;
         fieldLength[fieldCount] = length;
-        ++fieldCount;
+        if (++fieldCount == kIndexedFields) return;
+        ++p; // past the comma
     }
 }
 
