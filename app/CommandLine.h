@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orbilunex {
+
+// What the command line asks of the program. Numbers that are not given
+// stay at -1 (or 0 for the record duration) and the stored settings apply.
+struct CommandLineOptions {
+    bool headless = false;
+    bool help = false;
+
+    std::string serialDevice; // --serial DEVICE
+    int baud = -1;            // --baud N
+    std::string playFile;     // --play FILE
+    int speed = -1;           // --speed slow|medium|fast|fastest, as 0..3
+    std::string connectHost;  // --connect HOST:PORT
+    int connectPort = -1;
+    int servePort = -1;       // --serve PORT
+    int maxClients = -1;      // --max-clients N
+    std::string recordFile;   // --record FILE
+    int recordHours = 0;      // --hours N (0: no limit)
+    double quitAfterSeconds = -1; // --quit-after SECONDS
+    std::string settingsFile; // --settings FILE
+};
+
+struct CommandLineResult {
+    bool ok = false;
+    std::string error; // what is wrong, for the usage message
+    CommandLineOptions options;
+};
+
+// Reads the arguments after the program name. Checks values (ports 0..65535,
+// positive baud rates and client counts, one source at most, options that
+// only make sense with another one) and reports the first problem.
+CommandLineResult parseCommandLine(const std::vector<std::string>& arguments);
+
+// The usage text printed with a command-line error or for --help.
+std::string usageText();
+
+} // namespace orbilunex

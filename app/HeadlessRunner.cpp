@@ -1,0 +1,141 @@
+#include "app/HeadlessRunner.h"
+
+#include "app/IniSettingsStore.h"
+#include "app/StatusTexts.h"
+#include "links/Clock.h"
+#include "links/LinkSettings.h"
+#include "links/NetServer.h"
+#include "links/NmeaDataPath.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace orbilunex {
+
+namespace {
+
+// SIGINT and SIGTERM are turned into a byte on this pair, so the event loop
+// can stop in an orderly way (closing the recording) outside the handler.
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+bool installSignalHandlers()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return false;
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    return sigaction(SIGINT, &action, nullptr) == 0 && sigaction(SIGTERM, &action, nullptr) == 0;
+}
+
+void printLine(const std::string& text)
+{
+    std::fputs(text.c_str(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+std::string statusLine(const NmeaDataPath& path)
+{
+    const GpsState& gps = path.gps();
+    return sourceKindText(path.link.sourceKind()) + " | " + fixQualityText(gps.fixQuality) +
+           " | " + fixTypeText(gps.fixType) + " | " + satellitesText(gps.satellitesUsed) + " | " +
+           path.recorder.statusText();
+}
+
+// Opens the source the options name (the stored serial port by default).
+bool openSource(const CommandLineOptions& o, const SettingsStore& settings, NmeaDataPath& path)
+{
+    if (!o.playFile.empty()) {
+        if (o.speed >= 0) path.setPlaybackSpeed(o.speed);
+        path.connectFile(QString::fromStdString(o.playFile));
+        return path.link.sourceOpen();
+    }
+    if (!o.connectHost.empty())
+        return path.connectNetwork(QString::fromStdString(o.connectHost), o.connectPort) == 1;
+
+    const int port = settings.getInt(settings::kSerialSection, settings::kPortKey,
+                                     settings::kDefaultPort);
+    const int baud = o.baud > 0 ? o.baud
+                                : settings.getInt(settings::kSerialSection, settings::kBaudKey,
+                                                  settings::kDefaultBaud);
+    path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
+    if (path.connectSerial(port, baud) == 1) return true;
+    std::fprintf(stderr, "orbilunex: %s: %s\n", path.link.serialDevicePath().toLocal8Bit().constData(),
+                 serialOpenFailureText(path.link.lastSerialFailure(),
+                                       path.link.lastSerialErrorCode())
+                     .c_str());
+    return false;
+}
+
+bool startServer(const CommandLineOptions& o, const SettingsStore& settings, NmeaDataPath& path)
+{
+    if (o.servePort < 0) return true;
+    path.link.enableServer(o.servePort);
+    CNetServer* server = path.link.server();
+    if (!server->isListening()) return false;
+    server->setMaxConnections(o.maxClients > 0
+                                  ? o.maxClients
+                                  : settings.getInt(settings::kNetworkSection,
+                                                    settings::kMaxConnectionsKey,
+                                                    settings::kDefaultMaxConnections));
+    printLine("Serving on port " + std::to_string(server->serverPort()));
+    return true;
+}
+
+} // namespace
+
+int runHeadless(const CommandLineOptions& o)
+{
+    IniSettingsStore settings(resolveSettingsPath(o.settingsFile));
+    SystemClock clock;
+    LinkHooks hooks;
+    hooks.message = [](const std::string& text) {
+        std::fprintf(stderr, "orbilunex: %s\n", text.c_str());
+    };
+    NmeaDataPath path(settings, clock, hooks);
+
+    if (!openSource(o, settings, path) || !startServer(o, settings, path)) return 1;
+    if (!o.recordFile.empty() &&
+        !path.startRecording(QString::fromStdString(o.recordFile), o.recordHours))
+        return 1;
+
+    if (!installSignalHandlers()) {
+        std::fprintf(stderr, "orbilunex: cannot install signal handlers\n");
+        return 1;
+    }
+    QSocketNotifier signalNotifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signalNotifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
+
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&path] { path.tick(); });
+    poll.start(NmeaDataPath::kTickMs);
+    QTimer status;
+    QObject::connect(&status, &QTimer::timeout, [&path] { printLine(statusLine(path)); });
+    status.start(1000);
+    if (o.quitAfterSeconds >= 0)
+        QTimer::singleShot(static_cast<int>(o.quitAfterSeconds * 1000), qApp, &QCoreApplication::quit);
+
+    QCoreApplication::exec();
+
+    // Everything read so far is already in the file; close it and the links.
+    path.stopRecording();
+    path.link.disableServer();
+    path.link.close();
+    printLine(statusLine(path));
+    return 0;
+}
+
+} // namespace orbilunex

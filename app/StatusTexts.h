@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orbilunex {
+
+// The texts of the main window's status panes (also printed by the headless
+// program), from the values they describe.
+
+// "Fix not available", "GPS SPS Mode", ... by GGA fix quality; other values
+// "GPS mode unknown".
+std::string fixQualityText(int fixQuality);
+
+// "None", "RS-232", "Lan", "File" by link source kind; other values "??".
+std::string sourceKindText(int sourceKind);
+
+// "Fix NA", "2D fix", "3D fix" by GSA fix type; other values "NA".
+std::string fixTypeText(int fixType);
+
+// "Sats:%d".
+std::string satellitesText(int satellitesUsed);
+
+// "Data capture off" when not recording, "Recording NMEA" for a recording
+// without limit (hours 0), else "Recording: hh:mm:ss" with the time left,
+// start + hours * 3600 - now seconds.
+std::string recordingText(bool recording, int hours, std::int64_t startTime, std::int64_t now);
+
+} // namespace orbilunex

@@ -1,0 +1,37 @@
+// orbilunex: the GPS monitor. With --headless it runs the data path alone
+// (read, decode, record, relay) without any window.
+
+#include "app/CommandLine.h"
+#include "app/HeadlessRunner.h"
+
+#include <QCoreApplication>
+
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const orbilunex::CommandLineResult parsed = orbilunex::parseCommandLine(arguments);
+    if (parsed.options.help) {
+        std::fputs(orbilunex::usageText().c_str(), stdout);
+        return 0;
+    }
+    if (!parsed.ok) {
+        std::fprintf(stderr, "orbilunex: %s\n%s", parsed.error.c_str(),
+                     orbilunex::usageText().c_str());
+        return 2;
+    }
+    if (!parsed.options.headless) {
+        std::fprintf(stderr, "orbilunex: the window is not available in this build; use --headless\n%s",
+                     orbilunex::usageText().c_str());
+        return 2;
+    }
+    QCoreApplication app(argc, argv);
+    // The application takes the locale from the environment; numbers must
+    // keep their point whatever it is.
+    std::setlocale(LC_NUMERIC, "C");
+    return orbilunex::runHeadless(parsed.options);
+}

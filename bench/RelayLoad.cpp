@@ -1,0 +1,114 @@
+// Relay under load: runs the headless program playing the sample log at the
+// fastest speed with its relay server on, connects many clients, and checks
+// that every client received exactly the tail of the recorded stream from the
+// moment it connected (nothing lost, nothing reordered). Reports the
+// program's CPU share over the run.
+//   build/dev/bench/relay_load [clients=25] [seconds=30]
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// CPU seconds (user + system) the process has used so far, from /proc.
+double cpuSeconds(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray line = stat.readAll();
+    // Fields after the command name, which is in parentheses.
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 13) return -1;
+    const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
+    return (fields[11].toDouble() + fields[12].toDouble()) / ticks;
+}
+
+void pump(int milliseconds)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int clientCount = argc > 1 ? std::atoi(argv[1]) : 25;
+    const int seconds = argc > 2 ? std::atoi(argv[2]) : 30;
+    QTemporaryDir folder;
+    const QString recording = folder.filePath(QStringLiteral("relay.txt"));
+
+    QProcess program;
+    program.start(QStringLiteral(ORBILUNEX_PROGRAM),
+                  {"--headless", "--play", QStringLiteral(SAMPLE_LOG), "--speed", "fastest",
+                   "--serve", "0", "--max-clients", QString::number(clientCount), "--record",
+                   recording, "--quit-after", QString::number(seconds), "--settings",
+                   folder.filePath(QStringLiteral("settings.conf"))});
+    if (!program.waitForStarted()) return 1;
+    QByteArray output;
+    quint16 port = 0;
+    const QRegularExpression serving(QStringLiteral("Serving on port (\\d+)"));
+    for (int i = 0; i < 500 && port == 0; ++i) {
+        program.waitForReadyRead(10);
+        output += program.readAllStandardOutput();
+        const auto match = serving.match(QString::fromUtf8(output));
+        if (match.hasMatch()) port = static_cast<quint16>(match.captured(1).toUInt());
+    }
+    if (port == 0) return 1;
+
+    std::vector<std::unique_ptr<QTcpSocket>> clients;
+    std::vector<QByteArray> received(static_cast<std::size_t>(clientCount));
+    for (int i = 0; i < clientCount; ++i) {
+        auto socket = std::make_unique<QTcpSocket>();
+        QTcpSocket* s = socket.get();
+        QByteArray* into = &received[static_cast<std::size_t>(i)];
+        QObject::connect(s, &QTcpSocket::readyRead, [s, into] { *into += s->readAll(); });
+        s->connectToHost(QStringLiteral("127.0.0.1"), port);
+        clients.push_back(std::move(socket));
+    }
+
+    QElapsedTimer wall;
+    wall.start();
+    double cpu = 0;
+    while (program.state() != QProcess::NotRunning) {
+        const double now = cpuSeconds(program.processId());
+        if (now >= 0) cpu = now;
+        pump(200);
+    }
+    const double elapsed = static_cast<double>(wall.elapsed()) / 1000.0;
+    pump(500);
+    for (std::size_t i = 0; i < clients.size(); ++i) received[i] += clients[i]->readAll();
+
+    QFile file(recording);
+    if (!file.open(QIODevice::ReadOnly)) return 1;
+    const QByteArray recorded = file.readAll();
+    int exact = 0;
+    qint64 least = recorded.size();
+    for (const QByteArray& bytes : received) {
+        if (!bytes.isEmpty() && bytes == recorded.right(bytes.size())) ++exact;
+        least = std::min<qint64>(least, bytes.size());
+    }
+    std::printf("clients: %d, exact: %d, recorded: %lld bytes in %.1f s (%.0f B/s), "
+                "fewest received: %lld bytes\n",
+                clientCount, exact, static_cast<long long>(recorded.size()), elapsed,
+                static_cast<double>(recorded.size()) / elapsed, static_cast<long long>(least));
+    std::printf("relay process CPU: %.2f s over %.1f s = %.2f %% of one core\n", cpu, elapsed,
+                100.0 * cpu / elapsed);
+    return exact == clientCount ? 0 : 1;
+}

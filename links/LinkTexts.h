@@ -1,0 +1,34 @@
+#pragma once
+
+// The fixed texts the data links show, in one place.
+
+namespace orbilunex::texts {
+
+// Serial port open failures, by class.
+constexpr const char* kPortNotFound =
+    "Communication Port Not Found!\n\nThe communications port does not exist. Check your system "
+    "configuration on the status of this Communication port";
+constexpr const char* kPortAccessDenied =
+    "Access Denied!\n\n The communications port may be in use at this time. Please choose another "
+    "port or close the application using the desired port.";
+constexpr const char* kPortOpenErrorPrefix = "Comm Open Error!";
+constexpr const char* kPortOpenErrorSuffix =
+    "\n\n The communications port may be in use at this time. Please choose another port or "
+    "close the application using the desired port.";
+constexpr const char* kCannotOpenPort = "Cannot open communications port"; // 30000
+
+// Playback and recording.
+constexpr const char* kFileError = "File Error!";
+constexpr const char* kAlreadyRecording =
+    "WARNING!\nCurrently recording data. Would you like to close current file and open a new "
+    "one?"; // 30013
+constexpr const char* kRecordingExpired = "NMEA recording complete due to duration has expired"; // 30033
+constexpr const char* kNmeaFileFilter = "NMEA Files (*.txt)";
+constexpr const char* kNmeaFileSuffix = "txt";
+
+// Network.
+constexpr const char* kCannotCreateConnection = "Could not create a network connection"; // 30004
+constexpr const char* kCannotConnect = "Could not connect to computer";                   // 30005
+constexpr const char* kCannotCreateServer = "CNetServer Error: Could not create server";
+
+} // namespace orbilunex::texts

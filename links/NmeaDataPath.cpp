@@ -1,0 +1,91 @@
+#include "links/NmeaDataPath.h"
+
+#include "links/LinkTexts.h"
+
+namespace orbilunex {
+
+int playbackBlockSize(int speed)
+{
+    switch (speed) {
+    case PlaySlow: return 50;
+    case PlayMedium: return 256;
+    case PlayFast: return 1000;
+    case PlayFastest: return 2000;
+    default: return 256;
+    }
+}
+
+NmeaDataPath::NmeaDataPath(const SettingsStore& settings, const Clock& clock,
+                           const LinkHooks& linkHooks)
+    : link(settings, linkHooks), recorder(clock), hooks(linkHooks)
+{
+}
+
+int NmeaDataPath::blockSize() const
+{
+    return link.sourceKind() == SourceFile ? playbackBlockSize(playback) : kLiveBlockSize;
+}
+
+NmeaDataPath::TickResult NmeaDataPath::tick()
+{
+    TickResult result;
+    // A relay send or a connect waiting in a local event loop lets timers
+    // run: a tick then must not read again underneath it.
+    if (inTick || link.busy()) {
+        result.skipped = true;
+        return result;
+    }
+    inTick = true;
+    const int count = link.read(buffer, blockSize());
+    if (count > 0) {
+        parser.feed(buffer, static_cast<std::size_t>(count));
+        if (recorder.active() && !recorder.write(buffer, count))
+            hooks.say(recorder.lastError().toStdString());
+        buffer[count] = '\0';
+        lastCount = count;
+    }
+    result.bytesRead = count;
+    if (parser.sentenceCount() != lastSeenSentences) {
+        lastSeenSentences = parser.sentenceCount();
+        result.newSentences = true;
+    }
+    checkRecordingDuration();
+    inTick = false;
+    return result;
+}
+
+int NmeaDataPath::connectSerial(int port, int baud)
+{
+    link.close();
+    link.configure(port, baud, 0, 8, 0);
+    return link.openSerial();
+}
+
+int NmeaDataPath::connectFile(const QString& path)
+{
+    link.close();
+    return link.openFile(path);
+}
+
+int NmeaDataPath::connectNetwork(const QString& address, int port)
+{
+    link.close();
+    parser.resetGpsState();
+    return link.connectNetwork(address, port);
+}
+
+bool NmeaDataPath::startRecording(const QString& path, int hours)
+{
+    if (recorder.start(path, hours)) return true;
+    hooks.say(recorder.lastError().toStdString());
+    return false;
+}
+
+bool NmeaDataPath::checkRecordingDuration()
+{
+    if (!recorder.checkDuration()) return false;
+    hooks.say(texts::kRecordingExpired);
+    return true;
+}
+
+} // namespace orbilunex

@@ -1,0 +1,260 @@
+#include "links/NmeaLink.h"
+
+#include "links/LinkTexts.h"
+#include "links/NetConnection.h"
+#include "links/NetServer.h"
+#include "links/SerialPortMap.h"
+
+#include <QSerialPort>
+
+namespace orbilunex {
+
+namespace {
+
+QSerialPort::Parity parityOf(int code)
+{
+    switch (code) {
+    case 1: return QSerialPort::OddParity;
+    case 2: return QSerialPort::EvenParity;
+    case 3: return QSerialPort::MarkParity;
+    case 4: return QSerialPort::SpaceParity;
+    default: return QSerialPort::NoParity;
+    }
+}
+
+QSerialPort::StopBits stopBitsOf(int code)
+{
+    switch (code) {
+    case 1: return QSerialPort::OneAndHalfStop;
+    case 2: return QSerialPort::TwoStop;
+    default: return QSerialPort::OneStop;
+    }
+}
+
+QSerialPort::DataBits dataBitsOf(int bits)
+{
+    switch (bits) {
+    case 5: return QSerialPort::Data5;
+    case 6: return QSerialPort::Data6;
+    case 7: return QSerialPort::Data7;
+    default: return QSerialPort::Data8;
+    }
+}
+
+// Counts a wait in a local event loop for as long as it lives.
+class WaitScope {
+public:
+    explicit WaitScope(int& counter) : count(counter) { ++count; }
+    ~WaitScope() { --count; }
+    WaitScope(const WaitScope&) = delete;
+    WaitScope& operator=(const WaitScope&) = delete;
+
+private:
+    int& count;
+};
+
+} // namespace
+
+std::string serialOpenFailureText(SerialOpenFailure failure, int code)
+{
+    switch (failure) {
+    case SerialOpenFailure::None: return "";
+    case SerialOpenFailure::NotFound: return texts::kPortNotFound;
+    case SerialOpenFailure::AccessDenied: return texts::kPortAccessDenied;
+    case SerialOpenFailure::Other: break;
+    }
+    return std::string(texts::kPortOpenErrorPrefix) + "[" + std::to_string(code) + "]" +
+           texts::kPortOpenErrorSuffix;
+}
+
+NmeaLink::NmeaLink(const SettingsStore& store, const LinkHooks& linkHooks)
+    : settings(store), hooks(linkHooks)
+{
+}
+
+NmeaLink::~NmeaLink()
+{
+    close();
+    disableServer();
+}
+
+void NmeaLink::configure(int port, int baud, int parityCode, int bits, int stopCode)
+{
+    portNumber = port;
+    baudRate = baud;
+    parity = parityCode;
+    byteSize = bits;
+    stopBits = stopCode;
+}
+
+QString NmeaLink::serialDevicePath() const
+{
+    if (!deviceOverride.isEmpty()) return deviceOverride;
+    return QString::fromStdString(serialDeviceForPort(settings, portNumber));
+}
+
+int NmeaLink::openSerial()
+{
+    serialFailure = SerialOpenFailure::None;
+    serialErrorCode = 0;
+    const QString device = serialDevicePath();
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(device);
+    if (device.isEmpty() || !port->open(QIODevice::ReadWrite)) {
+        const QSerialPort::SerialPortError error =
+            device.isEmpty() ? QSerialPort::DeviceNotFoundError : port->error();
+        serialErrorCode = static_cast<int>(error);
+        serialFailure = error == QSerialPort::DeviceNotFoundError ? SerialOpenFailure::NotFound
+                        : error == QSerialPort::PermissionError   ? SerialOpenFailure::AccessDenied
+                                                                  : SerialOpenFailure::Other;
+        return 0;
+    }
+    const bool settingsTaken =
+        port->setBaudRate(baudRate) && port->setDataBits(dataBitsOf(byteSize)) &&
+        port->setParity(parityOf(parity)) && port->setStopBits(stopBitsOf(stopBits)) &&
+        port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!settingsTaken) {
+        serialErrorCode = static_cast<int>(port->error());
+        serialFailure = SerialOpenFailure::Other;
+        port->close();
+        hooks.sound(kErrorBeep);
+        return 0;
+    }
+    // Pseudo-terminals and some adapters have no modem lines; that is fine.
+    port->setDataTerminalReady(true);
+    port->setRequestToSend(true);
+    port->setReadBufferSize(kSerialQueueSize);
+    port->clearError();
+    connect(port.get(), &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) { onSerialError(static_cast<int>(error)); });
+
+    if (serial != nullptr) delete serial;
+    serial = port.release();
+    serial->setParent(this);
+    kind = SourceSerial;
+    return 1;
+}
+
+void NmeaLink::onSerialError(int error)
+{
+    // A device that went away (USB unplugged): release it; reads give 0 and
+    // the kind stays, as for any port that falls silent.
+    if (error == QSerialPort::ResourceError && serial != nullptr) serial->close();
+}
+
+int NmeaLink::readDevice(char* buffer, int maximum)
+{
+    qint64 n = 0;
+    if (serial != nullptr && serial->isOpen()) {
+        n = serial->read(buffer, maximum);
+        serial->clearError();
+    } else if (file.isOpen()) {
+        n = file.read(buffer, maximum);
+    }
+    return n > 0 ? static_cast<int>(n) : 0;
+}
+
+int NmeaLink::readNetwork(char* buffer, int maximum)
+{
+    if (connection == nullptr) return 0;
+    const std::size_t n = connection->take(buffer, static_cast<std::size_t>(maximum));
+    if (n == 0 && connection->closedFlag() && !connection->hasPending()) {
+        // The far server went away and everything it sent has been read.
+        close();
+        return 0;
+    }
+    return static_cast<int>(n);
+}
+
+int NmeaLink::read(char* buffer, int maximum)
+{
+    if (maximum <= 0) return 0;
+    const int count = kind == SourceNetwork ? readNetwork(buffer, maximum)
+                                            : readDevice(buffer, maximum);
+    if (count > 0 && serverFlag && relay != nullptr) {
+        WaitScope scope(waiting);
+        relay->broadcast(buffer, count);
+    }
+    return count;
+}
+
+void NmeaLink::closeNetwork()
+{
+    if (connection == nullptr) return;
+    NetConnection* old = connection;
+    connection = nullptr;
+    old->disconnect(this);
+    old->shutdownAndDiscard();
+    old->deleteLater();
+}
+
+int NmeaLink::close()
+{
+    if (serial != nullptr) {
+        serial->disconnect(this);
+        serial->close();
+        serial->deleteLater();
+        serial = nullptr;
+    }
+    if (file.isOpen()) file.close();
+    closeNetwork();
+    kind = SourceNone;
+    return 0;
+}
+
+bool NmeaLink::sourceOpen() const
+{
+    switch (kind) {
+    case SourceSerial: return serial != nullptr && serial->isOpen();
+    case SourceFile: return file.isOpen();
+    case SourceNetwork: return connection != nullptr;
+    default: return false;
+    }
+}
+
+int NmeaLink::openFile(const QString& path)
+{
+    if (file.isOpen()) file.close();
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) hooks.say(texts::kFileError);
+    kind = SourceFile;
+    return 1;
+}
+
+int NmeaLink::connectNetwork(const QString& address, int port)
+{
+    closeNetwork();
+    auto* attempt = new NetConnection();
+    attempt->setParent(this);
+    bool connected;
+    {
+        WaitScope scope(waiting);
+        connected = port >= 0 && port <= 65535 &&
+                    attempt->connectTo(address, static_cast<quint16>(port), kConnectTimeoutMs);
+    }
+    if (!connected) {
+        attempt->deleteLater();
+        hooks.say(texts::kCannotConnect);
+        return 0;
+    }
+    connection = attempt;
+    kind = SourceNetwork;
+    return 1;
+}
+
+void NmeaLink::enableServer(int port)
+{
+    disableServer();
+    relay = new CNetServer(port, hooks);
+    relay->setParent(this);
+    serverFlag = 1;
+}
+
+void NmeaLink::disableServer()
+{
+    delete relay;
+    relay = nullptr;
+    serverFlag = 0;
+}
+
+} // namespace orbilunex

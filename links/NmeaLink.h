@@ -1,0 +1,137 @@
+#pragma once
+
+#include "links/LinkHooks.h"
+
+#include <QFile>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class QSerialPort;
+
+namespace orbilunex {
+
+class CNetServer;
+class NetConnection;
+class SettingsStore;
+
+// Source kinds of the link, as the status bar and the Connect menu show them.
+enum SourceKind : int {
+    SourceNone = 0,    // "None"
+    SourceSerial = 1,  // "RS-232"
+    SourceNetwork = 2, // "Lan"
+    SourceFile = 3,    // "File"
+};
+
+// Why a serial port did not open.
+enum class SerialOpenFailure {
+    None,
+    NotFound,     // no such device
+    AccessDenied, // in use by another program, or no permission
+    Other,        // any other error; code says which
+};
+
+// The text shown for a failed serial open, by class (code for Other).
+std::string serialOpenFailureText(SerialOpenFailure failure, int code);
+
+// The program's one source of NMEA bytes: a serial port, a playback file or a
+// connection to another instance's relay server, one at a time. read() never
+// waits. While the relay server is enabled every block read is also handed
+// to it for its clients, whatever the source.
+class NmeaLink : public QObject {
+    Q_OBJECT
+
+public:
+    // How long a network connect may take before it counts as refused.
+    static constexpr int kConnectTimeoutMs = 10000;
+    static constexpr qint64 kSerialQueueSize = 16384;
+    static constexpr int kSerialWriteTimeoutMs = 1000;
+
+    // settings is read for the device path of a port number.
+    NmeaLink(const SettingsStore& settings, const LinkHooks& hooks);
+    ~NmeaLink() override;
+
+    // Stores the serial parameters; opens nothing. parity: 0 none, 1 odd,
+    // 2 even, 3 mark, 4 space; stopBits: 0 one, 1 one and a half, 2 two.
+    void configure(int port, int baud, int parity, int byteSize, int stopBits);
+
+    // Opens this device path instead of the configured port's (a receiver
+    // named on the command line); empty goes back to the port's path.
+    void setDeviceOverride(const QString& devicePath) { deviceOverride = devicePath; }
+
+    // The device path openSerial would open.
+    QString serialDevicePath() const;
+
+    // Opens and sets up the serial port: 8-N-1 as configured, DTR and RTS on
+    // (not required: some devices cannot), no flow control. Returns 1 and
+    // makes the source kind 1; on failure returns 0 with the kind unchanged
+    // and lastSerialFailure() telling why (settings the device refuses also
+    // sound the error beep).
+    int openSerial();
+    SerialOpenFailure lastSerialFailure() const { return serialFailure; }
+    int lastSerialErrorCode() const { return serialErrorCode; }
+
+    // Places up to maximum bytes that have arrived into buffer and returns
+    // how many; never waits. A non-empty block also goes to the relay server
+    // while it is enabled. A network source whose far end closed delivers
+    // what it still holds, then closes the link (kind 0) and returns 0.
+    int read(char* buffer, int maximum);
+
+    // Releases the current source; the kind becomes 0. Returns 0.
+    int close();
+
+    // Opens a file for playback. A file that cannot be opened shows
+    // "File Error!"; either way the kind becomes 3 and the result is 1.
+    int openFile(const QString& path);
+
+    // Connects to another instance's relay server, waiting with the event
+    // loop running. On failure shows "Could not connect to computer" and
+    // leaves the kind 0; on success the kind is 2. Returns 1 on success.
+    int connectNetwork(const QString& address, int port);
+
+    // Starts the relay server on port (a running one is replaced); the
+    // server-enabled flag is 1 afterwards even when listening failed.
+    void enableServer(int port);
+    void disableServer();
+    bool serverEnabled() const { return serverFlag != 0; }
+    CNetServer* server() const { return relay; }
+
+    int sourceKind() const { return kind; }
+
+    // Whether the current source has something open to read from (a file
+    // that failed to open leaves the kind at 3 with nothing open).
+    bool sourceOpen() const;
+
+    // True while a connect or a relay send waits in a local event loop: the
+    // caller's poll must not read again until it returns.
+    bool busy() const { return waiting > 0; }
+
+private:
+    int readDevice(char* buffer, int maximum);
+    int readNetwork(char* buffer, int maximum);
+    void closeNetwork();
+    void onSerialError(int error);
+
+    const SettingsStore& settings;
+    LinkHooks hooks;
+    int serverFlag = 0;
+    NetConnection* connection = nullptr;
+    CNetServer* relay = nullptr;
+    int portNumber = 1;
+    int baudRate = 4800;
+    int parity = 0;
+    int byteSize = 8;
+    int stopBits = 0;
+    QSerialPort* serial = nullptr;
+    QFile file;
+    int kind = SourceSerial;
+    QString deviceOverride;
+    SerialOpenFailure serialFailure = SerialOpenFailure::None;
+    int serialErrorCode = 0;
+    int waiting = 0;
+};
+
+} // namespace orbilunex

@@ -1,0 +1,45 @@
+#include "links/SerialPortMap.h"
+
+#include "app/SettingsStore.h"
+#include "links/LinkSettings.h"
+
+namespace orbilunex {
+
+namespace {
+
+constexpr const char* kDefaultDevices[kLastSerialPort] = {
+    "/dev/ttyUSB0", "/dev/ttyUSB1", "/dev/ttyACM0", "/dev/ttyACM1",
+    "/dev/ttyS0",   "/dev/ttyS1",   "/dev/ttyS2",   "/dev/ttyS3",
+    "/dev/ttyUSB2", "/dev/ttyUSB3", "/dev/ttyACM2", "/dev/ttyACM3",
+    "/dev/rfcomm0", "/dev/rfcomm1", "/dev/ttyAMA0", "/dev/serial0",
+};
+
+std::string deviceKey(int port)
+{
+    return settings::kDeviceKeyPrefix + std::to_string(port);
+}
+
+bool inRange(int port)
+{
+    return port >= kFirstSerialPort && port <= kLastSerialPort;
+}
+
+} // namespace
+
+std::string defaultSerialDevice(int port)
+{
+    return inRange(port) ? kDefaultDevices[port - kFirstSerialPort] : "";
+}
+
+std::string serialDeviceForPort(const SettingsStore& store, int port)
+{
+    if (!inRange(port)) return "";
+    return store.getString(settings::kSerialSection, deviceKey(port), defaultSerialDevice(port));
+}
+
+void setSerialDeviceForPort(SettingsStore& store, int port, const std::string& device)
+{
+    if (inRange(port)) store.setString(settings::kSerialSection, deviceKey(port), device);
+}
+
+} // namespace orbilunex

@@ -1,0 +1,194 @@
+#include "LinkTestUtil.h"
+
+#include "links/Clock.h"
+#include "links/LinkTexts.h"
+#include "links/NetServer.h"
+#include "links/NmeaDataPath.h"
+
+#include <gtest/gtest.h>
+
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace orbilunex;
+using namespace orbilunex::test;
+
+namespace {
+
+class DataPathTest : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    MemorySettingsStore settings;
+    ManualClock clock{1'000'000};
+    RecordingHooks seen;
+    NmeaDataPath path{settings, clock, seen.hooks()};
+
+    QString tempFile(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+};
+
+TEST_F(DataPathTest, BlockSizeFollowsSourceAndSpeed)
+{
+    struct Case {
+        const char* legend;
+        int speed;
+        int expected;
+    };
+    path.connectFile(samplePath("sample-lf.nmea"));
+    const Case cases[] = {
+        {"slow", PlaySlow, 50}, {"medium", PlayMedium, 256}, {"fast", PlayFast, 1000},
+        {"fastest", PlayFastest, 2000}, {"unknown speed reads like medium", 9, 256},
+    };
+    for (const auto& c : cases) {
+        path.setPlaybackSpeed(c.speed);
+        EXPECT_EQ(path.blockSize(), c.expected) << c.legend;
+        EXPECT_EQ(path.tick().bytesRead, c.expected) << c.legend << ": one read per tick";
+    }
+    path.disconnectSource();
+    path.setPlaybackSpeed(PlayFastest);
+    EXPECT_EQ(path.blockSize(), 256) << "live sources read 256 bytes whatever the speed";
+}
+
+TEST_F(DataPathTest, RecordingIsAByteCopyAtEverySpeed)
+{
+    const QByteArray log = readAll(samplePath("sample-lf.nmea"));
+    for (int speed : {PlaySlow, PlayMedium, PlayFast, PlayFastest}) {
+        const QString recording = tempFile("speed.txt");
+        path.setPlaybackSpeed(speed);
+        path.connectFile(samplePath("sample-lf.nmea"));
+        ASSERT_TRUE(path.startRecording(recording, 0));
+        EXPECT_EQ(path.recorder.statusText(), "Recording NMEA");
+        int ticks = 0;
+        while (path.tick().bytesRead > 0) ++ticks;
+        EXPECT_EQ(ticks, (log.size() + playbackBlockSize(speed) - 1) / playbackBlockSize(speed));
+        EXPECT_EQ(path.link.sourceKind(), SourceFile) << "the end of the file keeps the source";
+        path.stopRecording();
+        EXPECT_EQ(readAll(recording), log) << "speed " << speed;
+    }
+    EXPECT_TRUE(seen.messages.empty());
+}
+
+TEST_F(DataPathTest, LampSeesNewSentencesOnlyWhenTheCountChanges)
+{
+    path.connectFile(samplePath("sample-lf.nmea"));
+    path.setPlaybackSpeed(PlaySlow);
+    // The file starts with a sentence longer than 50 bytes: no sentence
+    // completes in the first tick, one does in the second.
+    EXPECT_FALSE(path.tick().newSentences);
+    bool sawNew = false;
+    for (int i = 0; i < 3; ++i) sawNew = path.tick().newSentences || sawNew;
+    EXPECT_TRUE(sawNew);
+    EXPECT_EQ(path.lastBlockSize(), 50);
+    EXPECT_EQ(path.lastBlock()[50], '\0') << "the block is handed on as text";
+}
+
+TEST_F(DataPathTest, OneHourRecordingStopsWhenLessThanASecondIsLeft)
+{
+    ASSERT_TRUE(path.startRecording(tempFile("hour.txt"), 1));
+    clock.advance(1);
+    EXPECT_EQ(path.recorder.statusText(), "Recording: 00:59:59");
+    clock.advance(3598); // one second left
+    path.tick();
+    EXPECT_TRUE(path.recorder.active());
+    EXPECT_EQ(path.recorder.statusText(), "Recording: 00:00:01");
+    clock.advance(1);
+    path.tick();
+    EXPECT_FALSE(path.recorder.active());
+    EXPECT_EQ(path.recorder.statusText(), "Data capture off");
+    ASSERT_EQ(seen.messages.size(), 1u);
+    EXPECT_EQ(seen.messages[0], texts::kRecordingExpired);
+}
+
+TEST_F(DataPathTest, UnlimitedAndNegativeDurations)
+{
+    ASSERT_TRUE(path.startRecording(tempFile("forever.txt"), 0));
+    clock.advance(10 * 365 * 24 * 3600LL);
+    EXPECT_FALSE(path.checkRecordingDuration());
+    EXPECT_TRUE(path.recorder.active());
+
+    ASSERT_TRUE(path.startRecording(tempFile("negative.txt"), -1));
+    EXPECT_TRUE(path.checkRecordingDuration()) << "a negative duration has already expired";
+    EXPECT_FALSE(path.recorder.active());
+}
+
+TEST_F(DataPathTest, RecordingFileThatCannotBeCreatedIsReported)
+{
+    EXPECT_FALSE(path.startRecording(tempFile("no-such-folder/rec.txt"), 0));
+    EXPECT_FALSE(path.recorder.active());
+    ASSERT_EQ(seen.messages.size(), 1u);
+    EXPECT_NE(seen.messages[0].find("no-such-folder/rec.txt"), std::string::npos);
+    EXPECT_EQ(path.recorder.statusText(), "Data capture off");
+}
+
+TEST_F(DataPathTest, FailedWriteStopsTheRecording)
+{
+    // Every write to /dev/full fails as on a full disk.
+    path.connectFile(samplePath("sample-lf.nmea"));
+    ASSERT_TRUE(path.startRecording(QStringLiteral("/dev/full"), 0));
+    EXPECT_GT(path.tick().bytesRead, 0) << "the data still reaches the parser";
+    EXPECT_FALSE(path.recorder.active());
+    ASSERT_EQ(seen.messages.size(), 1u);
+    EXPECT_NE(seen.messages[0].find("Recording stopped"), std::string::npos);
+    path.tick();
+    EXPECT_EQ(seen.messages.size(), 1u) << "said once";
+}
+
+TEST_F(DataPathTest, PlaybackFileThatCannotBeOpened)
+{
+    EXPECT_EQ(path.connectFile(tempFile("missing.nmea")), 1);
+    EXPECT_EQ(path.link.sourceKind(), SourceFile);
+    ASSERT_EQ(seen.messages.size(), 1u);
+    EXPECT_EQ(seen.messages[0], texts::kFileError);
+    EXPECT_EQ(path.tick().bytesRead, 0);
+}
+
+TEST_F(DataPathTest, SpeedChangeTakesEffectAtTheNextTick)
+{
+    path.connectFile(samplePath("sample-lf.nmea"));
+    path.setPlaybackSpeed(PlayMedium);
+    EXPECT_EQ(path.tick().bytesRead, 256);
+    path.setPlaybackSpeed(PlayFast);
+    EXPECT_EQ(path.tick().bytesRead, 1000);
+}
+
+TEST_F(DataPathTest, TickInsideAWaitingRelaySendIsSkipped)
+{
+    // A client that reads nothing makes the relay send wait; timers keep
+    // running meanwhile, and a tick they start must not read underneath.
+    QByteArray big;
+    const QByteArray log = readAll(samplePath("sample-lf.nmea"));
+    while (big.size() < 24 * 1024 * 1024) big += log;
+    const QString bigFile = tempFile("big.nmea");
+    QFile out(bigFile);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(big);
+    out.close();
+
+    path.link.enableServer(0);
+    QTcpSocket stalled;
+    stalled.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+    stalled.setReadBufferSize(1);
+    stalled.connectToHost(QStringLiteral("127.0.0.1"), path.link.server()->serverPort());
+    ASSERT_TRUE(pumpUntil([&] { return path.link.server()->clientCount() == 1; }));
+
+    path.connectFile(bigFile);
+    path.setPlaybackSpeed(PlayFastest);
+    int skipped = 0;
+    int readInsideWait = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const auto result = path.tick();
+        skipped += result.skipped;
+        readInsideWait += result.bytesRead;
+    });
+    timer.start(20);
+    qint64 total = 0;
+    while (path.link.server()->clientCount() == 1 && total < big.size())
+        total += path.tick().bytesRead;
+    timer.stop();
+    EXPECT_EQ(path.link.server()->clientCount(), 0) << "the stalled client was dropped";
+    EXPECT_GT(skipped, 0);
+    EXPECT_EQ(readInsideWait, 0);
+}
+
+} // namespace

@@ -1,0 +1,107 @@
+#include "LinkTestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+using namespace orbilunex::test;
+
+namespace {
+
+class HeadlessTest : public ::testing::Test {
+protected:
+    void start(QStringList arguments)
+    {
+        arguments << QStringLiteral("--settings") << folder.filePath(QStringLiteral("settings.conf"));
+        program.start(QStringLiteral(ORBILUNEX_PROGRAM), arguments);
+        ASSERT_TRUE(program.waitForStarted(5000));
+    }
+
+    // Waits for the "Serving on port N" line and returns N.
+    quint16 servedPort()
+    {
+        QRegularExpression serving(QStringLiteral("Serving on port (\\d+)"));
+        quint16 port = 0;
+        pumpUntil([&] {
+            output += program.readAllStandardOutput();
+            const auto match = serving.match(QString::fromUtf8(output));
+            if (match.hasMatch()) port = static_cast<quint16>(match.captured(1).toUInt());
+            return port != 0;
+        });
+        return port;
+    }
+
+    QTemporaryDir folder;
+    QProcess program;
+    QByteArray output;
+};
+
+TEST_F(HeadlessTest, PlaysRecordsAndRelaysTheSameBytes)
+{
+    const QByteArray log = readAll(QString::fromUtf8(SAMPLE_DATA_DIR) + "/sample.nmea");
+    const QString recording = folder.filePath(QStringLiteral("recorded.txt"));
+    start({"--headless", "--play", QString::fromUtf8(SAMPLE_DATA_DIR) + "/sample.nmea", "--speed",
+           "fastest", "--serve", "0", "--record", recording, "--quit-after", "3"});
+    const quint16 port = servedPort();
+    ASSERT_NE(port, 0);
+    QTcpSocket client;
+    QByteArray received;
+    QObject::connect(&client, &QTcpSocket::readyRead, [&] { received += client.readAll(); });
+    client.connectToHost(QStringLiteral("127.0.0.1"), port);
+    ASSERT_TRUE(pumpUntil([&] { return program.state() == QProcess::NotRunning; }, 15000));
+    pumpUntil([&] { return client.state() == QAbstractSocket::UnconnectedState; }, 2000);
+    received += client.readAll();
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+
+    const QByteArray recorded = readAll(recording);
+    ASSERT_GT(recorded.size(), 20000) << "about 20 kB a second at the fastest speed";
+    EXPECT_TRUE(recorded == log.left(recorded.size())) << "the recording is the played prefix";
+    // The client came a little after the start: it has the rest of that prefix.
+    ASSERT_GT(received.size(), 0);
+    EXPECT_TRUE(received == recorded.right(received.size()));
+    output += program.readAllStandardOutput();
+    EXPECT_TRUE(output.contains("File | Differential GPS, SPS Mode | 3D fix | Sats:")) << output.constData();
+}
+
+TEST_F(HeadlessTest, TerminationClosesTheRecordingCleanly)
+{
+    const QString recording = folder.filePath(QStringLiteral("stopped.txt"));
+    start({"--headless", "--play", samplePath("sample-lf.nmea"), "--speed", "slow", "--record",
+           recording});
+    pumpFor(1200);
+    program.terminate(); // SIGTERM
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    const QByteArray recorded = readAll(recording);
+    EXPECT_GE(recorded.size(), 300);
+    EXPECT_TRUE(recorded == readAll(samplePath("sample-lf.nmea")).left(recorded.size()));
+    EXPECT_TRUE(program.readAllStandardOutput().contains("Data capture off"));
+}
+
+TEST_F(HeadlessTest, BadArgumentsGetUsageAndExitCode2)
+{
+    for (const QStringList& arguments :
+         {QStringList{"--headless", "--speed", "warp"}, QStringList{"--headless", "--serve"},
+          QStringList{"--headless", "--bogus", "1"}}) {
+        QProcess run;
+        run.start(QStringLiteral(ORBILUNEX_PROGRAM), arguments);
+        ASSERT_TRUE(run.waitForFinished(5000));
+        EXPECT_EQ(run.exitCode(), 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.readAllStandardError().contains("usage: orbilunex"));
+    }
+}
+
+TEST_F(HeadlessTest, MissingPlaybackFileIsAnError)
+{
+    start({"--headless", "--play", folder.filePath(QStringLiteral("missing.nmea"))});
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(program.readAllStandardError().contains("File Error!"));
+}
+
+} // namespace

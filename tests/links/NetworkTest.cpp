@@ -1,0 +1,215 @@
+#include "LinkTestUtil.h"
+
+#include "links/Clock.h"
+#include "links/LinkTexts.h"
+#include "links/NetServer.h"
+#include "links/NmeaDataPath.h"
+#include "links/NmeaLink.h"
+
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <memory>
+
+using namespace orbilunex;
+using namespace orbilunex::test;
+
+namespace {
+
+// A plain TCP client that keeps everything it receives.
+struct Collector {
+    QTcpSocket socket;
+    QByteArray received;
+
+    explicit Collector(quint16 port)
+    {
+        QObject::connect(&socket, &QTcpSocket::readyRead,
+                         [this] { received += socket.readAll(); });
+        socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    }
+    bool connected() const { return socket.state() == QAbstractSocket::ConnectedState; }
+};
+
+class NetworkTest : public ::testing::Test {
+protected:
+    MemorySettingsStore settings;
+    ManualClock clock{1000};
+    RecordingHooks seen;
+};
+
+// Plays a file to the end through a data path, ticking as fast as the event
+// loop allows (the 100 ms pacing is the window's business, not the link's).
+void playToEnd(NmeaDataPath& path, int quietTicks = 20)
+{
+    int quiet = 0;
+    while (quiet < quietTicks) {
+        const auto result = path.tick();
+        quiet = result.bytesRead > 0 ? 0 : quiet + 1;
+        QCoreApplication::processEvents();
+    }
+}
+
+TEST_F(NetworkTest, EveryClientReceivesEveryByteInOrder)
+{
+    const QByteArray log = readAll(samplePath("sample-lf.nmea"));
+    ASSERT_FALSE(log.isEmpty());
+    NmeaDataPath source(settings, clock, seen.hooks());
+    source.link.enableServer(0);
+    CNetServer* server = source.link.server();
+    ASSERT_TRUE(server->isListening());
+
+    std::vector<std::unique_ptr<Collector>> clients;
+    for (int i = 0; i < 5; ++i) clients.push_back(std::make_unique<Collector>(server->serverPort()));
+    ASSERT_TRUE(pumpUntil([&] { return server->clientCount() == 5; }));
+
+    source.setPlaybackSpeed(PlayFastest);
+    source.connectFile(samplePath("sample-lf.nmea"));
+    playToEnd(source);
+    for (auto& client : clients) {
+        ASSERT_TRUE(pumpUntil([&] { return client->received.size() >= log.size(); }));
+        EXPECT_EQ(client->received, log);
+    }
+    EXPECT_EQ(std::count(seen.beeps.begin(), seen.beeps.end(), kDefaultBeep), 5)
+        << "one default beep per client that came";
+}
+
+TEST_F(NetworkTest, ClientBeyondTheMaximumIsClosedAtOnce)
+{
+    CNetServer server(0, seen.hooks());
+    server.setMaxConnections(1);
+    Collector first(server.serverPort());
+    ASSERT_TRUE(pumpUntil([&] { return server.clientCount() == 1; }));
+    Collector second(server.serverPort());
+    ASSERT_TRUE(pumpUntil([&] { return second.socket.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(server.clientCount(), 1);
+    EXPECT_TRUE(first.connected());
+
+    // The first client leaving frees its place.
+    first.socket.disconnectFromHost();
+    ASSERT_TRUE(pumpUntil([&] { return server.clientCount() == 0; }));
+    Collector third(server.serverPort());
+    ASSERT_TRUE(pumpUntil([&] { return server.clientCount() == 1; }));
+    pumpFor(100);
+    EXPECT_TRUE(third.connected());
+}
+
+TEST_F(NetworkTest, FarServerClosingFallsBackToNoneAndKeepsTheState)
+{
+    auto far = std::make_unique<CNetServer>(0, seen.hooks());
+    NmeaDataPath client(settings, clock, seen.hooks());
+    ASSERT_EQ(client.connectNetwork(QStringLiteral("127.0.0.1"), far->serverPort()), 1);
+    EXPECT_EQ(client.link.sourceKind(), SourceNetwork);
+    ASSERT_TRUE(pumpUntil([&] { return far->clientCount() == 1; }));
+
+    const QByteArray gga = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
+    far->broadcast(gga.constData(), gga.size());
+    far.reset(); // the far end goes away right after sending
+    ASSERT_TRUE(pumpUntil([&] {
+        client.tick();
+        return client.link.sourceKind() == SourceNone;
+    }));
+    EXPECT_EQ(client.gps().ggaCount, 1) << "what was sent before the close is still decoded";
+    EXPECT_EQ(client.gps().altitude, 545.4);
+    EXPECT_EQ(client.tick().bytesRead, 0);
+}
+
+TEST_F(NetworkTest, ConnectRefusedSaysSoAndLeavesNone)
+{
+    // A port that was free a moment ago: nothing listens there now.
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+
+    NmeaDataPath client(settings, clock, seen.hooks());
+    EXPECT_EQ(client.connectNetwork(QStringLiteral("127.0.0.1"), port), 0);
+    EXPECT_EQ(client.link.sourceKind(), SourceNone);
+    ASSERT_EQ(seen.messages.size(), 1u);
+    EXPECT_EQ(seen.messages[0], texts::kCannotConnect);
+}
+
+TEST_F(NetworkTest, ConnectResetsTheDecodedState)
+{
+    CNetServer far(0, seen.hooks());
+    NmeaDataPath client(settings, clock, seen.hooks());
+    const char gga[] = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47\r\n";
+    client.parser.feed(gga, sizeof gga - 1);
+    ASSERT_EQ(client.gps().ggaCount, 1);
+    ASSERT_EQ(client.connectNetwork(QStringLiteral("127.0.0.1"), far.serverPort()), 1);
+    EXPECT_EQ(client.gps().ggaCount, 0);
+    EXPECT_EQ(client.sentenceCount(), 1) << "the sentence count is never reset";
+}
+
+TEST_F(NetworkTest, ChainedInstancesStayByteExact)
+{
+    const QByteArray log = readAll(samplePath("sample-lf.nmea"));
+    // first plays and serves; second takes from first and serves again.
+    NmeaDataPath first(settings, clock, seen.hooks());
+    first.link.enableServer(0);
+    NmeaDataPath second(settings, clock, seen.hooks());
+    ASSERT_EQ(second.connectNetwork(QStringLiteral("127.0.0.1"),
+                                    first.link.server()->serverPort()), 1);
+    second.link.enableServer(0);
+    Collector last(second.link.server()->serverPort());
+    ASSERT_TRUE(pumpUntil([&] {
+        return first.link.server()->clientCount() == 1 && second.link.server()->clientCount() == 1;
+    }));
+
+    first.setPlaybackSpeed(PlayFastest); // faster than the second can take: it must catch up
+    first.connectFile(samplePath("sample-lf.nmea"));
+    int quiet = 0;
+    while (quiet < 50) {
+        const int moved = first.tick().bytesRead + second.tick().bytesRead;
+        quiet = moved > 0 ? 0 : quiet + 1;
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(pumpUntil([&] { return last.received.size() >= log.size(); }));
+    EXPECT_EQ(last.received, log);
+    EXPECT_EQ(second.gps().ggaCount, first.gps().ggaCount);
+}
+
+TEST_F(NetworkTest, StalledClientIsDroppedAndOthersKeepReceiving)
+{
+    CNetServer server(0, seen.hooks());
+    Collector reader(server.serverPort());
+    // A client that never reads, with a small window so that it fills soon.
+    QTcpSocket stalled;
+    stalled.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+    stalled.setReadBufferSize(1);
+    stalled.connectToHost(QStringLiteral("127.0.0.1"), server.serverPort());
+    ASSERT_TRUE(pumpUntil([&] { return server.clientCount() == 2; }));
+
+    QByteArray block(2000, 'x');
+    QByteArray sent;
+    for (int i = 0; i < 20000 && server.clientCount() == 2; ++i) {
+        block[0] = static_cast<char>('A' + i % 26);
+        server.broadcast(block.constData(), block.size());
+        sent += block;
+    }
+    EXPECT_EQ(server.clientCount(), 1) << "the stalled client was dropped";
+    for (int i = 0; i < 10; ++i) {
+        server.broadcast(block.constData(), block.size());
+        sent += block;
+    }
+    ASSERT_TRUE(pumpUntil([&] { return reader.received.size() >= sent.size(); }, 20000));
+    EXPECT_TRUE(reader.received == sent) << "the reading client lost nothing";
+}
+
+TEST_F(NetworkTest, ServerOnABusyPortSaysSoButCountsAsEnabled)
+{
+    QTcpServer occupant;
+    ASSERT_TRUE(occupant.listen(QHostAddress::Any, 0));
+    NmeaLink link(settings, seen.hooks());
+    link.enableServer(occupant.serverPort());
+    EXPECT_TRUE(link.serverEnabled());
+    EXPECT_FALSE(link.server()->isListening());
+    ASSERT_EQ(seen.messages.size(), 1u);
+    EXPECT_EQ(seen.messages[0], texts::kCannotCreateServer);
+    link.disableServer();
+    EXPECT_FALSE(link.serverEnabled());
+    EXPECT_EQ(link.server(), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+#include "LinkTestUtil.h"
+
+#include "links/LinkTexts.h"
+#include "links/NmeaLink.h"
+#include "links/SerialPortMap.h"
+
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QSerialPort>
+#include <QTemporaryDir>
+
+using namespace orbilunex;
+using namespace orbilunex::test;
+
+namespace {
+
+// A pseudo-terminal pair made by socat: the link opens one end, the test
+// plays the receiver on the other.
+class SerialTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        linkEnd = folder.filePath(QStringLiteral("gps"));
+        receiverEnd = folder.filePath(QStringLiteral("receiver"));
+        socat.start(QStringLiteral("socat"),
+                    {QStringLiteral("pty,raw,echo=0,link=") + linkEnd,
+                     QStringLiteral("pty,raw,echo=0,link=") + receiverEnd});
+        ASSERT_TRUE(socat.waitForStarted(5000)) << "socat is needed: run scripts/setup";
+        ASSERT_TRUE(pumpUntil([&] {
+            return QFileInfo::exists(linkEnd) && QFileInfo::exists(receiverEnd);
+        }));
+        receiver.setPortName(receiverEnd);
+        ASSERT_TRUE(receiver.open(QIODevice::ReadWrite));
+    }
+
+    void TearDown() override
+    {
+        receiver.close();
+        socat.terminate();
+        socat.waitForFinished(3000);
+    }
+
+    // Reads from the link until `count` bytes came or time ran out.
+    QByteArray readFromLink(NmeaLink& link, int count)
+    {
+        QByteArray got;
+        char buffer[256];
+        pumpUntil([&] {
+            const int n = link.read(buffer, sizeof buffer);
+            got.append(buffer, n);
+            return got.size() >= count;
+        });
+        return got;
+    }
+
+    QTemporaryDir folder;
+    QString linkEnd;
+    QString receiverEnd;
+    QProcess socat;
+    QSerialPort receiver;
+    MemorySettingsStore settings;
+    RecordingHooks seen;
+};
+
+TEST_F(SerialTest, BytesArriveIntact)
+{
+    NmeaLink link(settings, seen.hooks());
+    link.setDeviceOverride(linkEnd);
+    link.configure(1, 4800, 0, 8, 0);
+    ASSERT_EQ(link.openSerial(), 1) << "pseudo-terminals refuse DTR/RTS; that must not matter";
+    EXPECT_EQ(link.sourceKind(), SourceSerial);
+
+    QByteArray sent;
+    for (int i = 0; i < 256; ++i) sent.append(static_cast<char>(i)); // every byte value
+    sent += readAll(samplePath("sample-lf.nmea")).left(20000);
+    receiver.write(sent);
+    ASSERT_TRUE(receiver.waitForBytesWritten(5000));
+    EXPECT_EQ(readFromLink(link, sent.size()), sent);
+}
+
+TEST_F(SerialTest, CloseAndReopen)
+{
+    NmeaLink link(settings, seen.hooks());
+    link.setDeviceOverride(linkEnd);
+    ASSERT_EQ(link.openSerial(), 1);
+    EXPECT_EQ(link.close(), 0);
+    EXPECT_EQ(link.sourceKind(), SourceNone);
+    char buffer[16];
+    EXPECT_EQ(link.read(buffer, sizeof buffer), 0);
+
+    ASSERT_EQ(link.openSerial(), 1);
+    receiver.write("$GPZDA*44\r\n");
+    ASSERT_TRUE(receiver.waitForBytesWritten(5000));
+    EXPECT_EQ(readFromLink(link, 11), QByteArray("$GPZDA*44\r\n"));
+}
+
+TEST_F(SerialTest, SecondOpenOfAPortInUseIsAccessDenied)
+{
+    NmeaLink first(settings, seen.hooks());
+    first.setDeviceOverride(linkEnd);
+    ASSERT_EQ(first.openSerial(), 1);
+    NmeaLink second(settings, seen.hooks());
+    second.setDeviceOverride(linkEnd);
+    second.close(); // kind 0, to see that a failed open leaves it
+    EXPECT_EQ(second.openSerial(), 0);
+    EXPECT_EQ(second.lastSerialFailure(), SerialOpenFailure::AccessDenied);
+    EXPECT_EQ(second.sourceKind(), SourceNone);
+    EXPECT_EQ(serialOpenFailureText(second.lastSerialFailure(), 0), texts::kPortAccessDenied);
+}
+
+TEST_F(SerialTest, DeviceThatDisappearsLeavesTheLinkReadingNothing)
+{
+    NmeaLink link(settings, seen.hooks());
+    link.setDeviceOverride(linkEnd);
+    ASSERT_EQ(link.openSerial(), 1);
+    receiver.write("$GP");
+    ASSERT_TRUE(receiver.waitForBytesWritten(5000));
+    readFromLink(link, 3);
+    socat.kill(); // the USB cable is pulled
+    socat.waitForFinished(3000);
+    char buffer[256];
+    int total = 0;
+    pumpUntil([&] { total += link.read(buffer, sizeof buffer); return false; }, 500);
+    EXPECT_EQ(total, 0);
+    EXPECT_EQ(link.sourceKind(), SourceSerial);
+}
+
+TEST(SerialOpen, MissingDevicesAreNotFound)
+{
+    MemorySettingsStore settings;
+    RecordingHooks seen;
+    NmeaLink link(settings, seen.hooks());
+    struct Case {
+        const char* legend;
+        int port;
+        const char* override;
+    };
+    const Case cases[] = {
+        {"device path that does not exist", 1, "/dev/orbilunex-no-such-device"},
+        {"port 0 stands for no device", 0, ""},
+        {"port 17 stands for no device", 17, ""},
+    };
+    for (const auto& c : cases) {
+        link.configure(c.port, 4800, 0, 8, 0);
+        link.setDeviceOverride(QString::fromUtf8(c.override));
+        EXPECT_EQ(link.openSerial(), 0) << c.legend;
+        EXPECT_EQ(link.lastSerialFailure(), SerialOpenFailure::NotFound) << c.legend;
+        EXPECT_EQ(link.sourceKind(), SourceSerial) << c.legend << ": a failed open keeps the kind";
+    }
+    EXPECT_TRUE(seen.messages.empty()) << "the link itself shows nothing";
+}
+
+TEST(SerialOpen, FailureTexts)
+{
+    EXPECT_EQ(serialOpenFailureText(SerialOpenFailure::NotFound, 0),
+              "Communication Port Not Found!\n\nThe communications port does not exist. Check "
+              "your system configuration on the status of this Communication port");
+    EXPECT_EQ(serialOpenFailureText(SerialOpenFailure::Other, 12),
+              "Comm Open Error![12]\n\n The communications port may be in use at this time. "
+              "Please choose another port or close the application using the desired port.");
+}
+
+TEST(SerialPortMap, NumbersStandForDevicePaths)
+{
+    MemorySettingsStore settings;
+    EXPECT_EQ(serialDeviceForPort(settings, 1), "/dev/ttyUSB0");
+    EXPECT_EQ(serialDeviceForPort(settings, 3), "/dev/ttyACM0");
+    EXPECT_EQ(serialDeviceForPort(settings, 0), "");
+    EXPECT_EQ(serialDeviceForPort(settings, 17), "");
+    setSerialDeviceForPort(settings, 3, "/dev/serial/by-id/usb-gps");
+    EXPECT_EQ(serialDeviceForPort(settings, 3), "/dev/serial/by-id/usb-gps");
+    setSerialDeviceForPort(settings, 40, "/dev/x");
+    EXPECT_EQ(serialDeviceForPort(settings, 40), "") << "outside the table nothing is stored";
+
+    NmeaLink link(settings, LinkHooks{});
+    link.configure(3, 9600, 0, 8, 0);
+    EXPECT_EQ(link.serialDevicePath(), QStringLiteral("/dev/serial/by-id/usb-gps"));
+    link.setDeviceOverride(QStringLiteral("/dev/pts/7"));
+    EXPECT_EQ(link.serialDevicePath(), QStringLiteral("/dev/pts/7"));
+}
+
+} // namespace
