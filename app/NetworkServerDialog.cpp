@@ -1,0 +1,94 @@
+#include "app/NetworkServerDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orbilunex {
+
+NetworkServerDialog::NetworkServerDialog(int port, int maxConnections, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Enable Network Server"));
+
+    portField = new QLineEdit(QString::number(port), this);
+    allowField = new QLineEdit(QString::number(maxConnections), this);
+    // Wide enough for "65535" and a little more; the fields need not stretch.
+    const int fieldWidth = portField->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 10;
+    portField->setFixedWidth(fieldWidth);
+    allowField->setFixedWidth(fieldWidth);
+
+    auto* portLabel = new QLabel(QStringLiteral("Port:"), this);
+    portLabel->setBuddy(portField);
+    auto* explanation = new QLabel(
+        QStringLiteral("Set the maximum number of connections\nallowed for this server:"), this);
+    auto* allowLabel = new QLabel(QStringLiteral("Allow:"), this);
+    allowLabel->setBuddy(allowField);
+    auto* unitLabel = new QLabel(QStringLiteral("connections"), this);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(portLabel, 0, 0);
+    grid->addWidget(portField, 0, 1);
+    grid->addWidget(explanation, 1, 0, 1, 3);
+    grid->addWidget(allowLabel, 2, 0);
+    grid->addWidget(allowField, 2, 1);
+    grid->addWidget(unitLabel, 2, 2);
+    grid->setColumnStretch(2, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &NetworkServerDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int NetworkServerDialog::port() const
+{
+    int value = 0;
+    return parseDialogInteger(portField->text(), value) ? value : 0;
+}
+
+int NetworkServerDialog::maxConnections() const
+{
+    int value = 0;
+    return parseDialogInteger(allowField->text(), value) ? value : 0;
+}
+
+NetworkServerDialog::Problem NetworkServerDialog::check() const
+{
+    int value = 0;
+    if (!parseDialogInteger(portField->text(), value))
+        return {portField, QString::fromLatin1(dialogtexts::kEnterInteger)};
+    if (!parseDialogInteger(allowField->text(), value))
+        return {allowField, QString::fromLatin1(dialogtexts::kEnterInteger)};
+    if (value < kMinConnections || value > kMaxConnections)
+        return {allowField, QString::fromLatin1(dialogtexts::kEnterConnectionCount)};
+    return {};
+}
+
+QString NetworkServerDialog::validate() const
+{
+    return check().text;
+}
+
+void NetworkServerDialog::accept()
+{
+    const Problem problem = check();
+    if (!problem.field) {
+        QDialog::accept();
+        return;
+    }
+    if (messageHook) messageHook(this, problem.text);
+    problem.field->setFocus(Qt::OtherFocusReason);
+    problem.field->selectAll();
+}
+
+} // namespace orbilunex
