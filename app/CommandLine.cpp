@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/WindowKinds.h"
+
 #include <charconv>
 #include <cstdlib>
 
@@ -44,6 +46,28 @@ bool hostAndPort(const std::string& text, std::string& host, int& port)
     return toInt(text.substr(colon + 1), port) && port >= 0 && port <= 65535;
 }
 
+// "all", or short window names separated by commas.
+bool windowKindsOf(const std::string& list, std::vector<int>& codes)
+{
+    codes.clear();
+    if (list == "all") {
+        for (int i = 0; i < kWindowKindCount; ++i) codes.push_back(windowKinds()[i].code);
+        return true;
+    }
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t comma = list.find(',', start);
+        const std::string name =
+            list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const WindowKind* kind = kindByShortName(name);
+        if (kind == nullptr) return false;
+        codes.push_back(kind->code);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return !codes.empty();
+}
+
 // Reads one option with its value; returns "" or the error text.
 std::string takeOption(const std::string& name, const std::string& value, CommandLineOptions& o)
 {
@@ -61,6 +85,9 @@ std::string takeOption(const std::string& name, const std::string& value, Comman
         if (!toInt(value, o.maxClients) || o.maxClients < 1 || o.maxClients > 65535) return bad;
     } else if (name == "--hours") { if (!toInt(value, o.recordHours) || o.recordHours < 0) return bad; }
     else if (name == "--quit-after") { if (!toSeconds(value, o.quitAfterSeconds)) return bad; }
+    else if (name == "--open") { if (!windowKindsOf(value, o.openKinds)) return bad; }
+    else if (name == "--snapshot") o.snapshotDir = value;
+    else if (name == "--after") { if (!toSeconds(value, o.snapshotAfter)) return bad; }
     else return "unknown option " + name;
     if (value.empty()) return bad;
     return "";
@@ -73,6 +100,9 @@ std::string checkCombination(const CommandLineOptions& o)
     if (o.speed >= 0 && o.playFile.empty()) return "--speed goes with --play";
     if (o.maxClients >= 0 && o.servePort < 0) return "--max-clients goes with --serve";
     if (o.recordHours != 0 && o.recordFile.empty()) return "--hours goes with --record";
+    if (o.snapshotDir.empty() != (o.snapshotAfter < 0)) return "--snapshot and --after go together";
+    if (o.headless && (!o.openKinds.empty() || !o.snapshotDir.empty()))
+        return "--open and --snapshot are for the window";
     return "";
 }
 
@@ -107,7 +137,8 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments)
 
 std::string usageText()
 {
-    return "usage: orbilunex --headless [options]\n"
+    return "usage: orbilunex [options]             the monitor window\n"
+           "       orbilunex --headless [options]  the data path alone, without a window\n"
            "  A source (default: the stored serial port):\n"
            "    --serial DEVICE [--baud N]     a receiver on this serial device\n"
            "    --play FILE [--speed slow|medium|fast|fastest]\n"
@@ -116,7 +147,13 @@ std::string usageText()
            "  --serve PORT [--max-clients N]   relay the stream to TCP clients\n"
            "  --record FILE [--hours N]        record the stream (N hours, default no limit)\n"
            "  --quit-after SECONDS             stop after this time\n"
-           "  --settings FILE                  settings file (default ~/.config/ORBX/orbilunex.conf)\n";
+           "  --settings FILE                  settings file (default ~/.config/ORBX/orbilunex.conf)\n"
+           "  Window only:\n"
+           "    --open KIND,...|all            open windows: monitor, signal, sky, navigation,\n"
+           "                                   survey, compass, altimeter, speedometer, vspeed,\n"
+           "                                   attitude\n"
+           "    --snapshot DIR --after SECONDS write every window as PNG and status.json into\n"
+           "                                   DIR after that time, then close as a user would\n";
 }
 
 } // namespace orbilunex

@@ -23,6 +23,11 @@ struct CommandLineOptions {
     int recordHours = 0;      // --hours N (0: no limit)
     double quitAfterSeconds = -1; // --quit-after SECONDS
     std::string settingsFile; // --settings FILE
+
+    // The window program only.
+    std::vector<int> openKinds;  // --open KIND,...|all, as kind codes
+    std::string snapshotDir;     // --snapshot DIR
+    double snapshotAfter = -1;   // --after SECONDS
 };
 
 struct CommandLineResult {
@@ -32,8 +37,9 @@ struct CommandLineResult {
 };
 
 // Reads the arguments after the program name. Checks values (ports 0..65535,
-// positive baud rates and client counts, one source at most, options that
-// only make sense with another one) and reports the first problem.
+// positive baud rates and client counts, one source at most, known window
+// kinds, options that only make sense with another one) and reports the
+// first problem.
 CommandLineResult parseCommandLine(const std::vector<std::string>& arguments);
 
 // The usage text printed with a command-line error or for --help.

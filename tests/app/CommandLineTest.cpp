@@ -34,6 +34,19 @@ TEST(CommandLine, FullHeadlessLine)
     EXPECT_EQ(o.settingsFile, "/tmp/s.conf");
 }
 
+TEST(CommandLine, WindowOptions)
+{
+    auto r = parseCommandLine(words("--play f --open sky,survey,vspeed --snapshot out --after 4"));
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_FALSE(r.options.headless);
+    EXPECT_EQ(r.options.openKinds, (std::vector<int>{207, 211, 215}));
+    EXPECT_EQ(r.options.snapshotDir, "out");
+    EXPECT_EQ(r.options.snapshotAfter, 4.0);
+    r = parseCommandLine(words("--open all"));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.options.openKinds.size(), 10u);
+}
+
 TEST(CommandLine, SourcesAndDefaults)
 {
     auto r = parseCommandLine(words("--headless --connect gps-host.local:10001"));
@@ -79,6 +92,11 @@ TEST(CommandLine, BadLinesAreRefused)
         {"negative hours", "--headless --record f --hours -2"},
         {"negative quit time", "--headless --quit-after -1"},
         {"quit time with letters", "--headless --quit-after soon"},
+        {"unknown window kind", "--open sky,radar"},
+        {"empty window list", "--open ,"},
+        {"snapshot without after", "--snapshot /tmp/x"},
+        {"after without snapshot", "--after 3"},
+        {"windows without a window", "--headless --open sky"},
     };
     for (const auto& c : cases) {
         const auto r = parseCommandLine(words(c.line));
