@@ -1,0 +1,81 @@
+#include "app/GeneralSettingsDialog.h"
+
+#include "app/SettingsStore.h"
+#include "format/SettingsKeys.h"
+#include "format/UnitTexts.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orbilunex {
+
+namespace {
+
+template <std::size_t N>
+QComboBox* makeList(const char* const (&entries)[N], QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    for (const char* entry : entries) box->addItem(QString::fromUtf8(entry));
+    return box;
+}
+
+// A stored value without an entry shows the first one rather than a blank
+// list, whose index (-1) OK would then store.
+void select(QComboBox* box, int value)
+{
+    box->setCurrentIndex(value >= 0 && value < box->count() ? value : 0);
+}
+
+} // namespace
+
+GeneralSettingsDialog::GeneralSettingsDialog(SettingsStore& store, QWidget* parent)
+    : QDialog(parent), settings(store)
+{
+    setWindowTitle(QString::fromUtf8(generalSettingsTitle));
+
+    unitsList = makeList(unitsChoices, this);
+    altitudeList = makeList(altitudeElevationUnitsChoices, this);
+    positionList = makeList(positionFormatChoices, this);
+
+    auto* grid = new QGridLayout;
+    const auto addRow = [&](int row, const char* label, QComboBox* list) {
+        auto* text = new QLabel(QString::fromUtf8(label), this);
+        text->setBuddy(list);
+        grid->addWidget(text, row, 0);
+        grid->addWidget(list, row, 1);
+    };
+    addRow(0, distanceSpeedChoiceLabel, unitsList);
+    addRow(1, altitudeElevationChoiceLabel, altitudeList);
+    addRow(2, positionFormatChoiceLabel, positionList);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &GeneralSettingsDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    select(unitsList, settings.getInt(generalSettingsSection, unitsKey, unitsStatute));
+    select(altitudeList,
+           settings.getInt(generalSettingsSection, altitudeElevationUnitsKey, altitudeFeet));
+    select(positionList,
+           settings.getInt(generalSettingsSection, positionFormatKey, positionDegreesMinutes));
+}
+
+void GeneralSettingsDialog::accept()
+{
+    settings.setInt(generalSettingsSection, unitsKey, unitsList->currentIndex());
+    settings.setInt(generalSettingsSection, positionFormatKey, positionList->currentIndex());
+    settings.setInt(generalSettingsSection, altitudeElevationUnitsKey, altitudeList->currentIndex());
+    QDialog::accept();
+}
+
+} // namespace orbilunex
