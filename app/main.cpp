@@ -3,7 +3,9 @@
 
 #include "app/CommandLine.h"
 #include "app/HeadlessRunner.h"
+#include "app/WindowMain.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include <clocale>
@@ -24,14 +26,18 @@ int main(int argc, char** argv)
                      orbilunex::usageText().c_str());
         return 2;
     }
-    if (!parsed.options.headless) {
-        std::fprintf(stderr, "orbilunex: the window is not available in this build; use --headless\n%s",
-                     orbilunex::usageText().c_str());
-        return 2;
+    if (parsed.options.headless) {
+        QCoreApplication app(argc, argv);
+        // The application takes the locale from the environment; numbers
+        // must keep their point whatever it is.
+        std::setlocale(LC_NUMERIC, "C");
+        return orbilunex::runHeadless(parsed.options);
     }
-    QCoreApplication app(argc, argv);
-    // The application takes the locale from the environment; numbers must
-    // keep their point whatever it is.
+    QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    return orbilunex::runHeadless(parsed.options);
+    QApplication::setApplicationName(QStringLiteral("orbilunex"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Orbilunex"));
+    QApplication::setOrganizationName(QStringLiteral("ORBX"));
+    QApplication::setApplicationVersion(QStringLiteral(ORBILUNEX_VERSION));
+    return orbilunex::runWindow(parsed.options);
 }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+namespace orbilunex {
+
+class CDocument;
+class CMainFrame;
+class Prompter;
+class SettingsStore;
+struct GpsState;
+
+// What documents and views may reach of the application: the settings, the
+// way to ask the user, and the main frame's decoded state. Tests give views
+// a small context of their own.
+class AppContext {
+public:
+    virtual ~AppContext() = default;
+
+    virtual SettingsStore& settings() = 0;
+    virtual Prompter& prompter() = 0;
+    virtual const GpsState& gpsState() const = 0;
+    virtual std::int32_t sentenceCount() const = 0;
+    // The main window, or nullptr where there is none (tests).
+    virtual CMainFrame* mainFrame() = 0;
+    // A document is going away: whatever refers to it lets go.
+    virtual void documentClosing(CDocument* document) = 0;
+};
+
+} // namespace orbilunex

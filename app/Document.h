@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QPainter;
+
+namespace orbilunex {
+
+class AppContext;
+class CDocument;
+class Prompter;
+struct WindowKind;
+
+// What a monitor window shows. Views poll the decoded state on timers of
+// their own; the document holds what is worth saving, when anything is.
+class CView : public QWidget {
+    Q_OBJECT
+
+public:
+    CView(CDocument* document, AppContext& app);
+    ~CView() override;
+
+    CDocument* document() const { return doc; }
+    AppContext& app() const { return context; }
+
+    // Called once the view is in its frame and the document is set up.
+    virtual void onInitialUpdate() {}
+    // The document changed (sender is the view that changed it, or none).
+    virtual void onUpdate(CView* sender);
+
+    // Draws the printed page into pageRect of a device with `dpi` pixels per
+    // inch. Views without a page layout of their own print their picture
+    // scaled to fit the page.
+    virtual void printPage(QPainter& painter, const QRect& pageRect, int dpi);
+
+    // Whether File Open / Save apply while this view is active.
+    virtual bool allowsFileCommands() const;
+    virtual bool allowsPrinting() const { return true; }
+
+private:
+    CDocument* doc;
+    AppContext& context;
+};
+
+// The kind-specific part of a monitor window kind: how to make its document
+// and view. The window title, file type and codes come from the kind table.
+struct DocTemplate {
+    const WindowKind* kind = nullptr;
+    std::function<CDocument*(const DocTemplate&, AppContext&)> createDocument;
+    std::function<CView*(CDocument*, AppContext&)> createView;
+
+    bool hasFileType() const;
+    QString fileFilter() const;
+    QString extension() const; // without the dot
+};
+
+// The data of one monitor window: title, file path, modified mark and views.
+class CDocument : public QObject {
+    Q_OBJECT
+
+public:
+    CDocument(const DocTemplate& docTemplate, AppContext& app);
+    ~CDocument() override;
+
+    const DocTemplate& docTemplate() const { return tmpl; }
+    AppContext& app() const { return context; }
+
+    QString title() const { return titleText; }
+    void setTitle(const QString& title);
+    QString pathName() const { return path; }
+    void setPathName(const QString& pathName) { path = pathName; }
+
+    bool isModified() const { return modified; }
+    void setModifiedFlag(bool value = true) { modified = value; }
+
+    void addView(CView* view);
+    void removeView(CView* view);
+    const QList<CView*>& views() const { return viewList; }
+    void updateAllViews(CView* sender = nullptr);
+
+    // Reading and writing the document's file; the base has no file format.
+    virtual bool onOpenDocument(const QString& path);
+    virtual bool onSaveDocument(const QString& path);
+
+    // The File Open command while this document's window is active: offers
+    // to save changes, asks for a file of the kind's type and reads it.
+    virtual void onFileOpen(Prompter& prompter, QWidget* parent);
+
+    // Before the document goes: a modified one asks "Save changes to %1?";
+    // Yes saves (false if that fails), No discards, Cancel keeps it open.
+    bool saveModified(Prompter& prompter, QWidget* parent);
+    // Saves under the current path, or asks for one (always for Save As).
+    bool doSave(Prompter& prompter, QWidget* parent, bool saveAs);
+
+signals:
+    void titleChanged(const QString& title);
+
+private:
+    const DocTemplate& tmpl;
+    AppContext& context;
+    QString titleText;
+    QString path;
+    bool modified = false;
+    QList<CView*> viewList;
+};
+
+} // namespace orbilunex

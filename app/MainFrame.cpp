@@ -1,0 +1,374 @@
+#include "app/MainFrame.h"
+
+#include "app/ChildFrame.h"
+#include "app/Commands.h"
+#include "app/Document.h"
+#include "app/OrbilunexApp.h"
+#include "app/PlacementGeometry.h"
+#include "app/SettingsStore.h"
+#include "app/Prompter.h"
+#include "app/StatusTexts.h"
+#include "app/ToolIcons.h"
+#include "app/WindowKinds.h"
+#include "gauges/LedIndicator.h"
+#include "links/LinkSettings.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace orbilunex {
+
+namespace {
+
+constexpr const char* kToolBarSection = "General";
+constexpr const char* kToolBarKey = "ToolBars";
+constexpr QSize kDefaultMainSize(1024, 720);
+
+// Lamp image rows: no fix, fix, differential fix; all at row offset 128.
+constexpr int kLampRowNoFix = 0;
+constexpr int kLampRowFix = 16;
+constexpr int kLampRowDifferential = 48;
+constexpr int kLampRowOffset = 128;
+constexpr int kLampLookIdle = 1;
+constexpr int kLampFlashMs = 100;
+
+// Sizing text and tool tip of each pane after the message pane.
+struct PaneInfo {
+    const char* sizing;
+    const char* toolTip;
+};
+constexpr PaneInfo kPaneInfo[CMainFrame::PaneCount] = {
+    {"Recording: 00:00:00", "NMEA recording status"},
+    {"G   P   S     S   T   A   T   U   S", "Shows GPS quality"},
+    {"RS-232", "GPS connection status"},
+    {"Fix NA", "GPS Poaition fix type"},
+    {"Sats:00 ", "Satellites tracked"},
+};
+constexpr const char* kLampToolTip = "Blinks when NMEA data is received";
+
+LinkHooks frameHooks(CMainFrame* frame, Prompter& prompter)
+{
+    LinkHooks hooks;
+    hooks.message = [frame, &prompter](const std::string& text) {
+        prompter.warn(frame, QString::fromStdString(text));
+    };
+    hooks.beep = [](unsigned) { QApplication::beep(); };
+    return hooks;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(COrbilunexApp& application)
+    : app(application),
+      path(application.settings(), application.clock(), frameHooks(this, application.prompter()))
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    mdi = new QMdiArea(this);
+    mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi);
+    connect(mdi, &QMdiArea::subWindowActivated, this, [this] { updateCaption(); });
+    setWindowIcon(applicationIcon());
+    createActions();
+    createMenus();
+    createToolBars();
+    createStatusBar();
+    resize(kDefaultMainSize);
+    updateCaption();
+    connect(&poll, &QTimer::timeout, this, &CMainFrame::pollTick);
+}
+
+CMainFrame::~CMainFrame()
+{
+    poll.stop();
+    // Monitor windows go before the data path they read.
+    mdi->closeAllSubWindows();
+    for (QMdiSubWindow* window : mdi->subWindowList()) delete window;
+}
+
+QAction* CMainFrame::makeAction(int id, bool checkable)
+{
+    const commands::CommandText* text = commands::commandText(id);
+    auto* action = new QAction(text ? QString::fromUtf8(text->menuText) : QString(), this);
+    if (text != nullptr) {
+        action->setStatusTip(QString::fromUtf8(text->flyBy));
+        action->setToolTip(QString::fromUtf8(text->toolTip));
+    }
+    action->setIcon(toolIcon(id));
+    action->setCheckable(checkable);
+    action->setData(id);
+    connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+    actions[id] = action;
+    return action;
+}
+
+void CMainFrame::createActions()
+{
+    using namespace commands;
+    for (int id : {kFileOpen, kFileSave, kFileSaveAs, kFilePrint, kFilePrintPreview,
+                   kFilePrintSetup, kAppExit, kEditCut, kEditCopy, kEditPaste, kAppAbout,
+                   kContextHelp, kWindowCascade, kWindowTile, kWindowArrange, kConnectFile,
+                   kGeneralSettings})
+        makeAction(id);
+    for (int id : {kConnectSerial, kConnectNetwork, kDisconnect, kNetworkServer, kRecordStart,
+                   kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow, kViewMainToolbar,
+                   kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar, kViewStatusBar})
+        makeAction(id, true);
+    actions[kConnectFile]->setCheckable(true);
+    makeAction(kRecordStop);
+    for (int i = 0; i < kWindowKindCount; ++i) makeAction(windowKinds()[i].command);
+    actions[kFileOpen]->setShortcut(QKeySequence::Open);
+    actions[kFileSave]->setShortcut(QKeySequence::Save);
+    actions[kFilePrint]->setShortcut(QKeySequence::Print);
+}
+
+void CMainFrame::createMenus()
+{
+    using namespace commands;
+    auto add = [this](QMenu* menu, std::initializer_list<int> ids) {
+        for (int id : ids) {
+            if (id == kSeparator)
+                menu->addSeparator();
+            else
+                menu->addAction(actions[id]);
+        }
+    };
+    add(menuBar()->addMenu(QStringLiteral("&File")),
+        {kFileOpen, kFileSave, kFileSaveAs, kSeparator, kFilePrint, kFilePrintPreview,
+         kFilePrintSetup, kSeparator, kAppExit});
+    add(menuBar()->addMenu(QStringLiteral("&Edit")), {kEditCut, kEditCopy, kEditPaste});
+    add(menuBar()->addMenu(QStringLiteral("&View")),
+        {kViewMainToolbar, kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar,
+         kViewStatusBar, kSeparator, kGeneralSettings});
+    QMenu* connectMenu = menuBar()->addMenu(QStringLiteral("&Connect"));
+    add(connectMenu, {kConnectSerial, kConnectNetwork, kConnectFile});
+    playbackMenu = connectMenu->addMenu(QStringLiteral("Playback"));
+    add(playbackMenu, {kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow});
+    add(connectMenu, {kSeparator, kDisconnect, kSeparator, kNetworkServer});
+    add(menuBar()->addMenu(QStringLiteral("&Record NMEA")), {kRecordStart, kRecordStop});
+    QMenu* windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    for (int i = 0; i < kWindowKindCount; ++i) windowMenu->addAction(actions[windowKinds()[i].command]);
+    add(windowMenu, {kSeparator, kWindowCascade, kWindowTile, kWindowArrange});
+    add(menuBar()->addMenu(QStringLiteral("&Help")), {kAppAbout, kContextHelp});
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateInterface);
+}
+
+QToolBar* CMainFrame::makeToolBar(const QString& title, const QString& name,
+                                  std::initializer_list<int> ids)
+{
+    QToolBar* bar = addToolBar(title);
+    bar->setObjectName(name);
+    bar->setIconSize(QSize(16, 16));
+    bar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : ids) {
+        if (id == commands::kSeparator)
+            bar->addSeparator();
+        else
+            bar->addAction(actions[id]);
+    }
+    return bar;
+}
+
+void CMainFrame::createToolBars()
+{
+    using namespace commands;
+    toolBars[0] = makeToolBar(QStringLiteral("Main Tool"), QStringLiteral("MainTool"),
+                              {kFileOpen, kFileSave, kSeparator, kEditCut, kEditCopy, kEditPaste,
+                               kSeparator, kFilePrint, kSeparator, kAppAbout, kContextHelp});
+    toolBars[1] = makeToolBar(QStringLiteral("Window Tool"), QStringLiteral("WindowTool"),
+                              {kWindowCommandMonitor, kWindowSignalQuality, kWindowSkyPlot,
+                               kWindowNavigation, kWindowSurvey, kWindowCompass, kWindowAltimeter,
+                               kWindowSpeedometer, kWindowVerticalSpeed, kWindowAttitude});
+    toolBars[2] = makeToolBar(QStringLiteral("Connect Tool"), QStringLiteral("ConnectTool"),
+                              {kConnectSerial, kConnectNetwork, kConnectFile, kDisconnect,
+                               kSeparator, kNetworkServer});
+    toolBars[3] = makeToolBar(QString(), QStringLiteral("RecordTool"), {kRecordStart, kRecordStop});
+    // The file button's arrow opens the playback speeds.
+    if (auto* button = qobject_cast<QToolButton*>(toolBars[2]->widgetForAction(actions[kConnectFile]))) {
+        button->setMenu(playbackMenu);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+}
+
+void CMainFrame::createStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    for (int i = 0; i < PaneCount; ++i) {
+        auto* label = new QLabel(bar);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(
+                                   QString::fromUtf8(kPaneInfo[i].sizing)) + 8);
+        label->setToolTip(QString::fromUtf8(kPaneInfo[i].toolTip));
+        bar->addPermanentWidget(label);
+        panes[i] = label;
+    }
+    rxLed = new CLedIndicator(bar);
+    rxLed->setObjectName(QStringLiteral("RxLed"));
+    rxLed->setToolTip(QString::fromUtf8(kLampToolTip));
+    rxLed->setFixedSize(20, 20);
+    rxLed->set(kLampRowFix, kLampLookIdle, kLampRowOffset);
+    bar->addPermanentWidget(rxLed);
+    updateInterface();
+}
+
+void CMainFrame::startDataPath()
+{
+    const SettingsStore& settings = app.settings();
+    path.link.configure(settings.getInt(settings::kSerialSection, settings::kPortKey,
+                                        settings::kDefaultPort),
+                        settings.getInt(settings::kSerialSection, settings::kBaudKey,
+                                        settings::kDefaultBaud),
+                        0, 8, 0);
+    path.link.openSerial();
+    poll.start(NmeaDataPath::kTickMs);
+}
+
+void CMainFrame::pollTick()
+{
+    const NmeaDataPath::TickResult result = path.tick();
+    if (result.bytesRead > 0 && monitorSink) monitorSink(path.lastBlock(), path.lastBlockSize());
+    if (result.newSentences) {
+        const int quality = path.gps().fixQuality;
+        const int row = quality == 0 ? kLampRowNoFix
+                        : quality == 2 ? kLampRowDifferential
+                                       : kLampRowFix;
+        rxLed->set(row, kLampLookIdle, kLampRowOffset);
+        rxLed->flash(kLampFlashMs);
+    }
+    updateInterface();
+}
+
+QString CMainFrame::paneText(Pane pane) const
+{
+    return panes[pane]->text();
+}
+
+void CMainFrame::setPaneText(Pane pane, const QString& text)
+{
+    if (panes[pane]->text() != text) panes[pane]->setText(text);
+}
+
+QAction* CMainFrame::action(int id) const
+{
+    auto it = actions.find(id);
+    return it == actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::updateInterface()
+{
+    using namespace commands;
+    const GpsState& gps = path.gps();
+    const int kind = path.link.sourceKind();
+    setPaneText(RecordingPane, QString::fromStdString(path.recorder.statusText()));
+    setPaneText(QualityPane, QString::fromStdString(fixQualityText(gps.fixQuality)));
+    setPaneText(SourcePane, QString::fromStdString(sourceKindText(kind)));
+    setPaneText(FixTypePane, QString::fromStdString(fixTypeText(gps.fixType)));
+    setPaneText(SatellitesPane, QString::fromStdString(satellitesText(gps.satellitesUsed)));
+
+    actions[kConnectSerial]->setChecked(kind == SourceSerial);
+    actions[kConnectNetwork]->setChecked(kind == SourceNetwork);
+    actions[kConnectFile]->setChecked(kind == SourceFile);
+    actions[kDisconnect]->setChecked(kind == SourceNone);
+    actions[kNetworkServer]->setChecked(path.link.serverEnabled());
+    actions[kRecordStart]->setChecked(path.recorder.active());
+    actions[kRecordStop]->setEnabled(path.recorder.active());
+    const int speeds[] = {kPlaySlow, kPlayMedium, kPlayFast, kPlayFastest};
+    for (int speed = 0; speed < 4; ++speed)
+        actions[speeds[speed]]->setChecked(path.playbackSpeed() == speed);
+    const int toggles[] = {kViewMainToolbar, kViewWindowToolbar, kViewConnectToolbar,
+                           kViewRecordToolbar};
+    for (int i = 0; i < 4; ++i) actions[toggles[i]]->setChecked(toolBars[i]->isVisible());
+    actions[kViewStatusBar]->setChecked(statusBar()->isVisible());
+
+    CChildFrame* active = activeFrame();
+    const bool fileCommands = active != nullptr && active->view() != nullptr &&
+                              active->view()->allowsFileCommands();
+    actions[kFileOpen]->setEnabled(fileCommands);
+    actions[kFileSave]->setEnabled(fileCommands);
+    actions[kFileSaveAs]->setEnabled(fileCommands);
+    const bool printing = active != nullptr && active->view() != nullptr &&
+                          active->view()->allowsPrinting();
+    actions[kFilePrint]->setEnabled(printing);
+    actions[kFilePrintPreview]->setEnabled(printing);
+    for (int id : {kEditCut, kEditCopy, kEditPaste}) actions[id]->setEnabled(false);
+}
+
+CChildFrame* CMainFrame::activeFrame() const
+{
+    return qobject_cast<CChildFrame*>(mdi->currentSubWindow());
+}
+
+void CMainFrame::updateCaption()
+{
+    CChildFrame* active = activeFrame();
+    const QString base = QStringLiteral("Orbilunex");
+    setWindowTitle(active != nullptr && active->document() != nullptr
+                       ? base + QStringLiteral(" - ") + active->document()->title()
+                       : base);
+}
+
+WindowPlacement CMainFrame::placement() const
+{
+    WindowPlacement p;
+    p.showCommand = isMinimized() ? kShowMinimized : isMaximized() ? kShowMaximized : kShowNormal;
+    setPlacementRect(p, normalGeometry().isValid() ? normalGeometry() : geometry());
+    return p;
+}
+
+void CMainFrame::applyPlacement(const WindowPlacement& p)
+{
+    const QRect wanted = placementRect(p);
+    // The screen that shows most of the window, else the primary one.
+    QScreen* best = QGuiApplication::primaryScreen();
+    long long bestArea = 0;
+    for (QScreen* screen : QGuiApplication::screens()) {
+        const QRect overlap = screen->availableGeometry().intersected(wanted.normalized());
+        const long long area = static_cast<long long>(overlap.width()) * overlap.height();
+        if (area > bestArea) {
+            bestArea = area;
+            best = screen;
+        }
+    }
+    const QRect area = best != nullptr ? best->availableGeometry() : QRect(0, 0, 1024, 768);
+    setGeometry(reachableRect(wanted, area, kDefaultMainSize, true));
+}
+
+void CMainFrame::restoreToolBarState()
+{
+    const std::string stored = app.settings().getString(kToolBarSection, kToolBarKey, "");
+    if (stored.empty()) return;
+    restoreState(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // Every modified document is asked about before anything closes.
+    for (QMdiSubWindow* window : mdi->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(window);
+        if (child == nullptr || child->document() == nullptr) continue;
+        if (!child->document()->saveModified(app.prompter(), this)) {
+            event->ignore();
+            return;
+        }
+        child->document()->setModifiedFlag(false);
+    }
+    app.settings().setString(kToolBarSection, kToolBarKey, saveState().toBase64().toStdString());
+    app.saveLayout();
+    closing = true;
+    poll.stop();
+    path.stopRecording();
+    mdi->closeAllSubWindows();
+    event->accept();
+}
+
+} // namespace orbilunex

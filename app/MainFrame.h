@@ -1,0 +1,110 @@
+#pragma once
+
+#include "links/NmeaDataPath.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace orbilunex {
+
+class CChildFrame;
+class CLedIndicator;
+class COrbilunexApp;
+struct WindowPlacement;
+
+// The main window. It owns the data path of the whole program (the link,
+// the parser with its decoded state, the recording and the playback speed)
+// and drives it every 100 ms; views read the decoded state on timers of
+// their own. It carries the tool bars, the menus with every command, and
+// the status bar with the recording, fix, source, fix type, satellites and
+// the receive lamp.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The status-bar panes after the message pane, in order.
+    enum Pane { RecordingPane, QualityPane, SourcePane, FixTypePane, SatellitesPane, PaneCount };
+
+    explicit CMainFrame(COrbilunexApp& app);
+    ~CMainFrame() override;
+
+    // Opens the stored serial port and starts the 100 ms poll.
+    void startDataPath();
+
+    NmeaDataPath& dataPath() { return path; }
+    const NmeaDataPath& dataPath() const { return path; }
+    QMdiArea* mdiArea() const { return mdi; }
+    CLedIndicator* receiveLamp() const { return rxLed; }
+    QString paneText(Pane pane) const;
+    QAction* action(int commandId) const;
+    QToolBar* toolBar(int index) const { return toolBars[index]; }
+
+    // The command monitor takes each block read, as text.
+    void setMonitorSink(std::function<void(const char* text, int length)> sink)
+    {
+        monitorSink = std::move(sink);
+    }
+
+    // One poll tick: data path, monitor, lamp, panes (also run by the timer).
+    void pollTick();
+    // Refreshes pane texts and menu check marks from the current state.
+    void updateInterface();
+
+    // The placement as the layout stores it, and applying a stored one
+    // (kept on a screen the window can be reached on).
+    WindowPlacement placement() const;
+    void applyPlacement(const WindowPlacement& placement);
+
+    // Opens the stored tool-bar arrangement; a damaged one is ignored.
+    void restoreToolBarState();
+
+    void runCommand(int commandId);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBars();
+    void createStatusBar();
+    QAction* makeAction(int id, bool checkable = false);
+    QToolBar* makeToolBar(const QString& title, const QString& name, std::initializer_list<int> ids);
+    void setPaneText(Pane pane, const QString& text);
+    void updateCaption();
+
+    // Commands (MainFrameCommands.cpp).
+    void connectSerial();
+    void connectNetwork();
+    void connectFile();
+    void toggleServer();
+    void startRecording();
+    void generalSettings();
+    void about();
+    void fileOpen();
+    void fileSave(bool saveAs);
+    void filePrint(bool preview);
+    CChildFrame* activeFrame() const;
+
+    COrbilunexApp& app;
+    NmeaDataPath path;
+    QMdiArea* mdi = nullptr;
+    CLedIndicator* rxLed = nullptr;
+    QLabel* panes[PaneCount] = {};
+    QToolBar* toolBars[4] = {};
+    QMenu* playbackMenu = nullptr;
+    std::map<int, QAction*> actions;
+    QTimer poll;
+    std::function<void(const char*, int)> monitorSink;
+    bool closing = false;
+};
+
+} // namespace orbilunex

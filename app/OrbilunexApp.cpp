@@ -1,0 +1,195 @@
+#include "app/OrbilunexApp.h"
+
+#include "app/ChildFrame.h"
+#include "app/MainFrame.h"
+#include "app/Prompter.h"
+#include "app/SettingsStore.h"
+#include "app/ToolIcons.h"
+#include "app/WindowFactories.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace orbilunex {
+
+std::string layout::windowKey(int index)
+{
+    return "WINDOW " + std::to_string(index);
+}
+
+COrbilunexApp::COrbilunexApp(SettingsStore& settings, Prompter& prompter, const Clock& clock)
+    : store(settings), asker(prompter), calendar(clock)
+{
+}
+
+COrbilunexApp::~COrbilunexApp()
+{
+    frame.reset();
+}
+
+bool COrbilunexApp::initInstance()
+{
+    store.setString(layout::kApplicationSection, layout::kWorkingDirKey,
+                    QDir::currentPath().toStdString());
+    for (int i = 0; i < kWindowKindCount; ++i) {
+        const int code = windowKinds()[i].code;
+        templates[code] = makeDocTemplate(code);
+        kindSlots[code] = nullptr;
+    }
+    frame = std::make_unique<CMainFrame>(*this);
+    frame->restoreToolBarState();
+    frame->startDataPath();
+    restoreLayout();
+    return true;
+}
+
+const GpsState& COrbilunexApp::gpsState() const
+{
+    return frame->dataPath().gps();
+}
+
+std::int32_t COrbilunexApp::sentenceCount() const
+{
+    return frame->dataPath().sentenceCount();
+}
+
+const DocTemplate* COrbilunexApp::docTemplate(int kindCode) const
+{
+    auto it = templates.find(kindCode);
+    return it == templates.end() ? nullptr : &it->second;
+}
+
+CDocument* COrbilunexApp::slot(int kindCode) const
+{
+    auto it = kindSlots.find(kindCode);
+    return it == kindSlots.end() ? nullptr : it->second;
+}
+
+CChildFrame* COrbilunexApp::frameOf(int kindCode) const
+{
+    CDocument* document = slot(kindCode);
+    if (document == nullptr || frame == nullptr) return nullptr;
+    for (QMdiSubWindow* window : frame->mdiArea()->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(window);
+        if (child != nullptr && child->document() == document) return child;
+    }
+    return nullptr;
+}
+
+void COrbilunexApp::documentClosing(CDocument* document)
+{
+    for (auto& entry : kindSlots)
+        if (entry.second == document) entry.second = nullptr;
+}
+
+CChildFrame* COrbilunexApp::showWindowOfKind(int kindCode)
+{
+    if (CChildFrame* open = frameOf(kindCode)) {
+        frame->mdiArea()->setActiveSubWindow(open);
+        open->raise();
+        return open;
+    }
+    const WindowKind* kind = kindByCode(kindCode);
+    return kind != nullptr ? openWindowByTitle(QString::fromUtf8(kind->title)) : nullptr;
+}
+
+CChildFrame* COrbilunexApp::openWindowByTitle(const QString& title,
+                                              const WindowPlacement* placement)
+{
+    for (int code : kOpenByTitleOrder) {
+        const WindowKind* kind = kindByCode(code);
+        if (title == QString::fromUtf8(kind->title))
+            return openWindow(templates.at(code), title, placement);
+    }
+    return nullptr;
+}
+
+CChildFrame* COrbilunexApp::openWindow(const DocTemplate& tmpl, const QString& title,
+                                       const WindowPlacement* placement)
+{
+    std::unique_ptr<CDocument> document(tmpl.createDocument(tmpl, *this));
+    CView* view = document ? tmpl.createView(document.get(), *this) : nullptr;
+    if (view == nullptr) {
+        asker.warn(frame.get(), QStringLiteral("Failed to create empty document."));
+        return nullptr;
+    }
+    document->setTitle(title);
+    CDocument* raw = document.get();
+    auto* child = new CChildFrame(std::move(document), view, *this);
+    child->setWindowIcon(toolIcon(tmpl.kind->command));
+    kindSlots[tmpl.kind->code] = raw;
+    frame->mdiArea()->addSubWindow(child);
+    view->onInitialUpdate();
+    if (placement != nullptr) {
+        child->applyPlacement(*placement);
+    } else {
+        // New windows step down and right from the corner, like a deck.
+        constexpr int kCascadeStep = 26;
+        constexpr int kCascadeSteps = 10;
+        const int n = (static_cast<int>(frame->mdiArea()->subWindowList().size()) - 1) %
+                      kCascadeSteps;
+        child->move(n * kCascadeStep, n * kCascadeStep);
+        child->show();
+    }
+    frame->mdiArea()->setActiveSubWindow(child);
+    return child;
+}
+
+void COrbilunexApp::saveLayout()
+{
+    store.setString(layout::kWindowSection, layout::kMainKey,
+                    formatPlacement(frame->placement()));
+    int written = 0;
+    // Bottom of the stack first, so that restoring in order rebuilds it.
+    for (QMdiSubWindow* window : frame->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
+        auto* child = qobject_cast<CChildFrame*>(window);
+        if (child == nullptr) continue;
+        const QString caption = child->windowTitle();
+        for (int code : kSaveLayoutOrder) {
+            CDocument* document = slot(code);
+            if (document == nullptr || document->title() != caption) continue;
+            store.setString(layout::kWindowSection, layout::windowKey(written),
+                            formatWindowEntry(code, child->placement()));
+            ++written;
+            break;
+        }
+    }
+    store.setInt(layout::kWindowSection, layout::kCountKey, written);
+}
+
+void COrbilunexApp::restoreLayout()
+{
+    // A damaged count must not keep the program busy reading empty entries.
+    constexpr int kMostEntries = 1000;
+    const int count = std::clamp(store.getInt(layout::kWindowSection, layout::kCountKey, 0), 0,
+                                 kMostEntries);
+    const std::optional<WindowPlacement> main =
+        parsePlacement(store.getString(layout::kWindowSection, layout::kMainKey, ""));
+    if (!main) {
+        // First run, or a value that does not read: the default window.
+        frame->show();
+        return;
+    }
+    frame->applyPlacement(*main);
+    if (main->showCommand == kShowMaximized)
+        frame->showMaximized();
+    else if (main->showCommand == kShowMinimized)
+        frame->showMinimized();
+    else
+        frame->show(); // a hidden main window would leave the user nothing to click
+    for (int n = 0; n < count; ++n) {
+        int code = 0;
+        WindowPlacement placement;
+        if (!parseWindowEntry(store.getString(layout::kWindowSection, layout::windowKey(n), ""),
+                              code, placement))
+            continue;
+        const WindowKind* kind = kindByCode(code);
+        if (kind == nullptr || slot(code) != nullptr) continue;
+        openWindowByTitle(QString::fromUtf8(kind->title), &placement);
+    }
+}
+
+} // namespace orbilunex

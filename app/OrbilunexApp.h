@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/AppContext.h"
+#include "app/Document.h"
+#include "app/WindowKinds.h"
+#include "app/WindowPlacement.h"
+
+#include <QObject>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+namespace orbilunex {
+
+class CChildFrame;
+class Clock;
+
+// The application: owns the settings store and the ten window kinds with one
+// slot each for the open window's document, creates the main frame, opens
+// monitor windows (never two of a kind), and saves and restores the layout
+// of the main window and the monitor windows between runs.
+class COrbilunexApp : public QObject, public AppContext {
+    Q_OBJECT
+
+public:
+    COrbilunexApp(SettingsStore& settings, Prompter& prompter, const Clock& clock);
+    ~COrbilunexApp() override;
+
+    // Start-up: records the working directory, registers the window kinds,
+    // creates the main frame and restores the layout. Returns false when the
+    // program cannot start.
+    bool initInstance();
+
+    // Brings the open window of the kind forward, or opens one with the
+    // default placement. Returns its frame.
+    CChildFrame* showWindowOfKind(int kindCode);
+    // Opens a window whose kind has this title, with the placement if given,
+    // and fills the kind's slot. nullptr when the title names no kind.
+    CChildFrame* openWindowByTitle(const QString& title, const WindowPlacement* placement = nullptr);
+
+    // The open window's document of a kind, or nullptr.
+    CDocument* slot(int kindCode) const;
+    CChildFrame* frameOf(int kindCode) const;
+
+    // Written when the main window closes; read once at start-up.
+    void saveLayout();
+    void restoreLayout();
+
+    // AppContext
+    SettingsStore& settings() override { return store; }
+    Prompter& prompter() override { return asker; }
+    const GpsState& gpsState() const override;
+    std::int32_t sentenceCount() const override;
+    CMainFrame* mainFrame() override { return frame.get(); }
+    void documentClosing(CDocument* document) override;
+
+    const Clock& clock() const { return calendar; }
+    const DocTemplate* docTemplate(int kindCode) const;
+
+private:
+    CChildFrame* openWindow(const DocTemplate& tmpl, const QString& title,
+                            const WindowPlacement* placement);
+
+    SettingsStore& store;
+    Prompter& asker;
+    const Clock& calendar;
+    std::map<int, DocTemplate> templates;
+    std::map<int, CDocument*> kindSlots;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+// Settings of the layout.
+namespace layout {
+constexpr const char* kApplicationSection = "Application";
+constexpr const char* kWorkingDirKey = "WorkingDir";
+constexpr const char* kWindowSection = "WindowPosition";
+constexpr const char* kMainKey = "Main";
+constexpr const char* kCountKey = "NumOfWindows";
+// "WINDOW %d"
+std::string windowKey(int index);
+} // namespace layout
+
+} // namespace orbilunex

@@ -1,0 +1,92 @@
+#include "app/WindowMain.h"
+
+#include "app/IniSettingsStore.h"
+#include "app/MainFrame.h"
+#include "app/OrbilunexApp.h"
+#include "app/Prompter.h"
+#include "app/Snapshot.h"
+#include "links/Clock.h"
+#include "links/LinkSettings.h"
+#include "links/NetServer.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace orbilunex {
+
+namespace {
+
+// What the command line asks of the data path, after the stored serial port
+// was opened as on every start.
+void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFrame& frame)
+{
+    NmeaDataPath& path = frame.dataPath();
+    if (!o.serialDevice.empty() || o.baud > 0) {
+        path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
+        const int port = settings.getInt(settings::kSerialSection, settings::kPortKey,
+                                         settings::kDefaultPort);
+        const int baud = o.baud > 0 ? o.baud
+                                    : settings.getInt(settings::kSerialSection, settings::kBaudKey,
+                                                      settings::kDefaultBaud);
+        path.connectSerial(port, baud);
+    }
+    if (!o.playFile.empty()) {
+        if (o.speed >= 0) path.setPlaybackSpeed(o.speed);
+        path.connectFile(QString::fromStdString(o.playFile));
+    }
+    if (!o.connectHost.empty())
+        path.connectNetwork(QString::fromStdString(o.connectHost), o.connectPort);
+    if (o.servePort >= 0) {
+        path.link.enableServer(o.servePort);
+        path.link.server()->setMaxConnections(
+            o.maxClients > 0 ? o.maxClients
+                             : settings.getInt(settings::kNetworkSection,
+                                               settings::kMaxConnectionsKey,
+                                               settings::kDefaultMaxConnections));
+    }
+    if (!o.recordFile.empty())
+        path.startRecording(QString::fromStdString(o.recordFile), o.recordHours);
+    frame.updateInterface();
+}
+
+} // namespace
+
+int runWindow(const CommandLineOptions& o)
+{
+    IniSettingsStore settings(resolveSettingsPath(o.settingsFile));
+    SystemClock clock;
+    // Nobody may be at the screen of a snapshot run: nothing waits for a click.
+    std::unique_ptr<Prompter> prompter;
+    if (o.snapshotDir.empty())
+        prompter = std::make_unique<WidgetPrompter>();
+    else
+        prompter = std::make_unique<UnattendedPrompter>();
+
+    COrbilunexApp app(settings, *prompter, clock);
+    if (!app.initInstance()) return 1;
+    CMainFrame* frame = app.mainFrame();
+    applySources(o, settings, *frame);
+    for (int code : o.openKinds) app.showWindowOfKind(code);
+
+    int exitCode = 0;
+    if (!o.snapshotDir.empty()) {
+        QTimer::singleShot(static_cast<int>(o.snapshotAfter * 1000), frame, [&] {
+            QString error;
+            if (!writeSnapshot(app, QString::fromStdString(o.snapshotDir), &error)) {
+                std::fprintf(stderr, "orbilunex: snapshot: %s\n", error.toLocal8Bit().constData());
+                exitCode = 1;
+            }
+            frame->close();
+        });
+    }
+    if (o.quitAfterSeconds >= 0)
+        QTimer::singleShot(static_cast<int>(o.quitAfterSeconds * 1000), frame,
+                           [frame] { frame->close(); });
+    const int result = QApplication::exec();
+    return exitCode != 0 ? exitCode : result;
+}
+
+} // namespace orbilunex

@@ -1,0 +1,274 @@
+#include "AppTestFixture.h"
+
+#include "app/Commands.h"
+#include "app/CommunicationDialog.h"
+#include "app/GeneralSettingsDialog.h"
+#include "app/NetworkConnectDialog.h"
+#include "app/NetworkServerDialog.h"
+#include "app/RecordFileDialog.h"
+#include "gauges/LedIndicator.h"
+#include "links/LinkTexts.h"
+#include "links/NetServer.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QToolBar>
+
+using namespace orbilunex;
+using namespace orbilunex::test;
+
+namespace {
+
+std::string nmea(const std::string& body)
+{
+    unsigned char sum = 0;
+    for (unsigned char c : body) sum ^= c;
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02X", sum);
+    return "$" + body + "*" + digits + "\r\n";
+}
+
+QByteArray fix(int quality, int fixType, int satellites)
+{
+    return QByteArray::fromStdString(
+        nmea("GPGGA,101500.00,4716.7820,N,01120.8885,E," + std::to_string(quality) + "," +
+             std::to_string(satellites) + ",1.2,602.8,M,48.3,M,,") +
+        nmea("GPGSA,A," + std::to_string(fixType) + ",05,11,12,,,,,,,,,,1.7,1.2,1.3"));
+}
+
+using MainFrameTest = AppFixture;
+
+TEST_F(MainFrameTest, StatusPanesShowTheDecodedState)
+{
+    start();
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "RS-232")
+        << "a failed start-up open still reports the serial port";
+    EXPECT_EQ(frame().paneText(CMainFrame::RecordingPane), "Data capture off");
+    EXPECT_EQ(frame().paneText(CMainFrame::QualityPane), "Fix not available");
+    EXPECT_EQ(frame().paneText(CMainFrame::FixTypePane), "Fix NA");
+    EXPECT_EQ(frame().paneText(CMainFrame::SatellitesPane), "Sats:0");
+
+    struct Case {
+        int quality, fixType, satellites;
+        const char* qualityText;
+        const char* fixTypeText;
+    };
+    const Case cases[] = {
+        {1, 2, 5, "GPS SPS Mode", "2D fix"},
+        {2, 3, 9, "Differential GPS, SPS Mode", "3D fix"},
+        {4, 3, 12, "Real Time Kinematic", "3D fix"},
+        {9, 0, 3, "GPS mode unknown", "NA"},
+    };
+    for (const auto& c : cases) {
+        play(fix(c.quality, c.fixType, c.satellites));
+        frame().pollTick();
+        EXPECT_EQ(frame().paneText(CMainFrame::QualityPane), c.qualityText);
+        EXPECT_EQ(frame().paneText(CMainFrame::FixTypePane), c.fixTypeText);
+        EXPECT_EQ(frame().paneText(CMainFrame::SatellitesPane),
+                  QStringLiteral("Sats:%1").arg(c.satellites));
+        EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "File");
+    }
+    frame().runCommand(commands::kDisconnect);
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "None");
+    EXPECT_EQ(frame().paneText(CMainFrame::FixTypePane), "NA") << "the last state stays shown";
+}
+
+TEST_F(MainFrameTest, LampFlashesInTheColourOfTheFix)
+{
+    start();
+    const CLedIndicator* lamp = frame().receiveLamp();
+    EXPECT_EQ(lamp->state().row, ledRowFix);
+    EXPECT_EQ(lamp->state().rowOffset, ledStatusRowOffset);
+    EXPECT_EQ(lamp->state().look, ledLookIdle);
+
+    struct Case {
+        int quality;
+        int row;
+    };
+    for (const Case c : {Case{0, ledRowNoFix}, Case{1, ledRowFix}, Case{2, ledRowDifferentialFix},
+                         Case{5, ledRowFix}}) {
+        play(fix(c.quality, 3, 8));
+        frame().pollTick();
+        EXPECT_EQ(lamp->state().row, c.row) << "quality " << c.quality;
+        EXPECT_EQ(lamp->state().look, ledLookLit) << "flashing";
+        EXPECT_TRUE(pumpUntil([&] { return lamp->state().look == ledLookIdle; }, 2000))
+            << "the flash ends";
+    }
+
+    // Bytes that complete no sentence do not flash the lamp.
+    play("$GPGGA,1015");
+    frame().pollTick();
+    EXPECT_EQ(lamp->state().look, ledLookIdle);
+}
+
+TEST_F(MainFrameTest, RecordingCountsDown)
+{
+    start();
+    const QString file = folder.filePath(QStringLiteral("rec.txt"));
+    prompter.dialogs.push_back([&](QDialog& d) {
+        auto& dialog = dynamic_cast<CRecordFileDialog&>(d);
+        dialog.infiniteBox()->setChecked(false); // one hour
+        dialog.selectFile(file);
+        return true;
+    });
+    frame().runCommand(commands::kRecordStart);
+    ASSERT_TRUE(frame().dataPath().recorder.active());
+    EXPECT_TRUE(frame().action(commands::kRecordStart)->isChecked());
+    EXPECT_TRUE(frame().action(commands::kRecordStop)->isEnabled());
+    clock.advance(1);
+    frame().pollTick();
+    EXPECT_EQ(frame().paneText(CMainFrame::RecordingPane), "Recording: 00:59:59");
+
+    // Starting again asks first; No leaves the recording alone.
+    prompter.answers.push_back(Prompter::Answer::No);
+    frame().runCommand(commands::kRecordStart);
+    ASSERT_EQ(prompter.questions.size(), 1);
+    EXPECT_EQ(prompter.questions[0], QString::fromUtf8(texts::kAlreadyRecording));
+    EXPECT_EQ(prompter.dialogsRun, 1);
+    EXPECT_TRUE(frame().dataPath().recorder.active());
+
+    clock.advance(3599);
+    frame().pollTick();
+    EXPECT_EQ(frame().paneText(CMainFrame::RecordingPane), "Data capture off");
+    EXPECT_TRUE(prompter.messages.contains(QString::fromUtf8(texts::kRecordingExpired)));
+    EXPECT_FALSE(frame().action(commands::kRecordStop)->isEnabled());
+
+    // Without limit, until Stop.
+    prompter.dialogs.push_back([&](QDialog& d) {
+        dynamic_cast<CRecordFileDialog&>(d).selectFile(file);
+        return true;
+    });
+    frame().runCommand(commands::kRecordStart);
+    EXPECT_EQ(frame().paneText(CMainFrame::RecordingPane), "Recording NMEA");
+    frame().runCommand(commands::kRecordStop);
+    EXPECT_FALSE(frame().dataPath().recorder.active());
+    EXPECT_EQ(frame().paneText(CMainFrame::RecordingPane), "Data capture off");
+}
+
+TEST_F(MainFrameTest, ConnectCommands)
+{
+    start();
+    // Network: a relay on this machine.
+    CNetServer far(0, LinkHooks{});
+    prompter.dialogs.push_back([&](QDialog& d) {
+        auto& dialog = dynamic_cast<NetworkConnectDialog&>(d);
+        EXPECT_EQ(dialog.address(), QStringLiteral("127.0.0.1")) << "the stored default";
+        dialog.portEdit()->setText(QString::number(far.serverPort()));
+        return true;
+    });
+    frame().runCommand(commands::kConnectNetwork);
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "Lan");
+    EXPECT_TRUE(frame().action(commands::kConnectNetwork)->isChecked());
+    EXPECT_EQ(settings.getInt(settings::kNetworkSection, settings::kConnectToPortKey, 0),
+              far.serverPort());
+
+    // File: chosen, then a cancelled choice changes nothing.
+    prompter.files.push_back(QString::fromUtf8(TEST_DATA_DIR) + "/sample-lf.nmea");
+    frame().runCommand(commands::kConnectFile);
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "File");
+    frame().runCommand(commands::kConnectFile);
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "File");
+
+    // Serial: the dialog's values are stored; a device that is not there
+    // fails with the dialog path's message.
+    prompter.dialogs.push_back([](QDialog& d) {
+        auto& dialog = dynamic_cast<CommunicationDialog&>(d);
+        dialog.portBox()->setEditText(QStringLiteral("7"));
+        dialog.baudBox()->setEditText(QStringLiteral("9600"));
+        dialog.deviceEdit()->setText(QStringLiteral("/dev/orbilunex-test-no-device"));
+        return true;
+    });
+    frame().runCommand(commands::kConnectSerial);
+    EXPECT_EQ(settings.getInt(settings::kSerialSection, settings::kPortKey, 0), 7);
+    EXPECT_EQ(settings.getInt(settings::kSerialSection, settings::kBaudKey, 0), 9600);
+    EXPECT_EQ(settings.getString(settings::kSerialSection, "Device7", ""),
+              "/dev/orbilunex-test-no-device");
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "None") << "closed while it waits";
+    ASSERT_TRUE(pumpUntil([&] {
+        return prompter.messages.contains(QString::fromUtf8(texts::kCannotOpenPort));
+    }));
+
+    // A cancelled dialog changes nothing.
+    const int before = prompter.dialogsRun;
+    frame().runCommand(commands::kConnectSerial);
+    EXPECT_EQ(prompter.dialogsRun, before + 1);
+    EXPECT_EQ(settings.getInt(settings::kSerialSection, settings::kPortKey, 0), 7);
+}
+
+TEST_F(MainFrameTest, ServerCommandTogglesWithoutASecondDialog)
+{
+    start();
+    prompter.dialogs.push_back([](QDialog& d) {
+        auto& dialog = dynamic_cast<NetworkServerDialog&>(d);
+        dialog.portEdit()->setText(QStringLiteral("0"));
+        dialog.allowEdit()->setText(QStringLiteral("3"));
+        return true;
+    });
+    frame().runCommand(commands::kNetworkServer);
+    ASSERT_TRUE(frame().dataPath().link.serverEnabled());
+    EXPECT_EQ(frame().dataPath().link.server()->maximumConnections(), 3);
+    EXPECT_TRUE(frame().action(commands::kNetworkServer)->isChecked());
+    EXPECT_EQ(settings.getInt(settings::kNetworkSection, settings::kMaxConnectionsKey, 0), 3);
+    frame().runCommand(commands::kNetworkServer);
+    EXPECT_FALSE(frame().dataPath().link.serverEnabled());
+    EXPECT_EQ(prompter.dialogsRun, 1);
+}
+
+TEST_F(MainFrameTest, SpeedsToolBarsSettingsAndAbout)
+{
+    start();
+    EXPECT_TRUE(frame().action(commands::kPlayMedium)->isChecked()) << "medium on every start";
+    frame().runCommand(commands::kPlayFastest);
+    EXPECT_EQ(frame().dataPath().playbackSpeed(), 3);
+    EXPECT_TRUE(frame().action(commands::kPlayFastest)->isChecked());
+    EXPECT_FALSE(frame().action(commands::kPlayMedium)->isChecked());
+
+    EXPECT_TRUE(frame().toolBar(1)->isVisible());
+    frame().runCommand(commands::kViewWindowToolbar);
+    EXPECT_FALSE(frame().toolBar(1)->isVisible());
+    EXPECT_FALSE(frame().action(commands::kViewWindowToolbar)->isChecked());
+
+    prompter.dialogs.push_back([](QDialog& d) {
+        auto& dialog = dynamic_cast<GeneralSettingsDialog&>(d);
+        dialog.unitsBox()->setCurrentIndex(2);
+        dialog.positionFormatBox()->setCurrentIndex(1);
+        dialog.accept();
+        return true;
+    });
+    frame().runCommand(commands::kGeneralSettings);
+    EXPECT_EQ(settings.getInt("Settings", "Units", -1), 2);
+    EXPECT_EQ(settings.getInt("Settings", "PositionFormat", -1), 1);
+
+    frame().runCommand(commands::kAppAbout);
+    ASSERT_FALSE(prompter.messages.isEmpty());
+    EXPECT_TRUE(prompter.messages.last().startsWith(QStringLiteral("Orbilunex")));
+}
+
+TEST_F(MainFrameTest, ToolBarsHaveTheirButtonsInOrder)
+{
+    start();
+    using namespace commands;
+    const std::vector<std::vector<int>> expected = {
+        {kFileOpen, kFileSave, 0, kEditCut, kEditCopy, kEditPaste, 0, kFilePrint, 0, kAppAbout,
+         kContextHelp},
+        {kWindowCommandMonitor, kWindowSignalQuality, kWindowSkyPlot, kWindowNavigation,
+         kWindowSurvey, kWindowCompass, kWindowAltimeter, kWindowSpeedometer,
+         kWindowVerticalSpeed, kWindowAttitude},
+        {kConnectSerial, kConnectNetwork, kConnectFile, kDisconnect, 0, kNetworkServer},
+        {kRecordStart, kRecordStop},
+    };
+    const char* titles[] = {"Main Tool", "Window Tool", "Connect Tool", ""};
+    for (int bar = 0; bar < 4; ++bar) {
+        std::vector<int> ids;
+        for (QAction* action : frame().toolBar(bar)->actions())
+            ids.push_back(action->isSeparator() ? 0 : action->data().toInt());
+        EXPECT_EQ(ids, expected[static_cast<std::size_t>(bar)]) << "tool bar " << bar;
+        EXPECT_EQ(frame().toolBar(bar)->windowTitle(), QString::fromUtf8(titles[bar]));
+    }
+    EXPECT_EQ(frame().action(kDisconnect)->statusTip(), "Disconnect from GPS device");
+    EXPECT_EQ(frame().action(kDisconnect)->toolTip(), "Disconnect/Close Connection");
+}
+
+} // namespace
