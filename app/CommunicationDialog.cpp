@@ -1,10 +1,11 @@
 #include "app/CommunicationDialog.h"
 
+#include "app/DialogLayout.h"
+
 #include "links/SerialPortMap.h"
 #include "nmea/NumberReader.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,26 +61,11 @@ CommunicationDialog::CommunicationDialog(int port, int baud, DeviceLookup lookup
     deviceField->setMinimumWidth(deviceField->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 14);
 
     auto* grid = new QGridLayout;
-    const auto addRow = [&](int row, const char* label, QWidget* field) {
-        auto* text = new QLabel(QString::fromLatin1(label), this);
-        text->setBuddy(field);
-        grid->addWidget(text, row, 0);
-        grid->addWidget(field, row, 1);
-    };
-    addRow(0, "Port:", portList);
-    addRow(1, "Baud", baudList);
-    addRow(2, "Device:", deviceField);
+    addLabelledRow(this, grid, 0, QStringLiteral("Port:"), portList);
+    addLabelledRow(this, grid, 1, QStringLiteral("Baud"), baudList);
+    addLabelledRow(this, grid, 2, QStringLiteral("Device:"), deviceField);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    finishOkCancelDialog(this, grid);
 
     showValue(portList, port);
     showValue(baudList, baud);

@@ -1,11 +1,12 @@
 #include "app/GeneralSettingsDialog.h"
 
+#include "app/DialogLayout.h"
+
 #include "app/SettingsStore.h"
 #include "format/SettingsKeys.h"
 #include "format/UnitTexts.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -42,26 +43,11 @@ GeneralSettingsDialog::GeneralSettingsDialog(SettingsStore& store, QWidget* pare
     positionList = makeList(positionFormatChoices, this);
 
     auto* grid = new QGridLayout;
-    const auto addRow = [&](int row, const char* label, QComboBox* list) {
-        auto* text = new QLabel(QString::fromUtf8(label), this);
-        text->setBuddy(list);
-        grid->addWidget(text, row, 0);
-        grid->addWidget(list, row, 1);
-    };
-    addRow(0, distanceSpeedChoiceLabel, unitsList);
-    addRow(1, altitudeElevationChoiceLabel, altitudeList);
-    addRow(2, positionFormatChoiceLabel, positionList);
+    addLabelledRow(this, grid, 0, QString::fromUtf8(distanceSpeedChoiceLabel), unitsList);
+    addLabelledRow(this, grid, 1, QString::fromUtf8(altitudeElevationChoiceLabel), altitudeList);
+    addLabelledRow(this, grid, 2, QString::fromUtf8(positionFormatChoiceLabel), positionList);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &GeneralSettingsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    finishOkCancelDialog(this, grid);
 
     select(unitsList, settings.getInt(generalSettingsSection, unitsKey, unitsStatute));
     select(altitudeList,

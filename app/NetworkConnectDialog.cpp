@@ -1,6 +1,7 @@
 #include "app/NetworkConnectDialog.h"
 
-#include <QDialogButtonBox>
+#include "app/DialogLayout.h"
+
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -53,25 +54,10 @@ NetworkConnectDialog::NetworkConnectDialog(const QString& address, int port, QWi
     portField = new QLineEdit(QString::number(port), this);
 
     auto* grid = new QGridLayout;
-    const auto addRow = [&](int row, const char* label, QWidget* field) {
-        auto* text = new QLabel(QString::fromLatin1(label), this);
-        text->setBuddy(field);
-        grid->addWidget(text, row, 0);
-        grid->addWidget(field, row, 1);
-    };
-    addRow(0, "Connect to:", addressField);
-    addRow(1, "Port:", portField);
+    addLabelledRow(this, grid, 0, QStringLiteral("Connect to:"), addressField);
+    addLabelledRow(this, grid, 1, QStringLiteral("Port:"), portField);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &NetworkConnectDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    finishOkCancelDialog(this, grid);
 }
 
 QString NetworkConnectDialog::address() const

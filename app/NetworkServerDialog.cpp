@@ -1,6 +1,7 @@
 #include "app/NetworkServerDialog.h"
 
-#include <QDialogButtonBox>
+#include "app/DialogLayout.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,16 +39,7 @@ NetworkServerDialog::NetworkServerDialog(int port, int maxConnections, QWidget* 
     grid->addWidget(unitLabel, 2, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &NetworkServerDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    finishOkCancelDialog(this, grid);
 }
 
 int NetworkServerDialog::port() const
