@@ -7,14 +7,13 @@
 #include "app/SettingsStore.h"
 #include "links/Clock.h"
 #include "links/LinkSettings.h"
+#include "tests/common/EventPump.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <functional>
 #include <memory>
@@ -62,18 +61,6 @@ protected:
         out.close();
         frame().dataPath().setPlaybackSpeed(speed);
         frame().dataPath().connectFile(path);
-    }
-
-    static bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 3000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done()) {
-            if (timer.elapsed() > timeoutMs) return done();
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            QThread::msleep(1);
-        }
-        return true;
     }
 
     QTemporaryDir folder;

@@ -2,37 +2,17 @@
 
 #include "app/SettingsStore.h"
 #include "links/LinkHooks.h"
+#include "tests/common/EventPump.h"
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
-#include <QThread>
 
 #include <functional>
 #include <string>
 #include <vector>
 
 namespace orbilunex::test {
-
-// Runs the event loop until done() holds or timeoutMs passes; returns done().
-inline bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeoutMs) return done();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
-}
-
-inline void pumpFor(int milliseconds)
-{
-    pumpUntil([] { return false; }, milliseconds);
-}
 
 inline QByteArray readAll(const QString& path)
 {
