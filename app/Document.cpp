@@ -108,6 +108,7 @@ void CDocument::onFileOpen(Prompter& prompter, QWidget* parent)
         return;
     }
     path = file;
+    setTitle(QFileInfo(file).fileName());
     modified = false;
 }
 
@@ -132,8 +133,12 @@ bool CDocument::doSave(Prompter& prompter, QWidget* parent, bool saveAs)
                                          tmpl.extension(), titleText);
         if (target.isEmpty()) return false;
     }
-    if (!onSaveDocument(target)) return false;
+    if (!onSaveDocument(target)) {
+        prompter.warn(parent, QStringLiteral("Failed to save document."));
+        return false;
+    }
     path = target;
+    setTitle(QFileInfo(target).fileName());
     modified = false;
     return true;
 }

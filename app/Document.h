@@ -71,7 +71,8 @@ public:
     AppContext& app() const { return context; }
 
     QString title() const { return titleText; }
-    void setTitle(const QString& title);
+    // Kinds may show the title decorated; the base shows it as given.
+    virtual void setTitle(const QString& title);
     QString pathName() const { return path; }
     void setPathName(const QString& pathName) { path = pathName; }
 
@@ -94,7 +95,8 @@ public:
     // Before the document goes: a modified one asks "Save changes to %1?";
     // Yes saves (false if that fails), No discards, Cancel keeps it open.
     bool saveModified(Prompter& prompter, QWidget* parent);
-    // Saves under the current path, or asks for one (always for Save As).
+    // Saves under the current path, or asks for one (always for Save As);
+    // the title becomes the file's name. A failed write says so.
     bool doSave(Prompter& prompter, QWidget* parent, bool saveAs);
 
 signals:

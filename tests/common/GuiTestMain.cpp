@@ -20,7 +20,7 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 
 } // namespace
 
-// Runs the widget tests on the offscreen platform with a scratch home: Qt's
+// Runs widget and painter tests on the offscreen platform with a scratch home: Qt's
 // file dialog writes its history to the user's configuration folder, and
 // no test may touch the real user's files.
 int main(int argc, char** argv)
