@@ -1,3 +1,5 @@
+#include "DialogTestUtil.h"
+
 #include "app/CommunicationDialog.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +17,10 @@
 namespace orbilunex {
 namespace {
 
+using orbilunex::test::buttonWithText;
+using orbilunex::test::entries;
+using orbilunex::test::labelOf;
+
 // A device table that is easy to recognise and records what was asked.
 struct FakeDevices {
     std::vector<int> asked;
@@ -26,27 +32,6 @@ struct FakeDevices {
         };
     }
 };
-
-QString labelOf(const QWidget& dialog, const QWidget* field)
-{
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->buddy() == field) return label->text();
-    return QStringLiteral("<no label>");
-}
-
-QStringList entries(const QComboBox* box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-    return items;
-}
-
-QPushButton* buttonWithText(const QDialog& dialog, const char* text)
-{
-    for (QPushButton* button : dialog.findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
-        if (button->text() == QLatin1String(text)) return button;
-    return nullptr;
-}
 
 // Replaces the whole port text the way a user does: select all, type.
 void typeInto(QComboBox* box, const QString& text)

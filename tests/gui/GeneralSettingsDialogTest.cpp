@@ -1,3 +1,5 @@
+#include "DialogTestUtil.h"
+
 #include "app/GeneralSettingsDialog.h"
 
 #include "app/SettingsStore.h"
@@ -20,6 +22,10 @@
 namespace orbilunex {
 namespace {
 
+using orbilunex::test::buttonWithText;
+using orbilunex::test::entries;
+using orbilunex::test::labelOf;
+
 using Write = std::tuple<std::string, std::string, std::string>; // section, key, value
 
 // A memory store that also remembers every write, in order.
@@ -39,27 +45,6 @@ public:
         MemorySettingsStore::setString(section, key, value);
     }
 };
-
-QString labelOf(const QWidget& dialog, const QWidget* field)
-{
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->buddy() == field) return label->text();
-    return QStringLiteral("<no label>");
-}
-
-QStringList entries(const QComboBox* box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
-    return items;
-}
-
-QPushButton* buttonWithText(const QDialog& dialog, const char* text)
-{
-    for (QPushButton* button : dialog.findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
-        if (button->text() == QLatin1String(text)) return button;
-    return nullptr;
-}
 
 int topOf(const QWidget& dialog, const QWidget* w)
 {

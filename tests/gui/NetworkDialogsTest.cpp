@@ -1,3 +1,5 @@
+#include "DialogTestUtil.h"
+
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
 
@@ -14,22 +16,12 @@
 namespace orbilunex {
 namespace {
 
+using orbilunex::test::buttonWithText;
+using orbilunex::test::entries;
+using orbilunex::test::labelOf;
+
 const QString kInteger = QStringLiteral("Please enter an integer.");
 const QString kRange = QStringLiteral("Please enter an integer between 1 and 65535.");
-
-QString labelOf(const QWidget& dialog, const QWidget* field)
-{
-    for (const QLabel* label : dialog.findChildren<QLabel*>())
-        if (label->buddy() == field) return label->text();
-    return QStringLiteral("<no label>");
-}
-
-QPushButton* buttonWithText(const QDialog& dialog, const char* text)
-{
-    for (QPushButton* button : dialog.findChild<QDialogButtonBox*>()->findChildren<QPushButton*>())
-        if (button->text() == QLatin1String(text)) return button;
-    return nullptr;
-}
 
 // Stands in for the message box: records every message and its parent.
 struct MessageLog {

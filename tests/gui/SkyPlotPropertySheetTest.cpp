@@ -1,3 +1,5 @@
+#include "DialogTestUtil.h"
+
 #include "views/SkyPlotPropertySheet.h"
 
 #include "ScriptedPrompter.h"
@@ -22,6 +24,10 @@
 
 namespace orbilunex {
 namespace {
+
+using orbilunex::test::buttonWithText;
+using orbilunex::test::entries;
+using orbilunex::test::labelOf;
 
 const QString kInteger = QStringLiteral("Please enter an integer.");
 const QString kRange = QStringLiteral("Please enter an integer between 0 and 99.");
@@ -61,13 +67,6 @@ SkyPlotSheetValues someValues()
 {
     return {40, QStringLiteral("Roof antenna\nnorth wall blocks"), true,
             QStringLiteral("/tmp/roof.msk")};
-}
-
-QString labelOf(const QWidget& page, const QWidget* field)
-{
-    for (const QLabel* label : page.findChildren<QLabel*>())
-        if (label->buddy() == field) return label->text();
-    return QStringLiteral("<no label>");
 }
 
 void retype(QLineEdit* field, const QString& text)
