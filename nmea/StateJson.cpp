@@ -1,108 +1,10 @@
 #include "nmea/StateJson.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdio>
+#include "format/JsonWriter.h"
 
 namespace orbilunex {
 
 namespace {
-
-// Writes members as "name":value pairs, commas placed as it goes.
-class JsonWriter {
-public:
-    explicit JsonWriter(std::string& out) : out(out) {}
-
-    void key(const char* name)
-    {
-        separate();
-        out += '"';
-        out += name;
-        out += "\":";
-        pendingValue = true;
-    }
-
-    void integer(long long value)
-    {
-        separate();
-        char buffer[24];
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        out.append(buffer, result.ptr);
-    }
-
-    void real(double value)
-    {
-        separate();
-        if (!std::isfinite(value)) {
-            out += "null";
-            return;
-        }
-        char buffer[32];
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-        out.append(buffer, result.ptr);
-    }
-
-    // One code point per byte: bytes above 127 become U+0080..U+00FF.
-    void bytes(const char* text, std::size_t count)
-    {
-        separate();
-        out += '"';
-        for (std::size_t i = 0; i < count; ++i) codePoint(static_cast<unsigned char>(text[i]));
-        out += '"';
-    }
-
-    void text(const char* nulTerminated)
-    {
-        std::size_t n = 0;
-        while (nulTerminated[n] != '\0') ++n;
-        bytes(nulTerminated, n);
-    }
-
-    void open(char bracket)
-    {
-        separate();
-        out += bracket;
-        first = true;
-    }
-
-    void close(char bracket)
-    {
-        out += bracket;
-        first = false;
-    }
-
-private:
-    void separate()
-    {
-        if (pendingValue) {
-            pendingValue = false;
-            return;
-        }
-        if (!first) out += ',';
-        first = false;
-    }
-
-    void codePoint(unsigned char c)
-    {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7f) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-
-    std::string& out;
-    bool first = true;
-    bool pendingValue = false;
-};
 
 void writeCharacter(JsonWriter& json, const char* name, char value)
 {

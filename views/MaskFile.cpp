@@ -1,5 +1,7 @@
 #include "views/MaskFile.h"
 
+#include "format/LittleEndian.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -9,15 +11,14 @@ namespace {
 
 void putInt(std::string& out, std::int32_t value)
 {
-    const auto u = static_cast<std::uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>((u >> shift) & 0xFF);
+    unsigned char bytes[4];
+    putLe32(bytes, static_cast<std::uint32_t>(value));
+    out.append(reinterpret_cast<const char*>(bytes), 4);
 }
 
 std::int32_t getInt(const char* p)
 {
-    std::uint32_t u = 0;
-    for (int i = 3; i >= 0; --i) u = (u << 8) | static_cast<unsigned char>(p[i]);
-    return static_cast<std::int32_t>(u);
+    return static_cast<std::int32_t>(getLe32(reinterpret_cast<const unsigned char*>(p)));
 }
 
 } // namespace
