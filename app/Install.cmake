@@ -3,7 +3,7 @@
 # chosen prefix.
 include(GNUInstallDirs)
 
-install(TARGETS orbilunex-decode RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS orbilunex-decode orbilunex-survey RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The window program exists only when the Qt parts are built.
 if(TARGET orbilunex)
   install(TARGETS orbilunex RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

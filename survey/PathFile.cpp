@@ -1,0 +1,225 @@
+#include "survey/PathFile.h"
+
+#include "format/LittleEndian.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <cstring>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+namespace orbilunex {
+
+namespace {
+
+constexpr std::size_t kVersionOffset = 32;
+constexpr std::size_t kCountOffset = 36;
+// Records are moved through a buffer this many at a time.
+constexpr std::size_t kRecordsPerChunk = 4096;
+
+void encodeRecord(unsigned char* p, const SurveySample& s)
+{
+    putLe32(p + 0, static_cast<std::uint32_t>(s.latitude));
+    putLe32(p + 4, static_cast<std::uint32_t>(s.longitude));
+    putLe32(p + 8, static_cast<std::uint32_t>(s.altitude));
+    putLe16(p + 12, static_cast<std::uint16_t>(s.pdop10));
+    putLe32(p + 14, static_cast<std::uint32_t>(s.fix3d));
+    putLe16(p + 18, s.hdop10);
+    putLe16(p + 20, s.vdop10);
+    std::memset(p + 22, 0, kPathRecordBytes - 22);
+}
+
+SurveySample decodeRecord(const unsigned char* p)
+{
+    SurveySample s;
+    s.latitude = static_cast<std::int32_t>(getLe32(p + 0));
+    s.longitude = static_cast<std::int32_t>(getLe32(p + 4));
+    s.altitude = static_cast<std::int32_t>(getLe32(p + 8));
+    s.pdop10 = static_cast<std::int16_t>(getLe16(p + 12));
+    s.fix3d = static_cast<std::int32_t>(getLe32(p + 14));
+    s.hdop10 = getLe16(p + 18);
+    s.vdop10 = getLe16(p + 20);
+    return s;
+}
+
+// The old record's one DOP stands for PDOP, HDOP and VDOP alike.
+SurveySample decodeOldRecord(const unsigned char* p)
+{
+    SurveySample s;
+    s.latitude = static_cast<std::int32_t>(getLe32(p + 0));
+    s.longitude = static_cast<std::int32_t>(getLe32(p + 4));
+    s.altitude = static_cast<std::int32_t>(getLe32(p + 8));
+    const std::uint16_t dop10 = getLe16(p + 12);
+    s.pdop10 = static_cast<std::int16_t>(dop10);
+    s.hdop10 = dop10;
+    s.vdop10 = dop10;
+    s.fix3d = static_cast<std::int32_t>(getLe32(p + 14));
+    return s;
+}
+
+// Reads up to size bytes; fewer only at the end of the data or on an error.
+std::size_t readUpTo(std::istream& in, unsigned char* into, std::size_t size)
+{
+    in.read(reinterpret_cast<char*>(into), static_cast<std::streamsize>(size));
+    return static_cast<std::size_t>(in.gcount());
+}
+
+using Decoder = SurveySample (*)(const unsigned char*);
+
+// Reads count records of recordBytes each and stores them in order.
+void readRecords(std::istream& in, SurveyModel& survey, std::uint32_t count,
+                 std::size_t recordBytes, Decoder decode, PathReadResult& result)
+{
+    result.announced = count;
+    std::vector<unsigned char> buffer(recordBytes * std::min<std::size_t>(count, kRecordsPerChunk));
+    std::uint32_t remaining = count;
+    while (remaining > 0) {
+        const std::size_t wanted = std::min<std::size_t>(remaining, kRecordsPerChunk);
+        const std::size_t got = readUpTo(in, buffer.data(), wanted * recordBytes);
+        const std::size_t whole = got / recordBytes;
+        for (std::size_t i = 0; i < whole; ++i) {
+            if (survey.storeSample(decode(buffer.data() + i * recordBytes)) !=
+                SurveyModel::AddResult::Stored) {
+                result.status = PathReadResult::Status::StoreFull;
+                return;
+            }
+            ++result.stored;
+        }
+        if (whole < wanted) {
+            result.status = in.bad() ? PathReadResult::Status::ReadFailed
+                                     : PathReadResult::Status::Truncated;
+            return;
+        }
+        remaining -= static_cast<std::uint32_t>(whole);
+    }
+}
+
+} // namespace
+
+std::string pathComment(const PathHeaderBlock& header)
+{
+    const unsigned char* start = header.data() + kPathCommentOffset;
+    const unsigned char* end = header.data() + header.size();
+    const unsigned char* nul = std::find(start, end, 0);
+    return std::string(reinterpret_cast<const char*>(start), static_cast<std::size_t>(nul - start));
+}
+
+void setPathComment(PathHeaderBlock& header, const std::string& text)
+{
+    const std::size_t length = std::min(text.size(), kPathCommentMaxLength);
+    std::memcpy(header.data() + kPathCommentOffset, text.data(), length);
+    header[kPathCommentOffset + length] = 0;
+}
+
+bool writePathFile(std::ostream& out, SurveyModel& survey)
+{
+    PathHeaderBlock& header = survey.headerBlock;
+    std::memcpy(header.data(), kPathMagic, sizeof kPathMagic);
+    putLe32(header.data() + kVersionOffset, 1);
+    putLe32(header.data() + kCountOffset, survey.sampleCount());
+    out.write(reinterpret_cast<const char*>(header.data()), kPathHeaderBytes);
+
+    std::vector<unsigned char> buffer(kRecordsPerChunk * kPathRecordBytes);
+    std::size_t filled = 0;
+    auto flush = [&] {
+        out.write(reinterpret_cast<const char*>(buffer.data()),
+                  static_cast<std::streamsize>(filled * kPathRecordBytes));
+        filled = 0;
+    };
+    survey.samples().forEach([&](const SurveySample& sample) {
+        encodeRecord(buffer.data() + filled * kPathRecordBytes, sample);
+        if (++filled == kRecordsPerChunk) flush();
+    });
+    flush();
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPrompts& prompts)
+{
+    if (survey.acquisitionEnabled && prompts.disableAcquisition())
+        survey.acquisitionEnabled = false;
+    survey.clearSurvey();
+
+    PathReadResult result;
+    PathHeaderBlock head{};
+    const std::size_t got = readUpTo(in, head.data(), head.size());
+    if (got >= sizeof kPathMagic && std::memcmp(head.data(), kPathMagic, sizeof kPathMagic) == 0) {
+        survey.headerBlock = head;
+        if (got < head.size()) {
+            // Magic, but not even a whole header: nothing to trust.
+            result.status = in.bad() ? PathReadResult::Status::ReadFailed
+                                     : PathReadResult::Status::Truncated;
+        } else {
+            readRecords(in, survey, getLe32(head.data() + kCountOffset), kPathRecordBytes,
+                        decodeRecord, result);
+        }
+        survey.modified = result.status != PathReadResult::Status::Ok;
+    } else {
+        result.oldLayout = true;
+        prompts.oldFormatNotice();
+        // The old layout has no header, so its first bytes are no comment.
+        survey.headerBlock.fill(0);
+        unsigned char countBytes[4];
+        if (got < sizeof countBytes) {
+            result.status = in.bad() ? PathReadResult::Status::ReadFailed
+                                     : PathReadResult::Status::Truncated;
+        } else {
+            in.clear();
+            in.seekg(0);
+            if (readUpTo(in, countBytes, sizeof countBytes) != sizeof countBytes) {
+                result.status = PathReadResult::Status::ReadFailed;
+            } else {
+                readRecords(in, survey, getLe32(countBytes), kOldPathRecordBytes,
+                            decodeOldRecord, result);
+            }
+        }
+        if (result.stored > 0 || result.status != PathReadResult::Status::Ok)
+            survey.modified = true;
+    }
+    survey.recomputeStatistics();
+    survey.recomputeAltitudeRange();
+    return result;
+}
+
+bool savePathFile(const std::string& path, SurveyModel& survey, std::string& error)
+{
+    const std::string temporary = path + ".saving";
+    bool written = false;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        written = out.is_open() && writePathFile(out, survey);
+        out.close();
+        written = written && !out.fail();
+    }
+    if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    const int cause = errno;
+    std::remove(temporary.c_str());
+    error = "Failed to save " + path + ": " + std::strerror(cause) + ".";
+    return false;
+}
+
+std::string describePathReadError(const PathReadResult& result, const std::string& fileName)
+{
+    using Status = PathReadResult::Status;
+    const std::string counts =
+        result.announced == 0 ? std::string("the file is too short")
+                              : std::to_string(result.stored) + " of " +
+                                    std::to_string(result.announced) + " samples read";
+    switch (result.status) {
+    case Status::Ok:
+        return std::string();
+    case Status::Truncated:
+        return "Unexpected end of file in " + fileName + ": " + counts + ".";
+    case Status::StoreFull:
+        return "Could not hold every sample of " + fileName + ": " + counts + ".";
+    case Status::ReadFailed:
+        break;
+    }
+    return "Error reading " + fileName + ": " + counts + ".";
+}
+
+} // namespace orbilunex

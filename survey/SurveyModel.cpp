@@ -1,0 +1,188 @@
+#include "survey/SurveyModel.h"
+
+#include "app/SettingsStore.h"
+#include "survey/SurveySettings.h"
+
+namespace orbilunex {
+
+namespace {
+
+constexpr std::int32_t kRangeMaxSentinel = -1000000;
+constexpr std::int32_t kRangeMinSentinel = 999999;
+
+// A decimal integer kept as text; damaged text gives the default.
+int readTextInt(const SettingsStore& settings, const char* key, int defaultValue)
+{
+    int value = defaultValue;
+    if (!parseSettingInt(settings.getString(surveySettingsSection, key, ""), value))
+        return defaultValue;
+    return value;
+}
+
+int readInt(const SettingsStore& settings, const char* key, int defaultValue)
+{
+    return settings.getInt(surveySettingsSection, key, defaultValue);
+}
+
+int toggled(int flag) { return flag == 1 ? 0 : 1; }
+
+// Latitude and longitude are always added together, so their fits share the
+// index and its sums: both lanes go through the same operations at once,
+// each lane exactly as a separate add would compute it.
+typedef double Pair __attribute__((vector_size(16)));
+
+void addPair(LeastSquaresAccumulator& a, LeastSquaresAccumulator& b, double ya, double yb)
+{
+    if (a.nextIndex != b.nextIndex) {
+        a.add(ya);
+        b.add(yb);
+        return;
+    }
+    const std::uint32_t index = a.nextIndex;
+    a.nextIndex = b.nextIndex = index + 1;
+    const double t = static_cast<double>(index);
+    const Pair tt = {t, t};
+    const Pair y = {ya, yb};
+    Pair sumT = {a.sumT, b.sumT};
+    Pair sumT2 = {a.sumT2, b.sumT2};
+    Pair sumY = {a.sumY, b.sumY};
+    Pair sumTY = {a.sumTY, b.sumTY};
+    sumT = sumT + tt;
+    sumT2 = sumT2 + tt * tt;
+    sumY = sumY + y;
+    sumTY = sumTY + tt * y;
+    a.sumT = sumT[0]; b.sumT = sumT[1];
+    a.sumT2 = sumT2[0]; b.sumT2 = sumT2[1];
+    a.sumY = sumY[0]; b.sumY = sumY[1];
+    a.sumTY = sumTY[0]; b.sumTY = sumTY[1];
+    const Pair determinant = tt * sumT2 - sumT * sumT;
+    if (determinant[0] == 0.0 || determinant[1] == 0.0) {
+        // The first value (in both, as they share the index): no line yet.
+        return;
+    }
+    const Pair intercept = (sumY * sumT2 - sumT * sumTY) / determinant;
+    const Pair slope = (tt * sumTY - sumT * sumY) / determinant;
+    const Pair next = tt + Pair{1.0, 1.0};
+    const Pair residual = y - (intercept + slope * next);
+    Pair sumR2 = {a.sumSquaredResiduals, b.sumSquaredResiduals};
+    sumR2 = sumR2 + residual * residual;
+    a.intercept = intercept[0]; b.intercept = intercept[1];
+    a.slope = slope[0]; b.slope = slope[1];
+    a.sumSquaredResiduals = sumR2[0]; b.sumSquaredResiduals = sumR2[1];
+}
+
+} // namespace
+
+SurveyModel::SurveyModel(const SettingsStore& settings, std::size_t blockLimit,
+                         BlockAllocator allocate)
+    : store(blockLimit, allocate)
+{
+    plotIndicatorSize = readTextInt(settings, plotIndicatorSizeKey, 0);
+    useLines = readInt(settings, useLinesKey, 1);
+    avgDopThreshold = static_cast<std::uint16_t>(readTextInt(settings, avgDopThresholdKey, 30));
+    hdopThreshold = static_cast<std::uint16_t>(readInt(settings, hdopThresholdKey, 30));
+    vdopThreshold = static_cast<std::uint16_t>(readInt(settings, vdopThresholdKey, 30));
+    verifyPositionFix = readInt(settings, verifyPositionFixKey, 1);
+    enablePositionAvgIndicator = readInt(settings, meanIndicatorKey, 1);
+    enablePalsfsd = readInt(settings, lsfIndicatorKey, 1);
+}
+
+bool SurveyModel::acceptsHorizontal(std::uint16_t hdop10) const
+{
+    return hdop10 != 0 && hdop10 <= hdopThreshold;
+}
+
+bool SurveyModel::acceptsAltitude(std::uint16_t vdop10, std::int32_t fix3d) const
+{
+    return vdop10 != 0 && vdop10 <= vdopThreshold && fix3d == 1;
+}
+
+void SurveyModel::account(double latitude, double longitude, double altitude,
+                          std::int32_t fix3d, std::uint16_t hdop10, std::uint16_t vdop10)
+{
+    if (acceptsHorizontal(hdop10)) {
+        addPair(leastSquares[kLatitude], leastSquares[kLongitude], latitude, longitude);
+        mean[kLatitude].add(latitude);
+        mean[kLongitude].add(longitude);
+    }
+    if (acceptsAltitude(vdop10, fix3d)) {
+        leastSquares[kAltitude].add(altitude);
+        mean[kAltitude].add(altitude);
+    }
+    const int hdopClass = hdop10 <= 10 ? 0 : hdop10 <= 20 ? 1 : 2;
+    ++hdopClassCounts[hdopClass];
+}
+
+SurveyModel::AddResult SurveyModel::addSample(double latitude, double longitude,
+                                              double altitude, std::int16_t pdop10,
+                                              std::int32_t fix3d, std::uint16_t hdop10,
+                                              std::uint16_t vdop10)
+{
+    SurveySample sample;
+    sample.latitude = truncateToInt32(latitude * 10000000.0);
+    sample.longitude = truncateToInt32(longitude * 10000000.0);
+    sample.altitude = truncateToInt32(altitude * 100.0);
+    sample.pdop10 = pdop10;
+    sample.fix3d = fix3d;
+    sample.vdop10 = vdop10;
+    sample.hdop10 = hdop10;
+    const AddResult result = store.append(sample);
+    if (result != AddResult::Stored) return result;
+    account(latitude, longitude, altitude, fix3d, hdop10, vdop10);
+    modified = true;
+    return result;
+}
+
+SurveyModel::AddResult SurveyModel::storeSample(const SurveySample& sample)
+{
+    return store.append(sample);
+}
+
+void SurveyModel::resetStatistics()
+{
+    for (auto& accumulator : leastSquares) accumulator.reset();
+    for (auto& accumulator : mean) accumulator.reset();
+    hdopClassCounts = {};
+}
+
+void SurveyModel::recomputeStatistics()
+{
+    resetStatistics();
+    store.forEach([this](const SurveySample& s) {
+        account(s.latitude * kDegreesPerUnit, s.longitude * kDegreesPerUnit,
+                s.altitude * kMetresPerUnit, s.fix3d, s.hdop10, s.vdop10);
+    });
+}
+
+void SurveyModel::recomputeAltitudeRange()
+{
+    std::int32_t highest = kRangeMaxSentinel;
+    std::int32_t lowest = kRangeMinSentinel;
+    store.forEach([&](const SurveySample& s) {
+        if (s.altitude > highest) highest = s.altitude;
+        if (s.altitude < lowest) lowest = s.altitude;
+    });
+    altitudeMax = highest;
+    altitudeMin = lowest;
+}
+
+void SurveyModel::clearSurvey()
+{
+    store.clear();
+    resetStatistics();
+    recomputeAltitudeRange();
+}
+
+void SurveyModel::toggleLsfIndicator(SettingsStore& settings)
+{
+    enablePalsfsd = toggled(enablePalsfsd);
+    settings.setInt(surveySettingsSection, lsfIndicatorKey, enablePalsfsd);
+}
+
+void SurveyModel::toggleMeanIndicator(SettingsStore& settings)
+{
+    enablePositionAvgIndicator = toggled(enablePositionAvgIndicator);
+    settings.setInt(surveySettingsSection, meanIndicatorKey, enablePositionAvgIndicator);
+}
+
+} // namespace orbilunex

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct ToolRun {
+    int exitCode;
+    std::string output;
+};
+
+ToolRun runTool(const std::string& arguments)
+{
+    const std::string command = std::string(SURVEY_TOOL) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ToolRun result{-1, ""};
+    if (pipe == nullptr) return result;
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
+    const int status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The integer after "key": in a JSON text (first occurrence).
+long long member(const std::string& json, const std::string& key)
+{
+    const std::string quoted = "\"" + key + "\":";
+    const std::size_t at = json.find(quoted);
+    if (at == std::string::npos) return -1;
+    return std::stoll(json.substr(at + quoted.size()));
+}
+
+const std::string kLog = std::string(SAMPLE_DATA_DIR) + "/sample.nmea";
+const std::string kScratch = ::testing::TempDir() + "survey-tool-";
+
+} // namespace
+
+TEST(SurveyTool, LogThenPathFileThenItsSave)
+{
+    const std::string pth = kScratch + "log.pth", again = kScratch + "again.pth";
+    const std::string csv = kScratch + "log.csv";
+    const ToolRun fromLog = runTool("--write " + pth + " --csv " + csv + " " + kLog);
+    ASSERT_EQ(fromLog.exitCode, 0);
+    const long long count = member(fromLog.output, "sampleCount");
+    ASSERT_GT(count, 1000);
+    EXPECT_EQ(fromLog.output.rfind("{\"sampleCount\":", 0), 0u);
+    EXPECT_NE(fromLog.output.find("\"leastSquares\":{\"latitude\":{\"sumY\":"), std::string::npos);
+    EXPECT_EQ(readFile(pth).size(), 2048u + 62u * static_cast<std::size_t>(count));
+
+    std::istringstream rows(readFile(csv));
+    std::string line;
+    std::getline(rows, line);
+    EXPECT_EQ(line, "latitude,longitude,altitude,pdop,hdop,vdop,fix3d,horizontal,vertical");
+    long long lines = 0;
+    while (std::getline(rows, line)) ++lines;
+    EXPECT_EQ(lines, count);
+
+    // Reading the path file gives the same samples and class counts; saving
+    // it again gives the same bytes.
+    const ToolRun fromFile = runTool("--write " + again + " " + pth);
+    ASSERT_EQ(fromFile.exitCode, 0);
+    EXPECT_EQ(member(fromFile.output, "sampleCount"), count);
+    const std::string classes = "\"hdopClassCounts\":";
+    EXPECT_EQ(fromFile.output.substr(fromFile.output.find(classes), 40),
+              fromLog.output.substr(fromLog.output.find(classes), 40));
+    EXPECT_EQ(readFile(again), readFile(pth));
+}
+
+TEST(SurveyTool, OptionsChangeWhatIsTaken)
+{
+    const ToolRun plain = runTool(kLog);
+    const ToolRun unverified = runTool("--no-verify " + kLog);
+    const ToolRun strict = runTool("--hdop-threshold 8 --vdop-threshold 0 " + kLog);
+    ASSERT_EQ(plain.exitCode, 0);
+    EXPECT_GT(member(unverified.output, "sampleCount"), member(plain.output, "sampleCount"));
+    EXPECT_EQ(member(strict.output, "sampleCount"), member(plain.output, "sampleCount"));
+    // "count" first appears in mean.latitude.
+    EXPECT_LT(member(strict.output, "count"), member(plain.output, "count"));
+    EXPECT_NE(strict.output.find("\"altitude\":{\"sum\":0,\"count\":0"), std::string::npos);
+}
+
+TEST(SurveyTool, Failures)
+{
+    const std::string truncated = kScratch + "cut.pth";
+    runTool("--write " + truncated + " " + kLog);
+    const std::string whole = readFile(truncated);
+    std::ofstream(truncated, std::ios::binary | std::ios::trunc) << whole.substr(0, whole.size() - 100);
+
+    const struct {
+        const char* legend;
+        std::string arguments;
+        int exitCode;
+    } rows[] = {
+        {"no input", "", 2},
+        {"unknown option", "--fast " + kLog, 2},
+        {"threshold not a number", "--hdop-threshold x " + kLog, 2},
+        {"threshold beyond 16 bits", "--vdop-threshold 70000 " + kLog, 2},
+        {"missing input", kScratch + "no-such-file.nmea", 1},
+        {"truncated path file", truncated, 1},
+        {"unwritable output", "--write /nonexistent-folder/x.pth " + kLog, 1},
+    };
+    for (const auto& r : rows) EXPECT_EQ(runTool(r.arguments).exitCode, r.exitCode) << r.legend;
+}
