@@ -71,6 +71,29 @@ void addPair(LeastSquaresAccumulator& a, LeastSquaresAccumulator& b, double ya, 
     a.sumSquaredResiduals = sumR2[0]; b.sumSquaredResiduals = sumR2[1];
 }
 
+// The same for the two horizontal means, which share their count.
+void addPair(MeanAccumulator& a, MeanAccumulator& b, double xa, double xb)
+{
+    if (a.count != b.count) {
+        a.add(xa);
+        b.add(xb);
+        return;
+    }
+    const std::uint32_t count = a.count + 1;
+    a.count = b.count = count;
+    const Pair x = {xa, xb};
+    const double n = count;
+    Pair sum = {a.sum, b.sum};
+    sum = sum + x;
+    const Pair mean = sum / Pair{n, n};
+    const Pair deviation = x - mean;
+    Pair squares = {a.sumSquaredDeviations, b.sumSquaredDeviations};
+    squares = squares + deviation * deviation;
+    a.sum = sum[0]; b.sum = sum[1];
+    a.mean = mean[0]; b.mean = mean[1];
+    a.sumSquaredDeviations = squares[0]; b.sumSquaredDeviations = squares[1];
+}
+
 } // namespace
 
 SurveyModel::SurveyModel(const SettingsStore& settings, std::size_t blockLimit,
@@ -102,8 +125,7 @@ void SurveyModel::account(double latitude, double longitude, double altitude,
 {
     if (acceptsHorizontal(hdop10)) {
         addPair(leastSquares[kLatitude], leastSquares[kLongitude], latitude, longitude);
-        mean[kLatitude].add(latitude);
-        mean[kLongitude].add(longitude);
+        addPair(mean[kLatitude], mean[kLongitude], latitude, longitude);
     }
     if (acceptsAltitude(vdop10, fix3d)) {
         leastSquares[kAltitude].add(altitude);
