@@ -7,6 +7,7 @@
 #include "survey/LiveFeed.h"
 #include "survey/PathFile.h"
 #include "survey/SurveyReport.h"
+#include "survey/SurveyTexts.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -89,7 +90,7 @@ public:
     bool disableAcquisition() override { return false; }
     void oldFormatNotice() override
     {
-        std::fputs("orbilunex-survey: Orbilunex will now read old file format.\n", stderr);
+        std::fprintf(stderr, "orbilunex-survey: %s\n", oldFileFormatNotice);
     }
 };
 
@@ -106,7 +107,7 @@ bool isPathFile(std::ifstream& in, const std::string& name)
     const bool magic = in.gcount() == sizeof start && std::memcmp(start, kPathMagic, sizeof start) == 0;
     in.clear();
     in.seekg(0);
-    return magic || endsWith(name, ".pth");
+    return magic || endsWith(name, pathFileExtension);
 }
 
 // Reads the log in blocks through one parser; true when all of it fit.

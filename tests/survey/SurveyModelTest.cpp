@@ -176,13 +176,14 @@ TEST(SurveyModel, RecomputeAppliesTheThresholdsNowInForce)
     EXPECT_EQ(s.hdopClassCounts[0] + s.hdopClassCounts[1] + s.hdopClassCounts[2], 4u);
 }
 
-TEST(SurveyModel, LatitudeAndLongitudeFitsMatchSeparateAccumulators)
+TEST(SurveyModel, HorizontalAccumulatorsMatchLoneOnes)
 {
-    // The two horizontal fits are updated side by side; every field must be
-    // what a lone accumulator computes, bit for bit.
+    // The horizontal fits and means are updated side by side; every field
+    // must be what a lone accumulator computes, bit for bit.
     MemorySettingsStore settings;
     SurveyModel s(settings);
     LeastSquaresAccumulator lat, lon;
+    MeanAccumulator latMean, lonMean;
     std::mt19937 random(7);
     std::uniform_real_distribution<double> wobble(-0.0005, 0.0005);
     for (int i = 0; i < 20000; ++i) {
@@ -191,6 +192,8 @@ TEST(SurveyModel, LatitudeAndLongitudeFitsMatchSeparateAccumulators)
         if (s.acceptsHorizontal(static_cast<std::uint16_t>(i % 40))) {
             lat.add(y1);
             lon.add(y2);
+            latMean.add(y1);
+            lonMean.add(y2);
         }
     }
     const LeastSquaresAccumulator* fits[] = {&lat, &lon};
@@ -204,6 +207,13 @@ TEST(SurveyModel, LatitudeAndLongitudeFitsMatchSeparateAccumulators)
         EXPECT_EQ(a.slope, b.slope);
         EXPECT_EQ(a.sumSquaredResiduals, b.sumSquaredResiduals);
         EXPECT_EQ(a.nextIndex, b.nextIndex);
+    }
+    const MeanAccumulator* means[] = {&latMean, &lonMean};
+    for (int axis = 0; axis < 2; ++axis) {
+        EXPECT_EQ(s.mean[axis].sum, means[axis]->sum);
+        EXPECT_EQ(s.mean[axis].mean, means[axis]->mean);
+        EXPECT_EQ(s.mean[axis].sumSquaredDeviations, means[axis]->sumSquaredDeviations);
+        EXPECT_EQ(s.mean[axis].count, means[axis]->count);
     }
 }
 
