@@ -60,17 +60,46 @@ SurveySample decodeOldRecord(const unsigned char* p)
     return s;
 }
 
-// Reads up to size bytes; fewer only at the end of the data or on an error.
-std::size_t readUpTo(std::istream& in, unsigned char* into, std::size_t size)
-{
-    in.read(reinterpret_cast<char*>(into), static_cast<std::streamsize>(size));
-    return static_cast<std::size_t>(in.gcount());
-}
+// The file's bytes in order: first those already taken into a buffer (the
+// header block, which an old-layout file reads again from its start), then
+// the rest of the stream. No seeking, so any stream will do.
+class ByteSource {
+public:
+    ByteSource(std::istream& in, const unsigned char* pending, std::size_t pendingSize)
+        : in(in), pending(pending), pendingSize(pendingSize)
+    {
+    }
+
+    // Reads up to size bytes; fewer only at the end of the data or on an error.
+    std::size_t read(unsigned char* into, std::size_t size)
+    {
+        const std::size_t fromPending = std::min(size, pendingSize);
+        if (fromPending > 0) {
+            std::memcpy(into, pending, fromPending);
+            pending += fromPending;
+            pendingSize -= fromPending;
+        }
+        if (fromPending == size) return size;
+        in.read(reinterpret_cast<char*>(into + fromPending),
+                static_cast<std::streamsize>(size - fromPending));
+        return fromPending + static_cast<std::size_t>(in.gcount());
+    }
+
+    PathReadResult::Status shortReadStatus() const
+    {
+        return in.bad() ? PathReadResult::Status::ReadFailed : PathReadResult::Status::Truncated;
+    }
+
+private:
+    std::istream& in;
+    const unsigned char* pending;
+    std::size_t pendingSize;
+};
 
 using Decoder = SurveySample (*)(const unsigned char*);
 
 // Reads count records of recordBytes each and stores them in order.
-void readRecords(std::istream& in, SurveyModel& survey, std::uint32_t count,
+void readRecords(ByteSource& source, SurveyModel& survey, std::uint32_t count,
                  std::size_t recordBytes, Decoder decode, PathReadResult& result)
 {
     result.announced = count;
@@ -78,7 +107,7 @@ void readRecords(std::istream& in, SurveyModel& survey, std::uint32_t count,
     std::uint32_t remaining = count;
     while (remaining > 0) {
         const std::size_t wanted = std::min<std::size_t>(remaining, kRecordsPerChunk);
-        const std::size_t got = readUpTo(in, buffer.data(), wanted * recordBytes);
+        const std::size_t got = source.read(buffer.data(), wanted * recordBytes);
         const std::size_t whole = got / recordBytes;
         for (std::size_t i = 0; i < whole; ++i) {
             if (survey.storeSample(decode(buffer.data() + i * recordBytes)) !=
@@ -89,8 +118,7 @@ void readRecords(std::istream& in, SurveyModel& survey, std::uint32_t count,
             ++result.stored;
         }
         if (whole < wanted) {
-            result.status = in.bad() ? PathReadResult::Status::ReadFailed
-                                     : PathReadResult::Status::Truncated;
+            result.status = source.shortReadStatus();
             return;
         }
         remaining -= static_cast<std::uint32_t>(whole);
@@ -146,15 +174,15 @@ PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPromp
 
     PathReadResult result;
     PathHeaderBlock head{};
-    const std::size_t got = readUpTo(in, head.data(), head.size());
+    ByteSource start(in, nullptr, 0);
+    const std::size_t got = start.read(head.data(), head.size());
     if (got >= sizeof kPathMagic && std::memcmp(head.data(), kPathMagic, sizeof kPathMagic) == 0) {
         survey.headerBlock = head;
         if (got < head.size()) {
             // Magic, but not even a whole header: nothing to trust.
-            result.status = in.bad() ? PathReadResult::Status::ReadFailed
-                                     : PathReadResult::Status::Truncated;
+            result.status = start.shortReadStatus();
         } else {
-            readRecords(in, survey, getLe32(head.data() + kCountOffset), kPathRecordBytes,
+            readRecords(start, survey, getLe32(head.data() + kCountOffset), kPathRecordBytes,
                         decodeRecord, result);
         }
         survey.modified = result.status != PathReadResult::Status::Ok;
@@ -163,19 +191,14 @@ PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPromp
         prompts.oldFormatNotice();
         // The old layout has no header, so its first bytes are no comment.
         survey.headerBlock.fill(0);
+        // Back to the file's start: the bytes taken as a header come first.
+        ByteSource fromStart(in, head.data(), got);
         unsigned char countBytes[4];
-        if (got < sizeof countBytes) {
-            result.status = in.bad() ? PathReadResult::Status::ReadFailed
-                                     : PathReadResult::Status::Truncated;
+        if (fromStart.read(countBytes, sizeof countBytes) != sizeof countBytes) {
+            result.status = fromStart.shortReadStatus();
         } else {
-            in.clear();
-            in.seekg(0);
-            if (readUpTo(in, countBytes, sizeof countBytes) != sizeof countBytes) {
-                result.status = PathReadResult::Status::ReadFailed;
-            } else {
-                readRecords(in, survey, getLe32(countBytes), kOldPathRecordBytes,
-                            decodeOldRecord, result);
-            }
+            readRecords(fromStart, survey, getLe32(countBytes), kOldPathRecordBytes,
+                        decodeOldRecord, result);
         }
         if (result.stored > 0 || result.status != PathReadResult::Status::Ok)
             survey.modified = true;

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <streambuf>
+#include <utility>
 #include <string>
 
 using namespace orbilunex;
@@ -82,6 +84,19 @@ std::string oldFile(std::initializer_list<OldRecord> records, std::uint32_t coun
     }
     return out;
 }
+
+// A stream that can only be read forward, as from a pipe.
+class OneWayBuffer : public std::streambuf {
+public:
+    explicit OneWayBuffer(std::string bytes) : bytes(std::move(bytes))
+    {
+        char* start = this->bytes.data();
+        setg(start, start, start + this->bytes.size());
+    }
+
+private:
+    std::string bytes;
+};
 
 class PathFileTest : public ::testing::Test {
 protected:
@@ -249,6 +264,30 @@ TEST_F(PathFileTest, OldLayout)
     const std::string saved = save(survey);
     EXPECT_EQ(saved.size(), 2048u + 2 * 62u);
     EXPECT_EQ(std::memcmp(saved.data() + 2048, bytes.data() + 4, 12), 0);
+}
+
+TEST_F(PathFileTest, OldLayoutLongerThanAHeaderFromAOneWayStream)
+{
+    // 300 records: the count and the first records lie in the bytes taken
+    // as a header, the rest still in the stream, which cannot seek back.
+    std::string bytes;
+    put32(bytes, 300);
+    for (std::uint32_t i = 0; i < 300; ++i) {
+        const std::string one = oldFile({{static_cast<std::int32_t>(i), 2, 3, 10, 1}}, 1);
+        bytes += one.substr(4);
+    }
+    ASSERT_GT(bytes.size(), 2048u);
+    OneWayBuffer buffer(bytes);
+    std::istream in(&buffer);
+    ASSERT_EQ(in.seekg(0).fail(), true) << "the stream must refuse to seek";
+    in.clear();
+    SurveyModel survey(settings);
+    RecordingPrompts prompts;
+    const PathReadResult result = readPathFile(in, survey, prompts);
+    EXPECT_EQ(result.status, PathReadResult::Status::Ok);
+    ASSERT_EQ(survey.sampleCount(), 300u);
+    for (std::uint32_t i = 0; i < 300; ++i)
+        ASSERT_EQ(survey.samples().at(i).latitude, static_cast<std::int32_t>(i));
 }
 
 TEST_F(PathFileTest, ShortOrDamagedFilesAreErrorsThatKeepWhatWasRead)
