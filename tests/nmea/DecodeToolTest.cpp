@@ -1,28 +1,17 @@
+#include "../common/ToolRun.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    std::string output;
-};
+using orbilunex::test::ToolRun;
 
 ToolRun runTool(const std::string& arguments)
 {
-    const std::string command = std::string(DECODE_TOOL) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ToolRun result{-1, ""};
-    if (pipe == nullptr) return result;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return orbilunex::test::runProgram(DECODE_TOOL, arguments);
 }
 
 std::string lastLine(const std::string& text)

@@ -1,38 +1,21 @@
+#include "../common/ToolRun.h"
+#include "../nmea/NmeaTestUtil.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    std::string output;
-};
+using orbilunex::test::readFile;
+using orbilunex::test::ToolRun;
 
 ToolRun runTool(const std::string& arguments)
 {
-    const std::string command = std::string(SURVEY_TOOL) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ToolRun result{-1, ""};
-    if (pipe == nullptr) return result;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return orbilunex::test::runProgram(SURVEY_TOOL, arguments);
 }
 
 // The integer after "key": in a JSON text (first occurrence).
