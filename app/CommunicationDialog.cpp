@@ -1,6 +1,6 @@
 #include "app/CommunicationDialog.h"
 
-#include "app/DialogLayout.h"
+#include "framework/DialogKit.h"
 
 #include "links/SerialPortMap.h"
 #include "nmea/NumberReader.h"

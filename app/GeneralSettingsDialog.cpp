@@ -1,10 +1,10 @@
 #include "app/GeneralSettingsDialog.h"
 
-#include "app/DialogLayout.h"
+#include "framework/DialogKit.h"
 
-#include "app/SettingsStore.h"
-#include "format/SettingsKeys.h"
 #include "format/UnitTexts.h"
+#include "settings/DisplaySettings.h"
+#include "settings/SettingsStore.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -49,18 +49,16 @@ GeneralSettingsDialog::GeneralSettingsDialog(SettingsStore& store, QWidget* pare
 
     finishOkCancelDialog(this, grid);
 
-    select(unitsList, settings.getInt(generalSettingsSection, unitsKey, unitsStatute));
-    select(altitudeList,
-           settings.getInt(generalSettingsSection, altitudeElevationUnitsKey, altitudeFeet));
-    select(positionList,
-           settings.getInt(generalSettingsSection, positionFormatKey, positionDegreesMinutes));
+    select(unitsList, readSetting(settings, settings::display::kUnits));
+    select(altitudeList, readSetting(settings, settings::display::kAltitudeUnits));
+    select(positionList, readSetting(settings, settings::display::kPositionFormat));
 }
 
 void GeneralSettingsDialog::accept()
 {
-    settings.setInt(generalSettingsSection, unitsKey, unitsList->currentIndex());
-    settings.setInt(generalSettingsSection, positionFormatKey, positionList->currentIndex());
-    settings.setInt(generalSettingsSection, altitudeElevationUnitsKey, altitudeList->currentIndex());
+    writeSetting(settings, settings::display::kUnits, unitsList->currentIndex());
+    writeSetting(settings, settings::display::kPositionFormat, positionList->currentIndex());
+    writeSetting(settings, settings::display::kAltitudeUnits, altitudeList->currentIndex());
     QDialog::accept();
 }
 

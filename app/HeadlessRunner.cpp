@@ -1,11 +1,12 @@
 #include "app/HeadlessRunner.h"
 
-#include "app/IniSettingsStore.h"
-#include "app/StatusTexts.h"
 #include "links/Clock.h"
-#include "links/LinkSettings.h"
+#include "links/IniSettingsStore.h"
 #include "links/NetServer.h"
 #include "links/NmeaDataPath.h"
+#include "settings/NetworkSettings.h"
+#include "settings/SerialSettings.h"
+#include "shell/StatusTexts.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -66,11 +67,9 @@ bool openSource(const CommandLineOptions& o, const SettingsStore& settings, Nmea
     if (!o.connectHost.empty())
         return path.connectNetwork(QString::fromStdString(o.connectHost), o.connectPort) == 1;
 
-    const int port = settings.getInt(settings::kSerialSection, settings::kPortKey,
-                                     settings::kDefaultPort);
+    const int port = readSetting(settings, settings::serial::kPort);
     const int baud = o.baud > 0 ? o.baud
-                                : settings.getInt(settings::kSerialSection, settings::kBaudKey,
-                                                  settings::kDefaultBaud);
+                                : readSetting(settings, settings::serial::kBaud);
     path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
     if (path.connectSerial(port, baud) == 1) return true;
     std::fprintf(stderr, "orbilunex: %s: %s\n", path.link.serialDevicePath().toLocal8Bit().constData(),
@@ -88,9 +87,7 @@ bool startServer(const CommandLineOptions& o, const SettingsStore& settings, Nme
     if (!server->isListening()) return false;
     server->setMaxConnections(o.maxClients > 0
                                   ? o.maxClients
-                                  : settings.getInt(settings::kNetworkSection,
-                                                    settings::kMaxConnectionsKey,
-                                                    settings::kDefaultMaxConnections));
+                                  : readSetting(settings, settings::network::kMaxConnections));
     printLine("Serving on port " + std::to_string(server->serverPort()));
     return true;
 }

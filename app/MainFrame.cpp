@@ -1,17 +1,19 @@
 #include "app/MainFrame.h"
 
-#include "app/ChildFrame.h"
-#include "app/Commands.h"
-#include "app/Document.h"
 #include "app/OrbilunexApp.h"
-#include "app/PlacementGeometry.h"
-#include "app/SettingsStore.h"
-#include "app/Prompter.h"
-#include "app/StatusTexts.h"
 #include "app/ToolIcons.h"
-#include "app/WindowKinds.h"
+#include "framework/ChildFrame.h"
+#include "framework/Document.h"
+#include "framework/PlacementGeometry.h"
+#include "framework/Prompter.h"
 #include "gauges/LedIndicator.h"
-#include "links/LinkSettings.h"
+#include "settings/GeneralSettings.h"
+#include "settings/NetworkSettings.h"
+#include "settings/SerialSettings.h"
+#include "settings/SettingsStore.h"
+#include "shell/Commands.h"
+#include "shell/StatusTexts.h"
+#include "shell/WindowKinds.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,8 +30,6 @@ namespace orbilunex {
 
 namespace {
 
-constexpr const char* kToolBarSection = "General";
-constexpr const char* kToolBarKey = "ToolBars";
 constexpr QSize kDefaultMainSize(1024, 720);
 
 // Lamp image rows: no fix, fix, differential fix; all at row offset 128.
@@ -224,10 +224,8 @@ void CMainFrame::createStatusBar()
 void CMainFrame::startDataPath()
 {
     const SettingsStore& settings = app.settings();
-    path.link.configure(settings.getInt(settings::kSerialSection, settings::kPortKey,
-                                        settings::kDefaultPort),
-                        settings.getInt(settings::kSerialSection, settings::kBaudKey,
-                                        settings::kDefaultBaud),
+    path.link.configure(readSetting(settings, settings::serial::kPort),
+                        readSetting(settings, settings::serial::kBaud),
                         0, 8, 0);
     path.link.openSerial();
     poll.start(NmeaDataPath::kTickMs);
@@ -345,7 +343,7 @@ void CMainFrame::applyPlacement(const WindowPlacement& p)
 
 void CMainFrame::restoreToolBarState()
 {
-    const std::string stored = app.settings().getString(kToolBarSection, kToolBarKey, "");
+    const std::string stored = readSetting(app.settings(), settings::general::kToolBars);
     if (stored.empty()) return;
     restoreState(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
 }
@@ -362,7 +360,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         }
         child->document()->setModifiedFlag(false);
     }
-    app.settings().setString(kToolBarSection, kToolBarKey, saveState().toBase64().toStdString());
+    writeSetting(app.settings(), settings::general::kToolBars,
+                 saveState().toBase64().toStdString());
     app.saveLayout();
     closing = true;
     poll.stop();

@@ -1,23 +1,24 @@
 // The main window's commands: connecting, recording, windows, settings,
 // files and printing.
 
-#include "app/ChildFrame.h"
-#include "app/Commands.h"
 #include "app/CommunicationDialog.h"
-#include "app/Document.h"
 #include "app/GeneralSettingsDialog.h"
 #include "app/MainFrame.h"
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
 #include "app/OrbilunexApp.h"
-#include "app/Prompter.h"
 #include "app/RecordFileDialog.h"
-#include "app/SettingsStore.h"
-#include "app/WindowKinds.h"
-#include "links/LinkSettings.h"
+#include "framework/ChildFrame.h"
+#include "framework/Document.h"
+#include "framework/Prompter.h"
 #include "links/LinkTexts.h"
 #include "links/NetServer.h"
 #include "links/SerialPortMap.h"
+#include "settings/NetworkSettings.h"
+#include "settings/SerialSettings.h"
+#include "settings/SettingsStore.h"
+#include "shell/Commands.h"
+#include "shell/WindowKinds.h"
 
 #include <QMdiArea>
 #include <QPageLayout>
@@ -91,15 +92,14 @@ void CMainFrame::connectSerial()
 {
     SettingsStore& settings = app.settings();
     CommunicationDialog dialog(
-        settings.getInt(settings::kSerialSection, settings::kPortKey, settings::kDefaultPort),
-        settings.getInt(settings::kSerialSection, settings::kBaudKey, settings::kDefaultBaud),
+        readSetting(settings, settings::serial::kPort), readSetting(settings, settings::serial::kBaud),
         [&settings](int port) { return QString::fromStdString(serialDeviceForPort(settings, port)); },
         this);
     if (!app.prompter().runDialog(dialog)) return;
     const int port = dialog.port();
     const int baud = dialog.baud();
-    settings.setInt(settings::kSerialSection, settings::kPortKey, port);
-    settings.setInt(settings::kSerialSection, settings::kBaudKey, baud);
+    writeSetting(settings, settings::serial::kPort, port);
+    writeSetting(settings, settings::serial::kBaud, baud);
     if (port >= kFirstSerialPort && port <= kLastSerialPort &&
         dialog.devicePath().toStdString() != serialDeviceForPort(settings, port))
         setSerialDeviceForPort(settings, port, dialog.devicePath().toStdString());
@@ -118,18 +118,13 @@ void CMainFrame::connectNetwork()
 {
     SettingsStore& settings = app.settings();
     NetworkConnectDialog dialog(
-        QString::fromStdString(settings.getString(settings::kNetworkSection,
-                                                  settings::kNetAddressKey,
-                                                  settings::kDefaultNetAddress)),
-        settings.getInt(settings::kNetworkSection, settings::kConnectToPortKey,
-                        settings::kDefaultConnectToPort),
-        this);
+        QString::fromStdString(readSetting(settings, settings::network::kNetAddress)),
+        readSetting(settings, settings::network::kConnectToPort), app.prompter(), this);
     if (!app.prompter().runDialog(dialog)) return;
     // Failure is shown by the link; the values are kept either way.
     path.connectNetwork(dialog.address(), dialog.port());
-    settings.setString(settings::kNetworkSection, settings::kNetAddressKey,
-                       dialog.address().toStdString());
-    settings.setInt(settings::kNetworkSection, settings::kConnectToPortKey, dialog.port());
+    writeSetting(settings, settings::network::kNetAddress, dialog.address().toStdString());
+    writeSetting(settings, settings::network::kConnectToPort, dialog.port());
 }
 
 void CMainFrame::connectFile()
@@ -149,17 +144,13 @@ void CMainFrame::toggleServer()
     }
     SettingsStore& settings = app.settings();
     NetworkServerDialog dialog(
-        settings.getInt(settings::kNetworkSection, settings::kServerPortKey,
-                        settings::kDefaultServerPort),
-        settings.getInt(settings::kNetworkSection, settings::kMaxConnectionsKey,
-                        settings::kDefaultMaxConnections),
-        this);
+        readSetting(settings, settings::network::kServerPort),
+        readSetting(settings, settings::network::kMaxConnections), app.prompter(), this);
     if (!app.prompter().runDialog(dialog)) return;
     path.link.enableServer(dialog.port());
     path.link.server()->setMaxConnections(dialog.maxConnections());
-    settings.setInt(settings::kNetworkSection, settings::kServerPortKey, dialog.port());
-    settings.setInt(settings::kNetworkSection, settings::kMaxConnectionsKey,
-                    dialog.maxConnections());
+    writeSetting(settings, settings::network::kServerPort, dialog.port());
+    writeSetting(settings, settings::network::kMaxConnections, dialog.maxConnections());
 }
 
 void CMainFrame::startRecording()

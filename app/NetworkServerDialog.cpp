@@ -1,6 +1,6 @@
 #include "app/NetworkServerDialog.h"
 
-#include "app/DialogLayout.h"
+#include "framework/DialogKit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,8 +10,9 @@
 
 namespace orbilunex {
 
-NetworkServerDialog::NetworkServerDialog(int port, int maxConnections, QWidget* parent)
-    : QDialog(parent)
+NetworkServerDialog::NetworkServerDialog(int port, int maxConnections, Prompter& prompter,
+                                         QWidget* parent)
+    : QDialog(parent), prompter(prompter)
 {
     setWindowTitle(QStringLiteral("Enable Network Server"));
 
@@ -44,26 +45,18 @@ NetworkServerDialog::NetworkServerDialog(int port, int maxConnections, QWidget* 
 
 int NetworkServerDialog::port() const
 {
-    int value = 0;
-    return parseDialogInteger(portField->text(), value) ? value : 0;
+    return dialogIntegerOr0(portField->text());
 }
 
 int NetworkServerDialog::maxConnections() const
 {
-    int value = 0;
-    return parseDialogInteger(allowField->text(), value) ? value : 0;
+    return dialogIntegerOr0(allowField->text());
 }
 
-NetworkServerDialog::Problem NetworkServerDialog::check() const
+FieldProblem NetworkServerDialog::check() const
 {
-    int value = 0;
-    if (!parseDialogInteger(portField->text(), value))
-        return {portField, QString::fromLatin1(dialogtexts::kEnterInteger)};
-    if (!parseDialogInteger(allowField->text(), value))
-        return {allowField, QString::fromLatin1(dialogtexts::kEnterInteger)};
-    if (value < kMinConnections || value > kMaxConnections)
-        return {allowField, QString::fromLatin1(dialogtexts::kEnterConnectionCount)};
-    return {};
+    if (FieldProblem problem = checkIntegerField(portField, portField->text())) return problem;
+    return checkIntegerField(allowField, allowField->text(), kMinConnections, kMaxConnections);
 }
 
 QString NetworkServerDialog::validate() const
@@ -73,14 +66,12 @@ QString NetworkServerDialog::validate() const
 
 void NetworkServerDialog::accept()
 {
-    const Problem problem = check();
-    if (!problem.field) {
+    const FieldProblem problem = check();
+    if (!problem) {
         QDialog::accept();
         return;
     }
-    if (messageHook) messageHook(this, problem.text);
-    problem.field->setFocus(Qt::OtherFocusReason);
-    problem.field->selectAll();
+    refuseField(prompter, this, problem);
 }
 
 } // namespace orbilunex

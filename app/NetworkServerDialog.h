@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/NetworkConnectDialog.h"
+#include "framework/DialogKit.h"
 
 #include <QDialog>
 #include <QString>
@@ -8,6 +8,8 @@
 class QLineEdit;
 
 namespace orbilunex {
+
+class Prompter;
 
 // The "Enable Network Server" dialog: the port this instance's relay server
 // listens on and how many clients it takes. It only edits values; the
@@ -22,8 +24,9 @@ public:
     static constexpr int kMaxConnections = 65535;
 
     // Opens showing `port` and `maxConnections` as decimal text; values out
-    // of range are shown as they are and refused by OK.
-    NetworkServerDialog(int port, int maxConnections, QWidget* parent = nullptr);
+    // of range are shown as they are and refused by OK, through `prompter`.
+    NetworkServerDialog(int port, int maxConnections, Prompter& prompter,
+                        QWidget* parent = nullptr);
 
     // The "Port:" text as an integer; 0 while it is not one.
     int port() const;
@@ -34,33 +37,25 @@ public:
 
     // "" when OK may close the dialog, else the message for the first bad
     // field, port first: kEnterInteger when a text is not an integer (see
-    // parseDialogInteger), kEnterConnectionCount when "Allow:" is an integer
+    // parseDialogInteger), the range message when "Allow:" is an integer
     // outside the range.
     QString validate() const;
 
-    // OK: when validate() finds a problem, shows it through the message hook,
+    // OK: when validate() finds a problem, shows it through the prompter,
     // puts the focus on the offending field with its text selected and keeps
     // the dialog open; otherwise closes it as accepted.
     void accept() override;
-
-    // Replaces the message hook (an empty function shows nothing).
-    void setMessageHook(DialogMessageHook hook) { messageHook = std::move(hook); }
 
     // The widgets, for callers and tests that drive the dialog directly.
     QLineEdit* portEdit() const { return portField; }
     QLineEdit* allowEdit() const { return allowField; }
 
 private:
-    // The first bad field and its message; no field and "" when all is well.
-    struct Problem {
-        QLineEdit* field = nullptr;
-        QString text;
-    };
-    Problem check() const;
+    FieldProblem check() const;
 
     QLineEdit* portField;
     QLineEdit* allowField;
-    DialogMessageHook messageHook = showDialogWarning;
+    Prompter& prompter;
 };
 
 } // namespace orbilunex

@@ -1,11 +1,11 @@
 #include "app/OrbilunexApp.h"
 
-#include "app/ChildFrame.h"
 #include "app/MainFrame.h"
-#include "app/Prompter.h"
-#include "app/SettingsStore.h"
 #include "app/ToolIcons.h"
 #include "app/WindowFactories.h"
+#include "framework/ChildFrame.h"
+#include "framework/Prompter.h"
+#include "settings/LayoutSettings.h"
 
 #include <QDir>
 
@@ -14,11 +14,6 @@
 #include <QMdiSubWindow>
 
 namespace orbilunex {
-
-std::string layout::windowKey(int index)
-{
-    return "WINDOW " + std::to_string(index);
-}
 
 COrbilunexApp::COrbilunexApp(SettingsStore& settings, Prompter& prompter, const Clock& clock)
     : store(settings), asker(prompter), calendar(clock)
@@ -32,8 +27,7 @@ COrbilunexApp::~COrbilunexApp()
 
 bool COrbilunexApp::initInstance()
 {
-    store.setString(layout::kApplicationSection, layout::kWorkingDirKey,
-                    QDir::currentPath().toStdString());
+    writeSetting(store, settings::layout::kWorkingDir, QDir::currentPath().toStdString());
     for (int i = 0; i < kWindowKindCount; ++i) {
         const int code = windowKinds()[i].code;
         templates[code] = makeDocTemplate(code);
@@ -140,8 +134,7 @@ CChildFrame* COrbilunexApp::openWindow(const DocTemplate& tmpl, const QString& t
 
 void COrbilunexApp::saveLayout()
 {
-    store.setString(layout::kWindowSection, layout::kMainKey,
-                    formatPlacement(frame->placement()));
+    writeSetting(store, settings::layout::kMain, formatPlacement(frame->placement()));
     int written = 0;
     // Bottom of the stack first, so that restoring in order rebuilds it.
     for (QMdiSubWindow* window : frame->mdiArea()->subWindowList(QMdiArea::StackingOrder)) {
@@ -151,23 +144,23 @@ void COrbilunexApp::saveLayout()
         for (int code : kSaveLayoutOrder) {
             CDocument* document = slot(code);
             if (document == nullptr || document->title() != caption) continue;
-            store.setString(layout::kWindowSection, layout::windowKey(written),
+            store.setString(settings::layout::kWindowSection, settings::layout::windowKey(written),
                             formatWindowEntry(code, child->placement()));
             ++written;
             break;
         }
     }
-    store.setInt(layout::kWindowSection, layout::kCountKey, written);
+    writeSetting(store, settings::layout::kWindowCount, written);
 }
 
 void COrbilunexApp::restoreLayout()
 {
     // A damaged count must not keep the program busy reading empty entries.
     constexpr int kMostEntries = 1000;
-    const int count = std::clamp(store.getInt(layout::kWindowSection, layout::kCountKey, 0), 0,
-                                 kMostEntries);
+    const int count =
+        std::clamp(readSetting(store, settings::layout::kWindowCount), 0, kMostEntries);
     const std::optional<WindowPlacement> main =
-        parsePlacement(store.getString(layout::kWindowSection, layout::kMainKey, ""));
+        parsePlacement(readSetting(store, settings::layout::kMain));
     if (!main) {
         // First run, or a value that does not read: the default window.
         frame->show();
@@ -183,8 +176,9 @@ void COrbilunexApp::restoreLayout()
     for (int n = 0; n < count; ++n) {
         int code = 0;
         WindowPlacement placement;
-        if (!parseWindowEntry(store.getString(layout::kWindowSection, layout::windowKey(n), ""),
-                              code, placement))
+        const std::string entry =
+            store.getString(settings::layout::kWindowSection, settings::layout::windowKey(n), "");
+        if (!parseWindowEntry(entry, code, placement))
             continue;
         const WindowKind* kind = kindByCode(code);
         if (kind == nullptr || slot(code) != nullptr) continue;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/Document.h"
-#include "app/WindowKinds.h"
-#include "app/WindowPlacement.h"
+#include "framework/AppContext.h"
+#include "framework/Document.h"
+#include "shell/WindowKinds.h"
+#include "shell/WindowPlacement.h"
 
 #include <QObject>
 #include <QString>
@@ -69,16 +69,5 @@ private:
     std::map<int, CDocument*> kindSlots;
     std::unique_ptr<CMainFrame> frame;
 };
-
-// Settings of the layout.
-namespace layout {
-constexpr const char* kApplicationSection = "Application";
-constexpr const char* kWorkingDirKey = "WorkingDir";
-constexpr const char* kWindowSection = "WindowPosition";
-constexpr const char* kMainKey = "Main";
-constexpr const char* kCountKey = "NumOfWindows";
-// "WINDOW %d"
-std::string windowKey(int index);
-} // namespace layout
 
 } // namespace orbilunex

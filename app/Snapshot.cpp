@@ -1,10 +1,10 @@
 #include "app/Snapshot.h"
 
-#include "app/ChildFrame.h"
-#include "app/Document.h"
 #include "app/MainFrame.h"
 #include "app/OrbilunexApp.h"
-#include "app/WindowKinds.h"
+#include "framework/ChildFrame.h"
+#include "framework/Document.h"
+#include "shell/WindowKinds.h"
 
 #include <QDir>
 #include <QFile>

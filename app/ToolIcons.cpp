@@ -1,6 +1,6 @@
 #include "app/ToolIcons.h"
 
-#include "app/Commands.h"
+#include "shell/Commands.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "app/WindowFactories.h"
 
-#include "app/PlaceholderView.h"
-#include "app/WindowKinds.h"
-#include "views/AzimuthElevationDoc.h"
-#include "views/AzimuthElevationView.h"
+#include "framework/PlaceholderView.h"
+#include "shell/WindowKinds.h"
+#include "views/sky/AzimuthElevationDoc.h"
+#include "views/sky/AzimuthElevationView.h"
 
 namespace orbilunex {
 
@@ -27,7 +27,7 @@ DocTemplate makeDocTemplate(int kindCode)
 {
     const WindowKind* kind = kindByCode(kindCode);
     switch (kindCode) {
-    case 207: return templateOf<CAzimuthElevationDoc, CAzimuthElevationView>(kind);
+    case kinds::kSkyPlot: return templateOf<CAzimuthElevationDoc, CAzimuthElevationView>(kind);
     default: break;
     }
     DocTemplate t;

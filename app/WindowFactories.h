@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Document.h"
+#include "framework/Document.h"
 
 namespace orbilunex {
 

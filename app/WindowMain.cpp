@@ -1,13 +1,14 @@
 #include "app/WindowMain.h"
 
-#include "app/IniSettingsStore.h"
 #include "app/MainFrame.h"
 #include "app/OrbilunexApp.h"
-#include "app/Prompter.h"
 #include "app/Snapshot.h"
+#include "framework/Prompter.h"
 #include "links/Clock.h"
-#include "links/LinkSettings.h"
+#include "links/IniSettingsStore.h"
 #include "links/NetServer.h"
+#include "settings/NetworkSettings.h"
+#include "settings/SerialSettings.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -26,11 +27,9 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
     NmeaDataPath& path = frame.dataPath();
     if (!o.serialDevice.empty() || o.baud > 0) {
         path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
-        const int port = settings.getInt(settings::kSerialSection, settings::kPortKey,
-                                         settings::kDefaultPort);
+        const int port = readSetting(settings, settings::serial::kPort);
         const int baud = o.baud > 0 ? o.baud
-                                    : settings.getInt(settings::kSerialSection, settings::kBaudKey,
-                                                      settings::kDefaultBaud);
+                                    : readSetting(settings, settings::serial::kBaud);
         path.connectSerial(port, baud);
     }
     if (!o.playFile.empty()) {
@@ -43,9 +42,7 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
         path.link.enableServer(o.servePort);
         path.link.server()->setMaxConnections(
             o.maxClients > 0 ? o.maxClients
-                             : settings.getInt(settings::kNetworkSection,
-                                               settings::kMaxConnectionsKey,
-                                               settings::kDefaultMaxConnections));
+                             : readSetting(settings, settings::network::kMaxConnections));
     }
     if (!o.recordFile.empty())
         path.startRecording(QString::fromStdString(o.recordFile), o.recordHours);

@@ -1,9 +1,9 @@
 // orbilunex: the GPS monitor. With --headless it runs the data path alone
 // (read, decode, record, relay) without any window.
 
-#include "app/CommandLine.h"
 #include "app/HeadlessRunner.h"
 #include "app/WindowMain.h"
+#include "shell/CommandLine.h"
 
 #include <QApplication>
 #include <QCoreApplication>

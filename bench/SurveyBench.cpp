@@ -3,7 +3,7 @@
 // 10 million, and the memory a stored sample costs.
 //   build/dev/bench/survey_bench --benchmark_min_time=1
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "survey/PathFile.h"
 #include "survey/SurveyModel.h"
 

@@ -1,9 +1,9 @@
 #include "format/PositionText.h"
 
-#include "app/SettingsStore.h"
 #include "format/FixedText.h"
-#include "format/SettingsKeys.h"
 #include "format/UnitTexts.h"
+#include "settings/DisplaySettings.h"
+#include "settings/SettingsStore.h"
 
 #include <cmath>
 
@@ -32,8 +32,7 @@ constexpr double minuteTicksPerDegree = 600000;
 
 std::string positionText(const SettingsStore& settings, double degrees, const Axis& axis)
 {
-    const int format = settings.getInt(generalSettingsSection, positionFormatKey,
-                                       positionDegreesMinutes);
+    const int format = readSetting(settings, settings::display::kPositionFormat);
     if (format < positionDegreesMinutes || format > positionDecimalDegrees)
         return axis.unknownFormatText;
 

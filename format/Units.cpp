@@ -1,8 +1,8 @@
 #include "format/Units.h"
 
-#include "app/SettingsStore.h"
-#include "format/SettingsKeys.h"
 #include "format/UnitTexts.h"
+#include "settings/DisplaySettings.h"
+#include "settings/SettingsStore.h"
 
 namespace orbilunex {
 
@@ -20,12 +20,12 @@ constexpr double perMinuteToPerSecond = 0.016666666666666666;
 // Read at every call, never cached: the settings dialog may have changed them.
 int units(const SettingsStore& settings)
 {
-    return settings.getInt(generalSettingsSection, unitsKey, unitsStatute);
+    return readSetting(settings, settings::display::kUnits);
 }
 
 int altitudeUnits(const SettingsStore& settings)
 {
-    return settings.getInt(generalSettingsSection, altitudeElevationUnitsKey, altitudeFeet);
+    return readSetting(settings, settings::display::kAltitudeUnits);
 }
 
 // The auto-distance choice for one reading of "Units": true for the long

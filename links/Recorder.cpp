@@ -1,6 +1,6 @@
 #include "links/Recorder.h"
 
-#include "app/StatusTexts.h"
+#include "shell/StatusTexts.h"
 
 namespace orbilunex {
 

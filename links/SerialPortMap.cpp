@@ -1,7 +1,7 @@
 #include "links/SerialPortMap.h"
 
-#include "app/SettingsStore.h"
-#include "links/LinkSettings.h"
+#include "settings/SerialSettings.h"
+#include "settings/SettingsStore.h"
 
 namespace orbilunex {
 
@@ -16,7 +16,7 @@ constexpr const char* kDefaultDevices[kLastSerialPort] = {
 
 std::string deviceKey(int port)
 {
-    return settings::kDeviceKeyPrefix + std::to_string(port);
+    return settings::serial::kDeviceKeyPrefix + std::to_string(port);
 }
 
 bool inRange(int port)
@@ -34,12 +34,12 @@ std::string defaultSerialDevice(int port)
 std::string serialDeviceForPort(const SettingsStore& store, int port)
 {
     if (!inRange(port)) return "";
-    return store.getString(settings::kSerialSection, deviceKey(port), defaultSerialDevice(port));
+    return store.getString(settings::serial::kSection, deviceKey(port), defaultSerialDevice(port));
 }
 
 void setSerialDeviceForPort(SettingsStore& store, int port, const std::string& device)
 {
-    if (inRange(port)) store.setString(settings::kSerialSection, deviceKey(port), device);
+    if (inRange(port)) store.setString(settings::serial::kSection, deviceKey(port), device);
 }
 
 } // namespace orbilunex

@@ -1,7 +1,7 @@
 #include "survey/SurveyModel.h"
 
-#include "app/SettingsStore.h"
-#include "survey/SurveySettings.h"
+#include "settings/SettingsStore.h"
+#include "settings/SurveySettings.h"
 
 namespace orbilunex {
 
@@ -9,20 +9,6 @@ namespace {
 
 constexpr std::int32_t kRangeMaxSentinel = -1000000;
 constexpr std::int32_t kRangeMinSentinel = 999999;
-
-// A decimal integer kept as text; damaged text gives the default.
-int readTextInt(const SettingsStore& settings, const char* key, int defaultValue)
-{
-    int value = defaultValue;
-    if (!parseSettingInt(settings.getString(surveySettingsSection, key, ""), value))
-        return defaultValue;
-    return value;
-}
-
-int readInt(const SettingsStore& settings, const char* key, int defaultValue)
-{
-    return settings.getInt(surveySettingsSection, key, defaultValue);
-}
 
 int toggled(int flag) { return flag == 1 ? 0 : 1; }
 
@@ -100,14 +86,15 @@ SurveyModel::SurveyModel(const SettingsStore& settings, std::size_t blockLimit,
                          BlockAllocator allocate)
     : store(blockLimit, allocate)
 {
-    plotIndicatorSize = readTextInt(settings, plotIndicatorSizeKey, 0);
-    useLines = readInt(settings, useLinesKey, 1);
-    avgDopThreshold = static_cast<std::uint16_t>(readTextInt(settings, avgDopThresholdKey, 30));
-    hdopThreshold = static_cast<std::uint16_t>(readInt(settings, hdopThresholdKey, 30));
-    vdopThreshold = static_cast<std::uint16_t>(readInt(settings, vdopThresholdKey, 30));
-    verifyPositionFix = readInt(settings, verifyPositionFixKey, 1);
-    enablePositionAvgIndicator = readInt(settings, meanIndicatorKey, 1);
-    enablePalsfsd = readInt(settings, lsfIndicatorKey, 1);
+    namespace keys = settings::survey;
+    plotIndicatorSize = readSetting(settings, keys::kPlotIndicatorSize);
+    useLines = readSetting(settings, keys::kUseLines);
+    avgDopThreshold = static_cast<std::uint16_t>(readSetting(settings, keys::kAvgDopThreshold));
+    hdopThreshold = static_cast<std::uint16_t>(readSetting(settings, keys::kHdopThreshold));
+    vdopThreshold = static_cast<std::uint16_t>(readSetting(settings, keys::kVdopThreshold));
+    verifyPositionFix = readSetting(settings, keys::kVerifyPositionFix);
+    enablePositionAvgIndicator = readSetting(settings, keys::kMeanIndicator);
+    enablePalsfsd = readSetting(settings, keys::kLsfIndicator);
 }
 
 bool SurveyModel::acceptsHorizontal(std::uint16_t hdop10) const
@@ -198,13 +185,13 @@ void SurveyModel::clearSurvey()
 void SurveyModel::toggleLsfIndicator(SettingsStore& settings)
 {
     enablePalsfsd = toggled(enablePalsfsd);
-    settings.setInt(surveySettingsSection, lsfIndicatorKey, enablePalsfsd);
+    writeSetting(settings, settings::survey::kLsfIndicator, enablePalsfsd);
 }
 
 void SurveyModel::toggleMeanIndicator(SettingsStore& settings)
 {
     enablePositionAvgIndicator = toggled(enablePositionAvgIndicator);
-    settings.setInt(surveySettingsSection, meanIndicatorKey, enablePositionAvgIndicator);
+    writeSetting(settings, settings::survey::kMeanIndicator, enablePositionAvgIndicator);
 }
 
 } // namespace orbilunex

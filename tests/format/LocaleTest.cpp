@@ -1,7 +1,7 @@
 #include "format/FixedText.h"
 #include "format/PositionText.h"
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "format/PositionText.h"
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "format/Units.h"
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // asserts that a read never stores more than its file announced, and that
 // saving, reading back and saving again gives the same bytes.
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 #include "survey/LiveFeed.h"
 #include "survey/PathFile.h"
 

@@ -1,9 +1,9 @@
 #include "AppTestFixture.h"
 
-#include "app/ChildFrame.h"
-#include "app/Document.h"
-#include "app/PlacementGeometry.h"
-#include "app/WindowKinds.h"
+#include "framework/ChildFrame.h"
+#include "framework/Document.h"
+#include "framework/PlacementGeometry.h"
+#include "shell/WindowKinds.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -38,20 +38,20 @@ TEST_F(AppLayoutTest, FirstRunOpensOnlyTheMainWindowAndRecordsTheWorkingFolder)
 TEST_F(AppLayoutTest, ShowWindowOfKindNeverOpensASecond)
 {
     start();
-    CChildFrame* sky = app->showWindowOfKind(207);
+    CChildFrame* sky = app->showWindowOfKind(kinds::kSkyPlot);
     ASSERT_NE(sky, nullptr);
-    app->showWindowOfKind(211);
-    EXPECT_EQ(app->showWindowOfKind(207), sky);
+    app->showWindowOfKind(kinds::kSurvey);
+    EXPECT_EQ(app->showWindowOfKind(kinds::kSkyPlot), sky);
     EXPECT_EQ(frame().mdiArea()->subWindowList().size(), 2);
     EXPECT_EQ(frame().mdiArea()->currentSubWindow(), sky) << "brought forward";
     EXPECT_EQ(sky->windowTitle(), sky->document()->title()) << "the caption is the title";
-    EXPECT_EQ(app->slot(207), sky->document());
+    EXPECT_EQ(app->slot(kinds::kSkyPlot), sky->document());
 
     // Closing empties the slot, so the kind can open again.
     sky->close();
     QCoreApplication::processEvents();
-    EXPECT_EQ(app->slot(207), nullptr);
-    EXPECT_NE(app->showWindowOfKind(207), nullptr);
+    EXPECT_EQ(app->slot(kinds::kSkyPlot), nullptr);
+    EXPECT_NE(app->showWindowOfKind(kinds::kSkyPlot), nullptr);
     EXPECT_EQ(frame().mdiArea()->subWindowList().size(), 2);
 }
 
@@ -62,7 +62,7 @@ TEST_F(AppLayoutTest, LayoutRoundTripKeepsKindsOrderAndPlaces)
     const QRect places[] = {QRect(10, 20, 300, 200), QRect(40, 60, 320, 240),
                             QRect(90, 30, 360, 280)};
     for (int i = 0; i < 3; ++i) app->showWindowOfKind(kinds[i])->setGeometry(places[i]);
-    app->showWindowOfKind(207); // now on top
+    app->showWindowOfKind(kinds::kSkyPlot); // now on top
     closeMainWindow();
 
     ASSERT_EQ(settings.getInt("WindowPosition", "NumOfWindows", -1), 3);
@@ -111,8 +111,8 @@ TEST_F(AppLayoutTest, RestoreSkipsRepeatsUnknownKindsAndBadEntries)
 TEST_F(AppLayoutTest, RenamedWindowIsNotSaved)
 {
     start();
-    app->showWindowOfKind(209)->setWindowTitle(QStringLiteral("Something else"));
-    app->showWindowOfKind(204);
+    app->showWindowOfKind(kinds::kNavigation)->setWindowTitle(QStringLiteral("Something else"));
+    app->showWindowOfKind(kinds::kSignalQuality);
     closeMainWindow();
     ASSERT_EQ(settings.getInt("WindowPosition", "NumOfWindows", -1), 1);
     EXPECT_EQ(entry(0, settings).substr(0, 4), "204,");
@@ -185,24 +185,24 @@ TEST(PlacementGeometry, ReachableRect)
 TEST_F(AppLayoutTest, ModifiedDocumentAsksBeforeClosing)
 {
     start();
-    CChildFrame* child = app->showWindowOfKind(207);
+    CChildFrame* child = app->showWindowOfKind(kinds::kSkyPlot);
     child->document()->setModifiedFlag();
     prompter.answers.push_back(Prompter::Answer::Cancel);
     EXPECT_FALSE(child->close());
     ASSERT_EQ(prompter.questions.size(), 1);
     EXPECT_EQ(prompter.questions[0], QStringLiteral("Save changes to %1?").arg(child->document()->title()));
-    EXPECT_EQ(app->slot(207), child->document());
+    EXPECT_EQ(app->slot(kinds::kSkyPlot), child->document());
 
     prompter.answers.push_back(Prompter::Answer::No);
     EXPECT_TRUE(child->close());
     QCoreApplication::processEvents();
-    EXPECT_EQ(app->slot(207), nullptr);
+    EXPECT_EQ(app->slot(kinds::kSkyPlot), nullptr);
 }
 
 TEST_F(AppLayoutTest, WindowsWithoutAPageLayoutPrintTheirPicture)
 {
     start();
-    CChildFrame* child = app->showWindowOfKind(209);
+    CChildFrame* child = app->showWindowOfKind(kinds::kNavigation);
     CView* view = child->view();
     QPalette palette = view->palette();
     palette.setColor(QPalette::Base, QColor(20, 40, 160));

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ScriptedPrompter.h"
+#include "tests/common/ScriptedPrompter.h"
 
 #include "app/MainFrame.h"
 #include "app/OrbilunexApp.h"
-#include "app/SettingsStore.h"
 #include "links/Clock.h"
-#include "links/LinkSettings.h"
+#include "settings/SerialSettings.h"
+#include "settings/SettingsStore.h"
 #include "tests/common/EventPump.h"
 
 #include <gtest/gtest.h>
@@ -28,8 +28,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(folder.isValid());
-        if (!settings.contains(settings::kSerialSection, settings::kPortKey))
-            settings.setInt(settings::kSerialSection, settings::kPortKey, 0);
+        if (!settings.contains(settings::serial::kPort.section, settings::serial::kPort.key))
+            writeSetting(settings, settings::serial::kPort, 0);
     }
 
     void TearDown() override { app.reset(); }

@@ -2,6 +2,7 @@
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
 #include "app/RecordFileDialog.h"
+#include "tests/common/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 #include <QStackedWidget>
 #include <QPixmap>
 #include <QTemporaryDir>
-
 
 namespace orbilunex {
 namespace {
@@ -72,7 +72,8 @@ TEST(DialogPicturesTest, CommunicationDialogControlsHaveTheirOwnPlaces)
 
 TEST(DialogPicturesTest, NetworkConnectDialogControlsHaveTheirOwnPlaces)
 {
-    NetworkConnectDialog dialog(QStringLiteral("127.0.0.1"), 10000);
+    test::ScriptedPrompter prompter;
+    NetworkConnectDialog dialog(QStringLiteral("127.0.0.1"), 10000, prompter);
     const QList<QWidget*> controls = controlsOf(dialog);
     EXPECT_EQ(controls.size(), 6) << "2 labels, 2 fields, 2 buttons";
     checkLayout(dialog, "network-connect", controls);
@@ -80,7 +81,8 @@ TEST(DialogPicturesTest, NetworkConnectDialogControlsHaveTheirOwnPlaces)
 
 TEST(DialogPicturesTest, NetworkServerDialogControlsHaveTheirOwnPlaces)
 {
-    NetworkServerDialog dialog(10000, 25);
+    test::ScriptedPrompter prompter;
+    NetworkServerDialog dialog(10000, 25, prompter);
     const QList<QWidget*> controls = controlsOf(dialog);
     EXPECT_EQ(controls.size(), 8) << "4 labels, 2 fields, 2 buttons";
     checkLayout(dialog, "network-server", controls);

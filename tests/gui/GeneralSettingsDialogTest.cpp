@@ -2,7 +2,7 @@
 
 #include "app/GeneralSettingsDialog.h"
 
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

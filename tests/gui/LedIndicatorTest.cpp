@@ -1,4 +1,5 @@
 #include "gauges/LedIndicator.h"
+#include "tests/common/PixelProbe.h"
 
 #include <gtest/gtest.h>
 
@@ -14,22 +15,11 @@
 namespace orbilunex {
 namespace {
 
+using test::colourName;
+using test::countPixels;
+using test::savePicture;
+
 constexpr QRgb kBlue = 0xFF0000FF;
-
-std::string name(QRgb rgb)
-{
-    return QColor::fromRgba(rgb).name(QColor::HexArgb).toStdString();
-}
-
-// Saves a picture for a person to look at when ORBILUNEX_GUI_PICTURES names
-// a folder; tests never write anywhere else.
-void savePicture(const QImage& image, const char* fileName)
-{
-    const QString folder = qEnvironmentVariable("ORBILUNEX_GUI_PICTURES");
-    if (!folder.isEmpty()) {
-        EXPECT_TRUE(image.save(QDir(folder).filePath(QString::fromLatin1(fileName))));
-    }
-}
 
 // What a mask-and-XOR blit of the strip cell leaves on `background` at
 // `origin`: work = bg XOR cell, AND mask (all ones where the cell is
@@ -156,7 +146,7 @@ TEST(LedStripTest, EveryCellIsARimmedDiscOnMagenta)
             const QPoint cell(column * 16, row * 16);
             for (const QPoint corner : {QPoint(0, 0), QPoint(15, 0), QPoint(0, 15), QPoint(15, 15),
                                         QPoint(1, 1), QPoint(14, 14), QPoint(8, 0), QPoint(0, 8)})
-                EXPECT_EQ(name(strip.pixel(cell + corner)), name(ledTransparentColour));
+                EXPECT_EQ(colourName(strip.pixel(cell + corner)), colourName(ledTransparentColour));
             for (int y = 0; y < 16; ++y)
                 for (int x = 0; x < 16; ++x) {
                     const double dx = x + 0.5 - 8, dy = y + 0.5 - 8;
@@ -222,7 +212,7 @@ TEST(LedStripTest, TransparentCellsClearOnlyMagenta)
                 ++clear;
                 ASSERT_EQ(qAlpha(made), 0) << x << "," << y;
             } else {
-                ASSERT_EQ(name(made), name(source)) << x << "," << y;
+                ASSERT_EQ(colourName(made), colourName(source)) << x << "," << y;
             }
         }
     EXPECT_GT(clear, 36 * 4) << "at least the four corners of every cell";
@@ -346,10 +336,10 @@ TEST(CLedIndicatorPixelTest, LampShowsItsCellOverTheParent)
         const QImage picture = scene.picture();
         const QPoint cell = QPoint(5, 3) + QPoint(4, 2);
         const QRgb expected = scene.lamp->strip().pixel(c.look * 16 + 8, 128 + c.row + 8);
-        EXPECT_EQ(name(picture.pixel(cell + QPoint(8, 8))), name(expected));
-        EXPECT_EQ(name(picture.pixel(cell)), name(kBlue)) << "cell corner is transparent";
-        EXPECT_EQ(name(picture.pixel(cell + QPoint(15, 15))), name(kBlue));
-        EXPECT_EQ(name(picture.pixel(cell + QPoint(-1, 8))), name(kBlue)) << "left of the cell";
+        EXPECT_EQ(colourName(picture.pixel(cell + QPoint(8, 8))), colourName(expected));
+        EXPECT_EQ(colourName(picture.pixel(cell)), colourName(kBlue)) << "cell corner is transparent";
+        EXPECT_EQ(colourName(picture.pixel(cell + QPoint(15, 15))), colourName(kBlue));
+        EXPECT_EQ(colourName(picture.pixel(cell + QPoint(-1, 8))), colourName(kBlue)) << "left of the cell";
     }
 }
 
@@ -382,7 +372,7 @@ TEST(CLedIndicatorPixelTest, WholeCellMatchesTheMaskAndXorComposition)
         int lampPixels = 0;
         for (int y = 0; y < c.size.height(); ++y)
             for (int x = 0; x < c.size.width(); ++x) {
-                ASSERT_EQ(name(picture.pixel(x, y)), name(expected.pixel(x, y))) << x << "," << y;
+                ASSERT_EQ(colourName(picture.pixel(x, y)), colourName(expected.pixel(x, y))) << x << "," << y;
                 lampPixels += picture.pixel(x, y) != before.pixel(x, y);
             }
         EXPECT_GT(lampPixels, 40) << "the lamp was drawn at all";
@@ -395,11 +385,11 @@ TEST(CLedIndicatorPixelTest, NarrowControlDrawsAtItsTopLeft)
     scene.lamp->set(ledRowNoFix, ledLookLit, ledStatusRowOffset);
     const QImage picture = scene.picture();
     const QImage& strip = scene.lamp->strip();
-    EXPECT_EQ(name(picture.pixel(6 + 5, 4 + 8)), name(strip.pixel(5, 128 + 8)));
-    EXPECT_EQ(name(picture.pixel(6 + 9, 4 + 8)), name(strip.pixel(9, 128 + 8)));
-    EXPECT_EQ(name(picture.pixel(6, 4)), name(kBlue));
-    EXPECT_EQ(name(picture.pixel(6 + 10, 4 + 8)), name(kBlue)) << "clipped to the control";
-    EXPECT_EQ(name(picture.pixel(6 + 5, 4 + 20)), name(kBlue)) << "nothing below the cell";
+    EXPECT_EQ(colourName(picture.pixel(6 + 5, 4 + 8)), colourName(strip.pixel(5, 128 + 8)));
+    EXPECT_EQ(colourName(picture.pixel(6 + 9, 4 + 8)), colourName(strip.pixel(9, 128 + 8)));
+    EXPECT_EQ(colourName(picture.pixel(6, 4)), colourName(kBlue));
+    EXPECT_EQ(colourName(picture.pixel(6 + 10, 4 + 8)), colourName(kBlue)) << "clipped to the control";
+    EXPECT_EQ(colourName(picture.pixel(6 + 5, 4 + 20)), colourName(kBlue)) << "nothing below the cell";
 }
 
 TEST(CLedIndicatorPixelTest, BlinkingLampChangesItsPicture)
@@ -409,9 +399,9 @@ TEST(CLedIndicatorPixelTest, BlinkingLampChangesItsPicture)
     const QImage& strip = scene.lamp->strip();
     const QRgb lit = strip.pixel(8, 144 + 8), idle = strip.pixel(16 + 8, 144 + 8);
     ASSERT_NE(lit, idle);
-    EXPECT_EQ(name(scene.picture().pixel(8, 8)), name(lit));
+    EXPECT_EQ(colourName(scene.picture().pixel(8, 8)), colourName(lit));
     ASSERT_TRUE(waitUntil([&] { return scene.lamp->column() == 1; }));
-    EXPECT_EQ(name(scene.picture().pixel(8, 8)), name(idle));
+    EXPECT_EQ(colourName(scene.picture().pixel(8, 8)), colourName(idle));
 }
 
 TEST(CLedIndicatorPixelTest, SavesPicturesToLookAt)
@@ -436,7 +426,7 @@ TEST(CLedIndicatorPixelTest, SavesPicturesToLookAt)
             x += 20;
         }
     const QImage picture = bar.grab().toImage();
-    EXPECT_EQ(name(picture.pixel(0, 0) | 0xFF000000), name(qRgb(212, 208, 200)));
+    EXPECT_EQ(colourName(picture.pixel(0, 0) | 0xFF000000), colourName(qRgb(212, 208, 200)));
     EXPECT_NE(picture.pixel(10, 10), picture.pixel(0, 0));
     savePicture(picture, "led-lamps.png");
     savePicture(picture.scaled(picture.size() * 6, Qt::IgnoreAspectRatio, Qt::FastTransformation),

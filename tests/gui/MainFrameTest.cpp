@@ -1,6 +1,6 @@
 #include "AppTestFixture.h"
+#include "tests/common/NmeaSentence.h"
 
-#include "app/Commands.h"
 #include "app/CommunicationDialog.h"
 #include "app/GeneralSettingsDialog.h"
 #include "app/NetworkConnectDialog.h"
@@ -9,6 +9,7 @@
 #include "gauges/LedIndicator.h"
 #include "links/LinkTexts.h"
 #include "links/NetServer.h"
+#include "shell/Commands.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,21 +22,12 @@ using namespace orbilunex::test;
 
 namespace {
 
-std::string nmea(const std::string& body)
-{
-    unsigned char sum = 0;
-    for (unsigned char c : body) sum ^= c;
-    char digits[3];
-    std::snprintf(digits, sizeof digits, "%02X", sum);
-    return "$" + body + "*" + digits + "\r\n";
-}
-
 QByteArray fix(int quality, int fixType, int satellites)
 {
     return QByteArray::fromStdString(
-        nmea("GPGGA,101500.00,4716.7820,N,01120.8885,E," + std::to_string(quality) + "," +
+        sentence("GPGGA,101500.00,4716.7820,N,01120.8885,E," + std::to_string(quality) + "," +
              std::to_string(satellites) + ",1.2,602.8,M,48.3,M,,") +
-        nmea("GPGSA,A," + std::to_string(fixType) + ",05,11,12,,,,,,,,,,1.7,1.2,1.3"));
+        sentence("GPGSA,A," + std::to_string(fixType) + ",05,11,12,,,,,,,,,,1.7,1.2,1.3"));
 }
 
 using MainFrameTest = AppFixture;
@@ -161,7 +153,7 @@ TEST_F(MainFrameTest, ConnectCommands)
     frame().runCommand(commands::kConnectNetwork);
     EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "Lan");
     EXPECT_TRUE(frame().action(commands::kConnectNetwork)->isChecked());
-    EXPECT_EQ(settings.getInt(settings::kNetworkSection, settings::kConnectToPortKey, 0),
+    EXPECT_EQ(settings.getInt("Client/Server", "ConnectToPort", 0),
               far.serverPort());
 
     // File: chosen, then a cancelled choice changes nothing.
@@ -181,9 +173,9 @@ TEST_F(MainFrameTest, ConnectCommands)
         return true;
     });
     frame().runCommand(commands::kConnectSerial);
-    EXPECT_EQ(settings.getInt(settings::kSerialSection, settings::kPortKey, 0), 7);
-    EXPECT_EQ(settings.getInt(settings::kSerialSection, settings::kBaudKey, 0), 9600);
-    EXPECT_EQ(settings.getString(settings::kSerialSection, "Device7", ""),
+    EXPECT_EQ(settings.getInt("Serial Port Commmunications", "Port", 0), 7);
+    EXPECT_EQ(settings.getInt("Serial Port Commmunications", "Baud", 0), 9600);
+    EXPECT_EQ(settings.getString("Serial Port Commmunications", "Device7", ""),
               "/dev/orbilunex-test-no-device");
     EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "None") << "closed while it waits";
     ASSERT_TRUE(pumpUntil([&] {
@@ -194,7 +186,7 @@ TEST_F(MainFrameTest, ConnectCommands)
     const int before = prompter.dialogsRun;
     frame().runCommand(commands::kConnectSerial);
     EXPECT_EQ(prompter.dialogsRun, before + 1);
-    EXPECT_EQ(settings.getInt(settings::kSerialSection, settings::kPortKey, 0), 7);
+    EXPECT_EQ(settings.getInt("Serial Port Commmunications", "Port", 0), 7);
 }
 
 TEST_F(MainFrameTest, ServerCommandTogglesWithoutASecondDialog)
@@ -210,7 +202,7 @@ TEST_F(MainFrameTest, ServerCommandTogglesWithoutASecondDialog)
     ASSERT_TRUE(frame().dataPath().link.serverEnabled());
     EXPECT_EQ(frame().dataPath().link.server()->maximumConnections(), 3);
     EXPECT_TRUE(frame().action(commands::kNetworkServer)->isChecked());
-    EXPECT_EQ(settings.getInt(settings::kNetworkSection, settings::kMaxConnectionsKey, 0), 3);
+    EXPECT_EQ(settings.getInt("Client/Server", "MaxConnectConnections", 0), 3);
     frame().runCommand(commands::kNetworkServer);
     EXPECT_FALSE(frame().dataPath().link.serverEnabled());
     EXPECT_EQ(prompter.dialogsRun, 1);

@@ -2,6 +2,7 @@
 
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
+#include "tests/common/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -17,24 +18,12 @@ namespace orbilunex {
 namespace {
 
 using orbilunex::test::buttonWithText;
+using orbilunex::test::ScriptedPrompter;
 using orbilunex::test::entries;
 using orbilunex::test::labelOf;
 
 const QString kInteger = QStringLiteral("Please enter an integer.");
 const QString kRange = QStringLiteral("Please enter an integer between 1 and 65535.");
-
-// Stands in for the message box: records every message and its parent.
-struct MessageLog {
-    QStringList texts;
-    QWidget* parent = nullptr;
-    DialogMessageHook hook()
-    {
-        return [this](QWidget* p, const QString& text) {
-            parent = p;
-            texts << text;
-        };
-    }
-};
 
 // Replaces the field's text, as a paste over a selection would.
 void retype(QLineEdit* field, const char* text)
@@ -91,7 +80,8 @@ TEST(DialogIntegerTest, ReadsWholeDecimalIntegersOnly)
 
 TEST(NetworkConnectDialogTest, ShowsTheTitleLabelsAndStoredValues)
 {
-    NetworkConnectDialog dialog(QStringLiteral("127.0.0.1"), 10000);
+    ScriptedPrompter prompter;
+    NetworkConnectDialog dialog(QStringLiteral("127.0.0.1"), 10000, prompter);
     EXPECT_EQ(dialog.windowTitle(), "Network Connect");
     EXPECT_EQ(labelOf(dialog, dialog.addressEdit()), "Connect to:");
     EXPECT_EQ(labelOf(dialog, dialog.portEdit()), "Port:");
@@ -108,9 +98,8 @@ TEST(NetworkConnectDialogTest, OkRefusesAPortThatIsNotAnInteger)
 {
     for (const IntegerCase& c : integerCases) {
         SCOPED_TRACE(c.legend);
-        MessageLog messages;
-        NetworkConnectDialog dialog(QStringLiteral("localhost"), 10000);
-        dialog.setMessageHook(messages.hook());
+        ScriptedPrompter prompter;
+        NetworkConnectDialog dialog(QStringLiteral("localhost"), 10000, prompter);
         dialog.setResult(-1);
         dialog.show();
         retype(dialog.portEdit(), c.text);
@@ -119,13 +108,13 @@ TEST(NetworkConnectDialogTest, OkRefusesAPortThatIsNotAnInteger)
         QTest::mouseClick(buttonWithText(dialog, "OK"), Qt::LeftButton);
 
         if (c.valid) {
-            EXPECT_TRUE(messages.texts.isEmpty());
+            EXPECT_TRUE(prompter.messages.isEmpty());
             EXPECT_EQ(dialog.result(), QDialog::Accepted);
             EXPECT_EQ(dialog.port(), c.value);
             EXPECT_EQ(dialog.address(), "localhost");
         } else {
-            EXPECT_EQ(messages.texts, QStringList{kInteger});
-            EXPECT_EQ(messages.parent, &dialog);
+            EXPECT_EQ(prompter.messages, QStringList{kInteger});
+            EXPECT_EQ(prompter.lastMessageParent, &dialog);
             EXPECT_EQ(dialog.validate(), kInteger);
             EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
             EXPECT_EQ(dialog.result(), -1);
@@ -138,21 +127,21 @@ TEST(NetworkConnectDialogTest, OkRefusesAPortThatIsNotAnInteger)
 
 TEST(NetworkConnectDialogTest, CancelRejectsWithoutChecking)
 {
-    MessageLog messages;
-    NetworkConnectDialog dialog(QStringLiteral("gps.local"), 10000);
-    dialog.setMessageHook(messages.hook());
+    ScriptedPrompter prompter;
+    NetworkConnectDialog dialog(QStringLiteral("gps.local"), 10000, prompter);
     dialog.show();
     retype(dialog.portEdit(), "not a port");
     QTest::mouseClick(buttonWithText(dialog, "Cancel"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 // ---- Enable Network Server ----
 
 TEST(NetworkServerDialogTest, ShowsTheTitleTextsAndStoredValues)
 {
-    NetworkServerDialog dialog(10000, 25);
+    ScriptedPrompter prompter;
+    NetworkServerDialog dialog(10000, 25, prompter);
     EXPECT_EQ(dialog.windowTitle(), "Enable Network Server");
     EXPECT_EQ(labelOf(dialog, dialog.portEdit()), "Port:");
     EXPECT_EQ(labelOf(dialog, dialog.allowEdit()), "Allow:");
@@ -201,9 +190,8 @@ TEST(NetworkServerDialogTest, OkChecksPortThenConnectionCount)
 {
     for (const ServerCase& c : serverCases) {
         SCOPED_TRACE(c.legend);
-        MessageLog messages;
-        NetworkServerDialog dialog(10000, 25);
-        dialog.setMessageHook(messages.hook());
+        ScriptedPrompter prompter;
+        NetworkServerDialog dialog(10000, 25, prompter);
         dialog.setResult(-1);
         dialog.show();
         retype(dialog.portEdit(), c.port);
@@ -213,7 +201,7 @@ TEST(NetworkServerDialogTest, OkChecksPortThenConnectionCount)
         QTest::mouseClick(buttonWithText(dialog, "OK"), Qt::LeftButton);
 
         if (!c.message) {
-            EXPECT_TRUE(messages.texts.isEmpty());
+            EXPECT_TRUE(prompter.messages.isEmpty());
             EXPECT_EQ(dialog.validate(), "");
             EXPECT_EQ(dialog.result(), QDialog::Accepted);
             EXPECT_EQ(dialog.port(), c.portValue);
@@ -221,8 +209,8 @@ TEST(NetworkServerDialogTest, OkChecksPortThenConnectionCount)
             continue;
         }
         QLineEdit* const expected = c.focus == Field::Port ? dialog.portEdit() : dialog.allowEdit();
-        EXPECT_EQ(messages.texts, QStringList{*c.message});
-        EXPECT_EQ(messages.parent, &dialog);
+        EXPECT_EQ(prompter.messages, QStringList{*c.message});
+        EXPECT_EQ(prompter.lastMessageParent, &dialog);
         EXPECT_EQ(dialog.validate(), *c.message);
         EXPECT_TRUE(dialog.isVisible()) << "the dialog stays open";
         EXPECT_EQ(dialog.result(), -1);
@@ -233,17 +221,16 @@ TEST(NetworkServerDialogTest, OkChecksPortThenConnectionCount)
 
 TEST(NetworkServerDialogTest, CorrectedValuesAreAcceptedOnTheNextOk)
 {
-    MessageLog messages;
-    NetworkServerDialog dialog(10000, 0);
-    dialog.setMessageHook(messages.hook());
+    ScriptedPrompter prompter;
+    NetworkServerDialog dialog(10000, 0, prompter);
     dialog.show();
     QPushButton* ok = buttonWithText(dialog, "OK");
     QTest::mouseClick(ok, Qt::LeftButton);
-    ASSERT_EQ(messages.texts, QStringList{kRange});
+    ASSERT_EQ(prompter.messages, QStringList{kRange});
     // The count is selected: typing replaces it.
     QTest::keyClicks(dialog.allowEdit(), QStringLiteral("5"));
     QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_EQ(messages.texts.size(), 1);
+    EXPECT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.maxConnections(), 5);
     EXPECT_EQ(dialog.port(), 10000);
@@ -251,13 +238,12 @@ TEST(NetworkServerDialogTest, CorrectedValuesAreAcceptedOnTheNextOk)
 
 TEST(NetworkServerDialogTest, CancelRejectsWithoutChecking)
 {
-    MessageLog messages;
-    NetworkServerDialog dialog(10000, 0);
-    dialog.setMessageHook(messages.hook());
+    ScriptedPrompter prompter;
+    NetworkServerDialog dialog(10000, 0, prompter);
     dialog.show();
     QTest::mouseClick(buttonWithText(dialog, "Cancel"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "DialogTestUtil.h"
 
-#include "views/SkyPlotPropertySheet.h"
+#include "views/sky/SkyPlotPropertySheet.h"
 
-#include "ScriptedPrompter.h"
+#include "tests/common/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -47,19 +47,6 @@ struct RecordingPrompter : test::ScriptedPrompter {
     {
         openRequests.append({parent, caption, filter, suffix});
         return ScriptedPrompter::chooseOpenFile(parent, caption, filter, suffix);
-    }
-};
-
-// Stands in for the message box.
-struct MessageLog {
-    QStringList texts;
-    QWidget* parent = nullptr;
-    DialogMessageHook hook()
-    {
-        return [this](QWidget* p, const QString& text) {
-            parent = p;
-            texts << text;
-        };
     }
 };
 
@@ -221,9 +208,8 @@ TEST(CAzimuthElevationProperityPage2Test, BrowseReplacesTheFileOnlyWhenOneIsChos
 {
     RecordingPrompter prompter;
     prompter.files = {QStringLiteral("/tmp/mask dir/north.msk"), QString()};
-    MessageLog messages;
+    prompter.messages.clear();
     SkyPlotPropertySheet sheet(someValues(), prompter);
-    sheet.setMessageHook(messages.hook());
     sheet.show();
     clickTab(sheet, 1);
     CAzimuthElevationProperityPage2* page = sheet.autoLoadPage();
@@ -242,7 +228,7 @@ TEST(CAzimuthElevationProperityPage2Test, BrowseReplacesTheFileOnlyWhenOneIsChos
         EXPECT_EQ(r.filter, kMaskFilter);
         EXPECT_EQ(r.suffix, "msk");
     }
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(sheet.values().lastFile, "/tmp/mask dir/north.msk");
 }
 
@@ -278,9 +264,8 @@ TEST(SkyPlotPropertySheetTest, OkChecksTheThresholdAndFocusesItOnItsPage)
         for (const int startPage : {0, 1}) {
             SCOPED_TRACE(std::string(c.legend) + (startPage ? ", OK on page 2" : ", OK on page 1"));
             RecordingPrompter prompter;
-            MessageLog messages;
+            prompter.messages.clear();
             SkyPlotPropertySheet sheet(someValues(), prompter);
-            sheet.setMessageHook(messages.hook());
             sheet.setResult(-1);
             sheet.show();
             retype(sheet.maskAnglePage()->snrThresholdEdit(), QString::fromUtf8(c.text));
@@ -297,15 +282,15 @@ TEST(SkyPlotPropertySheetTest, OkChecksTheThresholdAndFocusesItOnItsPage)
             QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
 
             if (!c.message) {
-                EXPECT_TRUE(messages.texts.isEmpty());
+                EXPECT_TRUE(prompter.messages.isEmpty());
                 EXPECT_EQ(sheet.validate(), "");
                 EXPECT_EQ(sheet.result(), QDialog::Accepted);
                 EXPECT_EQ(sheet.values().snrThreshold, c.value);
                 continue;
             }
             QLineEdit* field = sheet.maskAnglePage()->snrThresholdEdit();
-            EXPECT_EQ(messages.texts, QStringList{*c.message});
-            EXPECT_EQ(messages.parent, &sheet);
+            EXPECT_EQ(prompter.messages, QStringList{*c.message});
+            EXPECT_EQ(prompter.lastMessageParent, &sheet);
             EXPECT_EQ(sheet.validate(), *c.message);
             EXPECT_TRUE(sheet.isVisible()) << "the sheet stays open";
             EXPECT_EQ(sheet.result(), -1);
@@ -321,9 +306,8 @@ TEST(SkyPlotPropertySheetTest, LeavingTheFirstPageChecksIt)
     for (const ThresholdCase& c : thresholdCases) {
         SCOPED_TRACE(c.legend);
         RecordingPrompter prompter;
-        MessageLog messages;
+        prompter.messages.clear();
         SkyPlotPropertySheet sheet(someValues(), prompter);
-        sheet.setMessageHook(messages.hook());
         sheet.show();
         retype(sheet.maskAnglePage()->snrThresholdEdit(), QString::fromUtf8(c.text));
 
@@ -331,15 +315,15 @@ TEST(SkyPlotPropertySheetTest, LeavingTheFirstPageChecksIt)
 
         if (!c.message) {
             EXPECT_EQ(sheet.tabs()->currentIndex(), 1);
-            EXPECT_TRUE(messages.texts.isEmpty());
+            EXPECT_TRUE(prompter.messages.isEmpty());
             // And back again: page 2 has nothing to check.
             clickTab(sheet, 0);
             EXPECT_EQ(sheet.tabs()->currentIndex(), 0);
-            EXPECT_TRUE(messages.texts.isEmpty());
+            EXPECT_TRUE(prompter.messages.isEmpty());
             continue;
         }
         EXPECT_EQ(sheet.tabs()->currentIndex(), 0) << "the first page comes back";
-        EXPECT_EQ(messages.texts, QStringList{*c.message}) << "shown once";
+        EXPECT_EQ(prompter.messages, QStringList{*c.message}) << "shown once";
         EXPECT_EQ(sheet.focusWidget(), sheet.maskAnglePage()->snrThresholdEdit());
         EXPECT_TRUE(sheet.isVisible());
     }
@@ -350,9 +334,8 @@ TEST(SkyPlotPropertySheetTest, LeavingTheFirstPageChecksIt)
 TEST(CAzimuthElevationProperityPage1Test, EnterInTheCommentStartsANewLine)
 {
     RecordingPrompter prompter;
-    MessageLog messages;
+    prompter.messages.clear();
     SkyPlotPropertySheet sheet(SkyPlotSheetValues{40, QString(), true, QString()}, prompter);
-    sheet.setMessageHook(messages.hook());
     sheet.setResult(-1);
     sheet.show();
     QPlainTextEdit* comment = sheet.maskAnglePage()->commentEdit();
@@ -424,10 +407,9 @@ TEST(CAzimuthElevationProperityPage1Test, CommentStopsAt511CharactersWhileTyping
 TEST(CAzimuthElevationProperityPage1Test, ATooLongCommentIsShownWholeAndRefusedByOk)
 {
     RecordingPrompter prompter;
-    MessageLog messages;
+    prompter.messages.clear();
     const QString stored = QString(600, QLatin1Char('s'));
     SkyPlotPropertySheet sheet(SkyPlotSheetValues{40, stored, true, QString()}, prompter);
-    sheet.setMessageHook(messages.hook());
     sheet.setResult(-1);
     sheet.show();
     QPlainTextEdit* comment = sheet.maskAnglePage()->commentEdit();
@@ -444,13 +426,13 @@ TEST(CAzimuthElevationProperityPage1Test, ATooLongCommentIsShownWholeAndRefusedB
     const char* const ways[] = {"leaving the page", "OK"};
     for (const char* way : ways) {
         SCOPED_TRACE(way);
-        messages.texts.clear();
+        prompter.messages.clear();
         sheet.okButton()->setFocus();
         if (way == ways[0])
             clickTab(sheet, 1);
         else
             QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
-        EXPECT_EQ(messages.texts, QStringList{kTooLong});
+        EXPECT_EQ(prompter.messages, QStringList{kTooLong});
         EXPECT_EQ(sheet.result(), -1);
         EXPECT_EQ(sheet.tabs()->currentIndex(), 0);
         EXPECT_EQ(sheet.focusWidget(), comment);
@@ -464,9 +446,9 @@ TEST(CAzimuthElevationProperityPage1Test, ATooLongCommentIsShownWholeAndRefusedB
     cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, 89);
     cursor.removeSelectedText();
     EXPECT_EQ(sheet.validate(), "");
-    messages.texts.clear();
+    prompter.messages.clear();
     QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(sheet.result(), QDialog::Accepted);
     EXPECT_EQ(sheet.values().comment, QString(511, QLatin1Char('s')));
 }
@@ -474,14 +456,13 @@ TEST(CAzimuthElevationProperityPage1Test, ATooLongCommentIsShownWholeAndRefusedB
 TEST(SkyPlotPropertySheetTest, ThresholdIsCheckedBeforeTheComment)
 {
     RecordingPrompter prompter;
-    MessageLog messages;
+    prompter.messages.clear();
     SkyPlotPropertySheet sheet(SkyPlotSheetValues{40, QString(512, QLatin1Char('c')), true, QString()}, prompter);
-    sheet.setMessageHook(messages.hook());
     sheet.show();
     retype(sheet.maskAnglePage()->snrThresholdEdit(), QStringLiteral("x"));
     EXPECT_EQ(sheet.validate(), kInteger);
     QTest::mouseClick(sheet.okButton(), Qt::LeftButton);
-    EXPECT_EQ(messages.texts, QStringList{kInteger});
+    EXPECT_EQ(prompter.messages, QStringList{kInteger});
     EXPECT_EQ(sheet.focusWidget(), sheet.maskAnglePage()->snrThresholdEdit());
 }
 
@@ -491,9 +472,8 @@ TEST(SkyPlotPropertySheetTest, ValuesAfterEditsAreWhatTheFieldsHold)
 {
     RecordingPrompter prompter;
     prompter.files = {QStringLiteral("/tmp/chosen.msk")};
-    MessageLog messages;
+    prompter.messages.clear();
     SkyPlotPropertySheet sheet(someValues(), prompter);
-    sheet.setMessageHook(messages.hook());
     sheet.show();
 
     CAzimuthElevationProperityPage1* page1 = sheet.maskAnglePage();
@@ -518,7 +498,7 @@ TEST(SkyPlotPropertySheetTest, ValuesAfterEditsAreWhatTheFieldsHold)
     EXPECT_EQ(v.comment, "new\ntext");
     EXPECT_FALSE(v.autoLoad);
     EXPECT_EQ(v.lastFile, "/tmp/chosen.msk");
-    EXPECT_TRUE(messages.texts.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST(SkyPlotPropertySheetTest, NeitherOkNorCancelDoesAnythingButClose)
@@ -527,9 +507,8 @@ TEST(SkyPlotPropertySheetTest, NeitherOkNorCancelDoesAnythingButClose)
         SCOPED_TRACE(confirm ? "OK" : "Cancel");
         const QStringList filesBefore = filesUnderHome();
         RecordingPrompter prompter;
-        MessageLog messages;
+        prompter.messages.clear();
         SkyPlotPropertySheet sheet(someValues(), prompter);
-        sheet.setMessageHook(messages.hook());
         sheet.show();
         retype(sheet.maskAnglePage()->snrThresholdEdit(), QStringLiteral("12"));
         // Cancel must not check: leave a bad value behind for it.
@@ -538,7 +517,7 @@ TEST(SkyPlotPropertySheetTest, NeitherOkNorCancelDoesAnythingButClose)
 
         EXPECT_EQ(sheet.result(), confirm ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_FALSE(sheet.isVisible());
-        EXPECT_TRUE(messages.texts.isEmpty());
+        EXPECT_TRUE(prompter.messages.isEmpty());
         EXPECT_TRUE(prompter.questions.isEmpty());
         EXPECT_TRUE(prompter.messages.isEmpty());
         EXPECT_TRUE(prompter.openRequests.isEmpty());

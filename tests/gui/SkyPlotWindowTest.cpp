@@ -1,13 +1,14 @@
 #include "AppTestFixture.h"
+#include "tests/common/NmeaSentence.h"
 
-#include "app/ChildFrame.h"
-#include "app/Commands.h"
+#include "framework/ChildFrame.h"
+#include "models/sky/MaskFile.h"
 #include "nmea/NmeaParser.h"
-#include "views/AzimuthElevationDoc.h"
-#include "views/AzimuthElevationView.h"
-#include "views/MaskFile.h"
-#include "views/SkyPlotPropertySheet.h"
-#include "views/SkyPlotWnd.h"
+#include "shell/Commands.h"
+#include "views/sky/AzimuthElevationDoc.h"
+#include "views/sky/AzimuthElevationView.h"
+#include "views/sky/SkyPlotPropertySheet.h"
+#include "views/sky/SkyPlotWnd.h"
 
 #include <QAction>
 #include <QDir>
@@ -26,26 +27,14 @@ class SkyPlotWindowTest : public AppFixture {
 protected:
     CAzimuthElevationView* openSky()
     {
-        CChildFrame* child = app->showWindowOfKind(207);
+        CChildFrame* child = app->showWindowOfKind(kinds::kSkyPlot);
         return child ? static_cast<CAzimuthElevationView*>(child->view()) : nullptr;
     }
 
     // Feeds sentences to the main frame's parser, as a receiver would.
     void receive(const std::string& bodies)
     {
-        std::string stream;
-        std::size_t start = 0;
-        while (start < bodies.size()) {
-            const std::size_t end = bodies.find('\n', start);
-            const std::string body = bodies.substr(start, end - start);
-            unsigned char sum = 0;
-            for (unsigned char c : body) sum ^= c;
-            char digits[3];
-            std::snprintf(digits, sizeof digits, "%02X", sum);
-            stream += "$" + body + "*" + digits + "\r\n";
-            if (end == std::string::npos) break;
-            start = end + 1;
-        }
+        const std::string stream = sentences(bodies);
         frame().dataPath().parser.feed(stream.data(), stream.size());
     }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/SettingsStore.h"
 #include "links/LinkHooks.h"
+#include "settings/SettingsStore.h"
 #include "tests/common/EventPump.h"
 
 #include <QByteArray>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "nmea/NmeaParser.h"
+#include "tests/common/NmeaSentence.h"
 
 #include <cstdio>
 #include <fstream>
@@ -8,16 +9,6 @@
 #include <string>
 
 namespace orbilunex::test {
-
-// "$" + body + "*" + upper-case checksum + CR LF.
-inline std::string sentence(const std::string& body, const char* lineEnd = "\r\n")
-{
-    unsigned char sum = 0;
-    for (unsigned char c : body) sum ^= c;
-    char digits[3];
-    std::snprintf(digits, sizeof digits, "%02X", sum);
-    return "$" + body + "*" + digits + lineEnd;
-}
 
 inline void feedText(NmeaParser& parser, const std::string& bytes)
 {

@@ -1,7 +1,7 @@
 #include "survey/LiveFeed.h"
 
 #include "../nmea/NmeaTestUtil.h"
-#include "app/SettingsStore.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

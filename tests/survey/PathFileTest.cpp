@@ -1,7 +1,7 @@
 #include "survey/PathFile.h"
 
-#include "app/SettingsStore.h"
 #include "format/LittleEndian.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 

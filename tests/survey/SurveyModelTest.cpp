@@ -1,7 +1,6 @@
 #include "survey/SurveyModel.h"
 
-#include "app/SettingsStore.h"
-#include "survey/SurveySettings.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -44,14 +43,14 @@ TEST(SurveyModel, SettingsReadAtConstruction)
     for (unsigned char b : defaults.headerBlock) ASSERT_EQ(b, 0);
 
     MemorySettingsStore stored;
-    stored.setString(surveySettingsSection, plotIndicatorSizeKey, "1");
-    stored.setString(surveySettingsSection, avgDopThresholdKey, "45");
-    stored.setInt(surveySettingsSection, useLinesKey, 0);
-    stored.setInt(surveySettingsSection, hdopThresholdKey, 20);
-    stored.setInt(surveySettingsSection, vdopThresholdKey, 70000); // kept as 16 bits
-    stored.setInt(surveySettingsSection, verifyPositionFixKey, 0);
-    stored.setInt(surveySettingsSection, meanIndicatorKey, 0);
-    stored.setInt(surveySettingsSection, lsfIndicatorKey, 5);
+    stored.setString("Survey Configuration", "PlotIndicatorSize", "1");
+    stored.setString("Survey Configuration", "AvgDOPThreshold", "45");
+    stored.setInt("Survey Configuration", "UseLines", 0);
+    stored.setInt("Survey Configuration", "HDOPThreshold", 20);
+    stored.setInt("Survey Configuration", "VDOPThreshold", 70000); // kept as 16 bits
+    stored.setInt("Survey Configuration", "VerifyPositionFix", 0);
+    stored.setInt("Survey Configuration", "EnablePositionAvgIndicator", 0);
+    stored.setInt("Survey Configuration", "EnablePALSFSD", 5);
     const SurveyModel read(stored);
     EXPECT_EQ(read.plotIndicatorSize, 1);
     EXPECT_EQ(read.avgDopThreshold, 45);
@@ -63,8 +62,8 @@ TEST(SurveyModel, SettingsReadAtConstruction)
     EXPECT_EQ(read.enablePalsfsd, 5);
 
     MemorySettingsStore damaged;
-    damaged.setString(surveySettingsSection, plotIndicatorSizeKey, "large");
-    damaged.setString(surveySettingsSection, avgDopThresholdKey, "");
+    damaged.setString("Survey Configuration", "PlotIndicatorSize", "large");
+    damaged.setString("Survey Configuration", "AvgDOPThreshold", "");
     const SurveyModel fallback(damaged);
     EXPECT_EQ(fallback.plotIndicatorSize, 0);
     EXPECT_EQ(fallback.avgDopThreshold, 30);
@@ -259,16 +258,16 @@ TEST(SurveyModel, ClearKeepsHeaderThresholdsAndFlags)
 TEST(SurveyModel, IndicatorTogglesWriteTheirKeys)
 {
     MemorySettingsStore settings;
-    settings.setInt(surveySettingsSection, lsfIndicatorKey, 5);
+    settings.setInt("Survey Configuration", "EnablePALSFSD", 5);
     SurveyModel s(settings);
     s.toggleLsfIndicator(settings);
     EXPECT_EQ(s.enablePalsfsd, 1) << "any value but 1 counts as off";
-    EXPECT_EQ(settings.getInt(surveySettingsSection, lsfIndicatorKey, -1), 1);
+    EXPECT_EQ(settings.getInt("Survey Configuration", "EnablePALSFSD", -1), 1);
     s.toggleLsfIndicator(settings);
-    EXPECT_EQ(settings.getInt(surveySettingsSection, lsfIndicatorKey, -1), 0);
+    EXPECT_EQ(settings.getInt("Survey Configuration", "EnablePALSFSD", -1), 0);
     s.toggleMeanIndicator(settings);
     EXPECT_EQ(s.enablePositionAvgIndicator, 0);
-    EXPECT_EQ(settings.getInt(surveySettingsSection, meanIndicatorKey, -1), 0);
+    EXPECT_EQ(settings.getInt("Survey Configuration", "EnablePositionAvgIndicator", -1), 0);
 }
 
 TEST(SurveyModel, RefusedSampleChangesNothing)

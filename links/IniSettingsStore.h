@@ -1,0 +1,77 @@
+#pragma once
+
+#include "settings/SettingsStore.h"
+
+#include <QSettings>
+
+#include <string>
+
+namespace orbilunex {
+
+// The settings store the program runs with: an INI file through QSettings.
+// By default the per-user file (~/.config/ORBX/orbilunex.conf, following
+// XDG_CONFIG_HOME); --settings FILE or ORBILUNEX_SETTINGS name another file,
+// which is how tests and second installations stay off the user's settings.
+//
+// Sections and keys are stored under "section/key". Blanks and other
+// characters survive QSettings' escaping (the file shows "%20"); a slash in a
+// section ("Client/Server") makes a nested group, which reads back under the
+// same section name. Keys must not contain a slash: ("A", "B/k") and
+// ("A/B", "k") are the same entry.
+//
+// Values are text. QSettings reads an unquoted value with commas, as a hand
+// edit leaves "44, 0, 1", as a list; such a value reads back as its items
+// joined by ", ". Values this class writes are quoted by QSettings and read
+// back exactly.
+//
+// Every set is written to disk before it returns (QSettings::sync), so that
+// a killed program loses nothing; settings are written only on user actions
+// and at close, so the cost does not matter. Not thread-safe; one thread.
+class IniSettingsStore : public SettingsStore {
+public:
+    // The per-user file ($XDG_CONFIG_HOME or ~/.config, then
+    // ORBX/orbilunex.conf). Nothing is created until the first write, and no
+    // system-wide file is consulted: what is read is what this user wrote.
+    IniSettingsStore();
+
+    // The INI file at filePath (created with its folders on the first write);
+    // an empty path means the per-user file, as above.
+    explicit IniSettingsStore(const std::string& filePath);
+
+    IniSettingsStore(const IniSettingsStore&) = delete;
+    IniSettingsStore& operator=(const IniSettingsStore&) = delete;
+
+    // The decimal integer stored under section/key; defaultValue when the key
+    // is missing or its text is not a whole decimal int (see parseSettingInt).
+    int getInt(const std::string& section, const std::string& key,
+               int defaultValue) const override;
+
+    // The stored text (UTF-8); defaultValue when the key is missing or holds
+    // a value that has no text form (a hand-written @Variant, for example).
+    std::string getString(const std::string& section, const std::string& key,
+                          const std::string& defaultValue) const override;
+
+    // Store and write to disk. A failed write is not reported here; see sync().
+    void setInt(const std::string& section, const std::string& key, int value) override;
+    void setString(const std::string& section, const std::string& key,
+                   const std::string& value) override;
+
+    // Writes pending changes and re-reads changes other processes made to the
+    // file. Returns false when the file could not be written or read (no
+    // permission, a folder in the way) or is not valid INI.
+    bool sync();
+
+    // The file in use, UTF-8; the resolved per-user path for the default.
+    std::string fileName() const;
+
+private:
+    QSettings settings;
+};
+
+// The settings file to open: commandLineValue (the --settings argument) when
+// not empty, else the environment variable ORBILUNEX_SETTINGS when set and not
+// empty, else "" for the per-user file. No check that the file exists: a new
+// file is created at the first write.
+std::string resolveSettingsPath(const std::string& commandLineValue);
+
+} // namespace orbilunex

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "settings/Setting.h"
+
+// Where a survey keeps its choices. Every survey document reads them when it
+// is made; the settings sheet and the two indicator commands write them back.
+namespace orbilunex::settings::survey {
+
+constexpr const char* kSection = "Survey Configuration";
+// Kept as decimal text (the sheet writes them with "%d").
+constexpr IntTextSetting kPlotIndicatorSize{kSection, "PlotIndicatorSize", 0};
+constexpr IntTextSetting kAvgDopThreshold{kSection, "AvgDOPThreshold", 30}; // read, unused
+constexpr IntSetting kUseLines{kSection, "UseLines", 1};
+constexpr IntSetting kHdopThreshold{kSection, "HDOPThreshold", 30};
+constexpr IntSetting kVdopThreshold{kSection, "VDOPThreshold", 30};
+constexpr IntSetting kVerifyPositionFix{kSection, "VerifyPositionFix", 1};
+constexpr IntSetting kMeanIndicator{kSection, "EnablePositionAvgIndicator", 1};
+constexpr IntSetting kLsfIndicator{kSection, "EnablePALSFSD", 1};
+// The survey window's pane height, written by the plot view.
+constexpr const char* kFramePaneKey = "FramePane";
+
+} // namespace orbilunex::settings::survey

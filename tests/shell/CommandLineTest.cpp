@@ -1,0 +1,108 @@
+#include "shell/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace orbilunex;
+
+namespace {
+
+std::vector<std::string> words(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> out;
+    for (std::string word; in >> word;) out.push_back(word);
+    return out;
+}
+
+TEST(CommandLine, FullHeadlessLine)
+{
+    const auto r = parseCommandLine(words(
+        "--headless --play data/sample.nmea --speed fastest --serve 10000 --max-clients 5 "
+        "--record out.txt --hours 2 --quit-after 2.5 --settings /tmp/s.conf"));
+    ASSERT_TRUE(r.ok) << r.error;
+    const CommandLineOptions& o = r.options;
+    EXPECT_TRUE(o.headless);
+    EXPECT_EQ(o.playFile, "data/sample.nmea");
+    EXPECT_EQ(o.speed, 3);
+    EXPECT_EQ(o.servePort, 10000);
+    EXPECT_EQ(o.maxClients, 5);
+    EXPECT_EQ(o.recordFile, "out.txt");
+    EXPECT_EQ(o.recordHours, 2);
+    EXPECT_EQ(o.quitAfterSeconds, 2.5);
+    EXPECT_EQ(o.settingsFile, "/tmp/s.conf");
+}
+
+TEST(CommandLine, WindowOptions)
+{
+    auto r = parseCommandLine(words("--play f --open sky,survey,vspeed --snapshot out --after 4"));
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_FALSE(r.options.headless);
+    EXPECT_EQ(r.options.openKinds, (std::vector<int>{207, 211, 215}));
+    EXPECT_EQ(r.options.snapshotDir, "out");
+    EXPECT_EQ(r.options.snapshotAfter, 4.0);
+    r = parseCommandLine(words("--open all"));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.options.openKinds.size(), 10u);
+}
+
+TEST(CommandLine, SourcesAndDefaults)
+{
+    auto r = parseCommandLine(words("--headless --connect gps-host.local:10001"));
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.connectHost, "gps-host.local");
+    EXPECT_EQ(r.options.connectPort, 10001);
+
+    r = parseCommandLine(words("--headless --serial /dev/ttyACM0 --baud 9600"));
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.serialDevice, "/dev/ttyACM0");
+    EXPECT_EQ(r.options.baud, 9600);
+
+    r = parseCommandLine(words("--headless"));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.options.baud, -1) << "stored settings apply";
+    EXPECT_EQ(r.options.servePort, -1);
+    EXPECT_EQ(r.options.recordHours, 0);
+}
+
+struct BadCase {
+    const char* legend;
+    const char* line;
+};
+
+TEST(CommandLine, BadLinesAreRefused)
+{
+    const BadCase cases[] = {
+        {"unknown option", "--headless --frobnicate 1"},
+        {"missing value", "--headless --play"},
+        {"stray word", "--headless extra"},
+        {"speed name", "--headless --play f --speed ludicrous"},
+        {"port out of range", "--headless --serve 70000"},
+        {"negative port", "--headless --serve -1"},
+        {"port with letters", "--headless --serve 10a"},
+        {"connect without port", "--headless --connect host"},
+        {"connect with bad port", "--headless --connect host:x"},
+        {"two sources", "--headless --play f --serial /dev/ttyUSB0"},
+        {"zero baud", "--headless --serial d --baud 0"},
+        {"speed without play", "--headless --speed fast"},
+        {"max clients without serve", "--headless --max-clients 3"},
+        {"max clients zero", "--headless --serve 1 --max-clients 0"},
+        {"hours without record", "--headless --hours 2"},
+        {"negative hours", "--headless --record f --hours -2"},
+        {"negative quit time", "--headless --quit-after -1"},
+        {"quit time with letters", "--headless --quit-after soon"},
+        {"unknown window kind", "--open sky,radar"},
+        {"empty window list", "--open ,"},
+        {"snapshot without after", "--snapshot /tmp/x"},
+        {"after without snapshot", "--after 3"},
+        {"windows without a window", "--headless --open sky"},
+    };
+    for (const auto& c : cases) {
+        const auto r = parseCommandLine(words(c.line));
+        EXPECT_FALSE(r.ok) << c.legend;
+        EXPECT_FALSE(r.error.empty()) << c.legend;
+    }
+}
+
+} // namespace

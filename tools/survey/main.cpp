@@ -1,0 +1,179 @@
+// orbilunex-survey: runs the survey engine over a path file or an NMEA log
+// without a window and prints the survey's figures as JSON, for scripts and
+// batch work. Never reads or writes the user's settings: thresholds come
+// from the command line or their defaults.
+
+#include "settings/SettingsStore.h"
+#include "survey/LiveFeed.h"
+#include "survey/PathFile.h"
+#include "survey/SurveyReport.h"
+#include "survey/SurveyTexts.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+using namespace orbilunex;
+
+namespace {
+
+void printUsage(std::FILE* to)
+{
+    std::fputs(
+        "usage: orbilunex-survey [--hdop-threshold N] [--vdop-threshold N] [--no-verify]\n"
+        "                        [--write OUT.pth] [--csv OUT.csv] INPUT\n"
+        "  INPUT is a path file or an NMEA log. Thresholds are DOP x 10 (default 30).\n"
+        "  --no-verify takes GGA positions whatever their fix quality.\n"
+        "  Prints the survey's statistics as one JSON object.\n",
+        to);
+}
+
+struct Options {
+    int hdopThreshold = 30;
+    int vdopThreshold = 30;
+    bool verify = true;
+    std::string writePath;
+    std::string csvPath;
+    std::string input;
+};
+
+bool parseThreshold(const char* text, int& value)
+{
+    return parseSettingInt(text, value) && value >= 0 && value <= 65535;
+}
+
+// Returns 0 when the options are usable, else the exit code to use.
+int parseOptions(int argc, char** argv, Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--help" || arg == "-h") {
+            printUsage(stdout);
+            return -1;
+        } else if (arg == "--no-verify") {
+            options.verify = false;
+        } else if ((arg == "--hdop-threshold" || arg == "--vdop-threshold") && hasValue) {
+            int& target = arg == "--hdop-threshold" ? options.hdopThreshold : options.vdopThreshold;
+            if (!parseThreshold(argv[++i], target)) {
+                std::fprintf(stderr, "orbilunex-survey: %s needs an integer 0..65535\n", arg.c_str());
+                return 2;
+            }
+        } else if (arg == "--write" && hasValue) {
+            options.writePath = argv[++i];
+        } else if (arg == "--csv" && hasValue) {
+            options.csvPath = argv[++i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            std::fprintf(stderr, "orbilunex-survey: unknown or incomplete option %s\n", arg.c_str());
+            printUsage(stderr);
+            return 2;
+        } else if (options.input.empty()) {
+            options.input = arg;
+        } else {
+            printUsage(stderr);
+            return 2;
+        }
+    }
+    if (options.input.empty()) {
+        printUsage(stderr);
+        return 2;
+    }
+    return 0;
+}
+
+// Nobody to ask: acquisition does not matter here, and the notice goes to
+// standard error.
+class ToolPrompts : public PathReadPrompts {
+public:
+    bool disableAcquisition() override { return false; }
+    void oldFormatNotice() override
+    {
+        std::fprintf(stderr, "orbilunex-survey: %s\n", oldFileFormatNotice);
+    }
+};
+
+bool endsWith(const std::string& text, const std::string& suffix)
+{
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+bool isPathFile(std::ifstream& in, const std::string& name)
+{
+    char start[sizeof kPathMagic] = {};
+    in.read(start, sizeof start);
+    const bool magic = in.gcount() == sizeof start && std::memcmp(start, kPathMagic, sizeof start) == 0;
+    in.clear();
+    in.seekg(0);
+    return magic || endsWith(name, pathFileExtension);
+}
+
+// Reads the log in blocks through one parser; true when all of it fit.
+bool surveyLog(std::ifstream& in, SurveyModel& survey)
+{
+    NmeaParser parser;
+    SurveyLiveFeed feed;
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (feed.feedStream(parser, reinterpret_cast<const unsigned char*>(block), got, survey) !=
+            SurveyModel::AddResult::Stored) {
+            std::fputs("orbilunex-survey: the survey is full; the rest of the log is left out\n",
+                       stderr);
+            return false;
+        }
+    }
+    survey.recomputeAltitudeRange();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (const int code = parseOptions(argc, argv, options)) return code < 0 ? 0 : code;
+
+    MemorySettingsStore settings;
+    SurveyModel survey(settings);
+    survey.hdopThreshold = static_cast<std::uint16_t>(options.hdopThreshold);
+    survey.vdopThreshold = static_cast<std::uint16_t>(options.vdopThreshold);
+    survey.verifyPositionFix = options.verify ? 1 : 0;
+
+    std::ifstream in(options.input, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "orbilunex-survey: cannot open %s: %s\n", options.input.c_str(),
+                     std::strerror(errno));
+        return 1;
+    }
+    bool whole = true;
+    if (isPathFile(in, options.input)) {
+        ToolPrompts prompts;
+        // The reader rebuilds the statistics from the stored values.
+        const PathReadResult result = readPathFile(in, survey, prompts);
+        if (result.status != PathReadResult::Status::Ok) {
+            std::fprintf(stderr, "orbilunex-survey: %s\n",
+                         describePathReadError(result, options.input).c_str());
+            whole = false;
+        }
+    } else {
+        whole = surveyLog(in, survey);
+    }
+
+    std::string error;
+    if (!options.writePath.empty() && !savePathFile(options.writePath, survey, error)) {
+        std::fprintf(stderr, "orbilunex-survey: %s\n", error.c_str());
+        whole = false;
+    }
+    if (!options.csvPath.empty()) {
+        std::ofstream csv(options.csvPath, std::ios::binary | std::ios::trunc);
+        if (!csv || !writeSurveyCsv(csv, survey)) {
+            std::fprintf(stderr, "orbilunex-survey: cannot write %s\n", options.csvPath.c_str());
+            whole = false;
+        }
+    }
+    std::printf("%s\n", surveyToJson(survey).c_str());
+    return whole && std::fflush(stdout) == 0 ? 0 : 1;
+}

@@ -1,0 +1,125 @@
+#include "views/sky/AzimuthElevationDoc.h"
+
+#include "framework/AppContext.h"
+#include "framework/Prompter.h"
+#include "settings/SkyPlotSettings.h"
+#include "views/sky/SkyPlotWnd.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace orbilunex {
+
+namespace {
+
+constexpr const char* kKindTitle = "Azimuth & Elevation Window";
+
+// Mask files are opened for reading and writing, as Save will write back to
+// them; an existing file only.
+constexpr QIODevice::OpenMode kMaskOpenMode = QIODevice::ReadWrite | QIODevice::ExistingOnly;
+
+} // namespace
+
+QString maskCommentString(const MaskCommentBlock& block)
+{
+    const std::string bytes = maskCommentText(block);
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(QByteArray::fromStdString(bytes));
+    // Comments written as single-byte text read as such.
+    return utf8.hasError() ? QString::fromLatin1(bytes.data(), static_cast<int>(bytes.size()))
+                           : text;
+}
+
+CAzimuthElevationDoc::CAzimuthElevationDoc(const DocTemplate& docTemplate, AppContext& app)
+    : CDocument(docTemplate, app), plot(std::make_unique<CSkyPlotWnd>())
+{
+    autoLoad = readSetting(app.settings(), settings::sky::kAutoLoad);
+    if (autoLoad != 1) return;
+    const QString last =
+        QString::fromStdString(readSetting(app.settings(), settings::sky::kLastMaskFile));
+    if (last.isEmpty()) return;
+    QFile probe(last);
+    if (!probe.open(kMaskOpenMode)) return; // silently: the window opens with an empty mask
+    probe.close();
+    setPathName(last);
+    loadFile(last, nullptr);
+    setTitle(QFileInfo(last).fileName());
+}
+
+CAzimuthElevationDoc::~CAzimuthElevationDoc() = default;
+
+void CAzimuthElevationDoc::setTitle(const QString& title)
+{
+    CDocument::setTitle(QString::fromUtf8(kKindTitle) + QStringLiteral(" - [") + title +
+                        QStringLiteral("]"));
+}
+
+bool CAzimuthElevationDoc::loadFile(const QString& path, QWidget* parent)
+{
+    QFile file(path);
+    if (!file.open(kMaskOpenMode)) return false;
+    const QByteArray bytes = file.readAll();
+    SkyPlotModel& model = plot->model();
+    model.resetMask();
+    const bool whole = loadMaskFile(bytes.constData(), static_cast<std::size_t>(bytes.size()),
+                                    comment, model.mask);
+    plot->setComment(maskCommentString(comment));
+    updateAllViews();
+    plot->update();
+    if (!whole)
+        app().prompter().warn(parent, QStringLiteral("The mask file %1 ends early: only part of "
+                                                     "the mask could be read.")
+                                          .arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool CAzimuthElevationDoc::onOpenDocument(const QString& path)
+{
+    return loadFile(path, nullptr);
+}
+
+bool CAzimuthElevationDoc::onSaveDocument(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const std::string bytes = storeMaskFile(comment, plot->model().mask);
+    return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size()) &&
+           file.flush();
+}
+
+void CAzimuthElevationDoc::onFileOpen(Prompter& prompter, QWidget* parent)
+{
+    if (!saveModified(prompter, parent)) return;
+    const QString file = prompter.chooseOpenFile(
+        parent, QStringLiteral("Open"), QStringLiteral("Path Files (*.msk);;All Files (*)"),
+        QStringLiteral("msk"));
+    if (file.isEmpty()) return;
+    QFile probe(file);
+    if (!probe.open(kMaskOpenMode)) {
+        prompter.warn(parent, QStringLiteral("Could Not Open File"));
+        return;
+    }
+    probe.close();
+    setPathName(file);
+    setTitle(QFileInfo(file).fileName());
+    loadFile(file, parent); // the modified mark stays as it was
+}
+
+void CAzimuthElevationDoc::clearMask()
+{
+    plot->model().resetMask();
+    setTitle(QStringLiteral("Untitled"));
+    setPathName(QDir::current().filePath(QStringLiteral("Untitled.msk")));
+    plot->update();
+}
+
+void CAzimuthElevationDoc::setComment(const QString& text)
+{
+    setMaskCommentText(comment, text.toStdString());
+    plot->setComment(text);
+}
+
+} // namespace orbilunex

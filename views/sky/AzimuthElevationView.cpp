@@ -1,0 +1,117 @@
+#include "views/sky/AzimuthElevationView.h"
+
+#include "framework/AppContext.h"
+#include "framework/Prompter.h"
+#include "settings/SkyPlotSettings.h"
+#include "views/sky/AzimuthElevationDoc.h"
+#include "views/sky/SkyPlotPropertySheet.h"
+#include "views/sky/SkyPlotWnd.h"
+
+#include <QMenu>
+
+namespace orbilunex {
+
+CAzimuthElevationView::CAzimuthElevationView(CDocument* document, AppContext& app)
+    : CHostView(document, app, kTickMs)
+{
+    hostChild(plotWindow(), Ownership::Borrowed);
+    SkyPlotModel& model = plotWindow()->model();
+    const SettingsStore& settings = app.settings();
+    model.trailsEnabled = readSetting(settings, settings::sky::kTrails);
+    model.snrThreshold = readSetting(settings, settings::sky::kSnrThreshold);
+    model.detailsEnabled = readSetting(settings, settings::sky::kDetails);
+}
+
+CAzimuthElevationDoc* CAzimuthElevationView::skyDocument() const
+{
+    return static_cast<CAzimuthElevationDoc*>(document());
+}
+
+CSkyPlotWnd* CAzimuthElevationView::plotWindow() const
+{
+    return skyDocument() != nullptr ? skyDocument()->plotWindow() : nullptr;
+}
+
+void CAzimuthElevationView::tick()
+{
+    CSkyPlotWnd* plot = plotWindow();
+    plot->model().copySatellites(app().gpsState());
+    if (plot->refreshPlot()) document()->setModifiedFlag();
+}
+
+void CAzimuthElevationView::fillContextMenu(QMenu& menu)
+{
+    SkyPlotModel& model = plotWindow()->model();
+    // The flags follow the store: the marks show what is stored now.
+    auto follow = [this](int& flag) {
+        return [this, &flag](int value) {
+            flag = value;
+            plotWindow()->update();
+        };
+    };
+    auto command = [this](Command c) { return [this, c] { runCommand(c); }; };
+    addCommand(menu, QStringLiteral("&Open..."), command(OpenMask));
+    menu.addSeparator();
+    addBoundCheck(menu, QStringLiteral("&Enable Satellite Trails"), settings::sky::kTrails,
+                  follow(model.trailsEnabled));
+    addCommand(menu, QStringLiteral("&Clear Satellite Trails"), command(ClearTrails));
+    menu.addSeparator();
+    addBoundCheck(menu, QStringLiteral("E&nable Physical Mask Angle"),
+                  settings::sky::kMaskOutline, follow(model.maskOutlineEnabled));
+    addCommand(menu, QStringLiteral("C&lear Physical Mask Angle"), command(ClearMask));
+    menu.addSeparator();
+    addBoundCheck(menu, QStringLiteral("Enable &Satellite Details"), settings::sky::kDetails,
+                  follow(model.detailsEnabled));
+    addCommand(menu, QStringLiteral("&Properties"), command(Properties));
+}
+
+void CAzimuthElevationView::runCommand(Command command)
+{
+    SkyPlotModel& model = plotWindow()->model();
+    SettingsStore& settings = app().settings();
+    switch (command) {
+    case OpenMask: document()->onFileOpen(app().prompter(), this); break;
+    case ToggleTrails: model.trailsEnabled = toggleSetting(settings, settings::sky::kTrails); break;
+    case ClearTrails: model.clearTrails(); break;
+    case ToggleMaskOutline:
+        model.maskOutlineEnabled = toggleSetting(settings, settings::sky::kMaskOutline);
+        break;
+    case ClearMask: skyDocument()->clearMask(); break;
+    case ToggleDetails:
+        model.detailsEnabled = toggleSetting(settings, settings::sky::kDetails);
+        break;
+    case Properties: showProperties(); break;
+    }
+    plotWindow()->update();
+}
+
+void CAzimuthElevationView::showProperties()
+{
+    CAzimuthElevationDoc* doc = skyDocument();
+    SkyPlotModel& model = plotWindow()->model();
+    SettingsStore& settings = app().settings();
+    SkyPlotSheetValues values;
+    values.snrThreshold = model.snrThreshold;
+    values.comment = maskCommentString(doc->commentBlock());
+    values.autoLoad = doc->autoLoadEnabled() == 1;
+    values.lastFile = QString::fromStdString(readSetting(settings, settings::sky::kLastMaskFile));
+    SkyPlotPropertySheet sheet(values, app().prompter(), this);
+    if (!app().prompter().runDialog(sheet)) return;
+    const SkyPlotSheetValues chosen = sheet.values();
+    model.snrThreshold = chosen.snrThreshold;
+    writeSetting(settings, settings::sky::kSnrThreshold, chosen.snrThreshold);
+    doc->setComment(chosen.comment);
+    doc->setAutoLoad(chosen.autoLoad ? 1 : 0);
+    writeSetting(settings, settings::sky::kAutoLoad, chosen.autoLoad ? 1 : 0);
+    writeSetting(settings, settings::sky::kLastMaskFile, chosen.lastFile.toStdString());
+    doc->setModifiedFlag(); // confirming always counts as a change
+}
+
+void CAzimuthElevationView::printPage(QPainter& painter, const QRect& pageRect, int dpi)
+{
+    printSkyPlot(painter, pageRect, dpi, plotWindow()->model(), plotWindow()->comment(),
+                 QStringLiteral("Orbilunex %1 - GPS monitor for NMEA-0183 receivers")
+                     .arg(QStringLiteral(ORBILUNEX_VERSION)));
+}
+
+} // namespace orbilunex

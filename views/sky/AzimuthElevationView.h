@@ -1,0 +1,49 @@
+#pragma once
+
+#include "framework/HostView.h"
+
+namespace orbilunex {
+
+class CAzimuthElevationDoc;
+class CSkyPlotWnd;
+
+// Hosts the sky chart, which the document lends it: a 300 ms tick copies
+// the satellites in and lets the chart learn and repaint, and the context
+// menu carries the chart's commands.
+class CAzimuthElevationView : public CHostView {
+    Q_OBJECT
+
+public:
+    static constexpr int kTickMs = 300;
+
+    CAzimuthElevationView(CDocument* document, AppContext& app);
+
+    CAzimuthElevationDoc* skyDocument() const;
+    CSkyPlotWnd* plotWindow() const;
+
+    // One tick: copy, learn, record, repaint; a changed mask marks the
+    // document modified.
+    void tick();
+
+    // The context menu's commands, by item.
+    enum Command {
+        OpenMask,
+        ToggleTrails,
+        ClearTrails,
+        ToggleMaskOutline,
+        ClearMask,
+        ToggleDetails,
+        Properties,
+    };
+    void runCommand(Command command);
+    void printPage(QPainter& painter, const QRect& pageRect, int dpi) override;
+
+protected:
+    void onTick() override { tick(); }
+    void fillContextMenu(QMenu& menu) override;
+
+private:
+    void showProperties();
+};
+
+} // namespace orbilunex
