@@ -1,0 +1,3 @@
+#include "format/Widget.h"
+
+#include <QWidget> // Qt in the core

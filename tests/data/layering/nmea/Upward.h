@@ -1,0 +1,3 @@
+#pragma once
+
+#include "app/MainFrame.h" // the core reaching up to the application
