@@ -8,7 +8,6 @@
 #include "framework/Prompter.h"
 #include "gauges/LedIndicator.h"
 #include "settings/GeneralSettings.h"
-#include "settings/NetworkSettings.h"
 #include "settings/SerialSettings.h"
 #include "settings/SettingsStore.h"
 #include "shell/Commands.h"
@@ -21,6 +20,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -75,7 +75,7 @@ CMainFrame::CMainFrame(COrbilunexApp& application)
     mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi);
-    connect(mdi, &QMdiArea::subWindowActivated, this, [this] { updateCaption(); });
+    connect(mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::followActiveDocument);
     setWindowIcon(applicationIcon());
     createActions();
     createMenus();
@@ -154,9 +154,11 @@ void CMainFrame::createMenus()
     add(playbackMenu, {kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow});
     add(connectMenu, {kSeparator, kDisconnect, kSeparator, kNetworkServer});
     add(menuBar()->addMenu(QStringLiteral("&Record NMEA")), {kRecordStart, kRecordStop});
-    QMenu* windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
-    for (int i = 0; i < kWindowKindCount; ++i) windowMenu->addAction(actions[windowKinds()[i].command]);
-    add(windowMenu, {kSeparator, kWindowCascade, kWindowTile, kWindowArrange});
+    windowsMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    for (int i = 0; i < kWindowKindCount; ++i)
+        windowsMenu->addAction(actions[windowKinds()[i].command]);
+    add(windowsMenu, {kSeparator, kWindowCascade, kWindowTile, kWindowArrange});
+    connect(windowsMenu, &QMenu::aboutToShow, this, &CMainFrame::listOpenWindows);
     add(menuBar()->addMenu(QStringLiteral("&Help")), {kAppAbout, kContextHelp});
     for (QMenu* menu : menuBar()->findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateInterface);
@@ -192,6 +194,8 @@ void CMainFrame::createToolBars()
                               {kConnectSerial, kConnectNetwork, kConnectFile, kDisconnect,
                                kSeparator, kNetworkServer});
     toolBars[3] = makeToolBar(QString(), QStringLiteral("RecordTool"), {kRecordStart, kRecordStop});
+    // No caption of its own, but a name in the menu that shows and hides bars.
+    toolBars[3]->toggleViewAction()->setText(QStringLiteral("Record Tool"));
     // The file button's arrow opens the playback speeds.
     if (auto* button = qobject_cast<QToolButton*>(toolBars[2]->widgetForAction(actions[kConnectFile]))) {
         button->setMenu(playbackMenu);
@@ -306,13 +310,69 @@ CChildFrame* CMainFrame::activeFrame() const
     return qobject_cast<CChildFrame*>(mdi->currentSubWindow());
 }
 
-void CMainFrame::updateCaption()
+QString CMainFrame::caption() const
 {
     CChildFrame* active = activeFrame();
     const QString base = QStringLiteral("Orbilunex");
-    setWindowTitle(active != nullptr && active->document() != nullptr
-                       ? base + QStringLiteral(" - ") + active->document()->title()
-                       : base);
+    return active != nullptr && active->document() != nullptr
+               ? base + QStringLiteral(" - ") + active->document()->title()
+               : base;
+}
+
+void CMainFrame::updateCaption()
+{
+    const QString text = caption();
+    if (windowTitle() != text) setWindowTitle(text);
+}
+
+// The caption follows the active document's title as it changes (Save As,
+// Clear), not only when another window becomes active.
+void CMainFrame::followActiveDocument()
+{
+    disconnect(activeTitle);
+    if (CChildFrame* active = activeFrame(); active != nullptr && active->document() != nullptr)
+        activeTitle = connect(active->document(), &CDocument::titleChanged, this,
+                              &CMainFrame::updateCaption);
+    updateCaption();
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // A maximised child has Qt append " - [child caption]", and restoring it
+    // puts back a title Qt remembered: the caption already names the
+    // document, so it is put back at once.
+    if (event->type() == QEvent::WindowTitleChange) updateCaption();
+}
+
+void CMainFrame::listOpenWindows()
+{
+    for (QAction* action : windowListActions) {
+        windowsMenu->removeAction(action);
+        action->deleteLater();
+    }
+    windowListActions.clear();
+    const QList<QMdiSubWindow*> windows = mdi->subWindowList(QMdiArea::CreationOrder);
+    if (windows.isEmpty()) return;
+    windowListActions << windowsMenu->addSeparator();
+    int number = 0;
+    for (QMdiSubWindow* window : windows) {
+        ++number;
+        // The first nine are reached by their digit.
+        const QString text = (number < 10 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2"))
+                                 .arg(number)
+                                 .arg(window->windowTitle());
+        QAction* action = windowsMenu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(window == mdi->activeSubWindow());
+        QPointer<QMdiSubWindow> target(window);
+        connect(action, &QAction::triggered, this, [this, target] {
+            if (target == nullptr) return;
+            if (target->isMinimized()) target->showNormal();
+            mdi->setActiveSubWindow(target);
+        });
+        windowListActions << action;
+    }
 }
 
 WindowPlacement CMainFrame::placement() const

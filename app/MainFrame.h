@@ -46,6 +46,9 @@ public:
     QString paneText(Pane pane) const;
     QAction* action(int commandId) const;
     QToolBar* toolBar(int index) const { return toolBars[index]; }
+    // The Window menu; as it opens it lists the open windows after its
+    // commands, numbered in the order they were opened, the active one checked.
+    QMenu* windowMenu() const { return windowsMenu; }
 
     // The command monitor takes each block read, as text.
     void setMonitorSink(std::function<void(const char* text, int length)> sink)
@@ -70,6 +73,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void createActions();
@@ -79,7 +83,11 @@ private:
     QAction* makeAction(int id, bool checkable = false);
     QToolBar* makeToolBar(const QString& title, const QString& name, std::initializer_list<int> ids);
     void setPaneText(Pane pane, const QString& text);
+    // "Orbilunex - " and the active document's title, or "Orbilunex" alone.
+    QString caption() const;
     void updateCaption();
+    void followActiveDocument();
+    void listOpenWindows();
 
     // Commands (MainFrameCommands.cpp).
     void connectSerial();
@@ -101,6 +109,9 @@ private:
     QLabel* panes[PaneCount] = {};
     QToolBar* toolBars[4] = {};
     QMenu* playbackMenu = nullptr;
+    QMenu* windowsMenu = nullptr;
+    QList<QAction*> windowListActions;
+    QMetaObject::Connection activeTitle;
     std::map<int, QAction*> actions;
     QTimer poll;
     std::function<void(const char*, int)> monitorSink;

@@ -6,6 +6,7 @@
 #include "framework/Prompter.h"
 #include "links/Clock.h"
 #include "links/IniSettingsStore.h"
+#include "links/LinkTexts.h"
 #include "links/NetServer.h"
 #include "settings/NetworkSettings.h"
 #include "settings/SerialSettings.h"
@@ -21,8 +22,10 @@ namespace orbilunex {
 namespace {
 
 // What the command line asks of the data path, after the stored serial port
-// was opened as on every start.
-void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFrame& frame)
+// was opened as on every start. A port that cannot be opened is reported as
+// the Connect command reports it.
+void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFrame& frame,
+                  Prompter& prompter)
 {
     NmeaDataPath& path = frame.dataPath();
     if (!o.serialDevice.empty() || o.baud > 0) {
@@ -30,7 +33,8 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
         const int port = readSetting(settings, settings::serial::kPort);
         const int baud = o.baud > 0 ? o.baud
                                     : readSetting(settings, settings::serial::kBaud);
-        path.connectSerial(port, baud);
+        if (path.connectSerial(port, baud) == 0)
+            prompter.warn(&frame, QString::fromUtf8(texts::kCannotOpenPort));
     }
     if (!o.playFile.empty()) {
         if (o.speed >= 0) path.setPlaybackSpeed(o.speed);
@@ -65,7 +69,7 @@ int runWindow(const CommandLineOptions& o)
     COrbilunexApp app(settings, *prompter, clock);
     if (!app.initInstance()) return 1;
     CMainFrame* frame = app.mainFrame();
-    applySources(o, settings, *frame);
+    applySources(o, settings, *frame, *prompter);
     for (int code : o.openKinds) app.showWindowOfKind(code);
 
     int exitCode = 0;

@@ -9,12 +9,18 @@
 #include "gauges/LedIndicator.h"
 #include "links/LinkTexts.h"
 #include "links/NetServer.h"
+#include "framework/ChildFrame.h"
+#include "framework/Document.h"
 #include "shell/Commands.h"
+#include "shell/WindowKinds.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 using namespace orbilunex;
@@ -259,8 +265,82 @@ TEST_F(MainFrameTest, ToolBarsHaveTheirButtonsInOrder)
         EXPECT_EQ(ids, expected[static_cast<std::size_t>(bar)]) << "tool bar " << bar;
         EXPECT_EQ(frame().toolBar(bar)->windowTitle(), QString::fromUtf8(titles[bar]));
     }
+    // The record bar has no caption, but the menu that shows and hides the
+    // bars names every one of them.
+    std::unique_ptr<QMenu> barsMenu(frame().createPopupMenu());
+    QStringList names;
+    for (QAction* action : barsMenu->actions())
+        if (!action->isSeparator()) names << action->text();
+    EXPECT_EQ(names, (QStringList{"Main Tool", "Window Tool", "Connect Tool", "Record Tool"}));
     EXPECT_EQ(frame().action(kDisconnect)->statusTip(), "Disconnect from GPS device");
     EXPECT_EQ(frame().action(kDisconnect)->toolTip(), "Disconnect/Close Connection");
+}
+
+TEST_F(MainFrameTest, CaptionFollowsTheActiveDocumentsTitle)
+{
+    start();
+    CChildFrame* sky = app->showWindowOfKind(kinds::kSkyPlot);
+    ASSERT_NE(sky, nullptr);
+    const QString skyTitle = "Azimuth & Elevation Window - [Azimuth & Elevation Window]";
+    EXPECT_EQ(frame().windowTitle(), "Orbilunex - " + skyTitle);
+
+    // A title changed by the document itself (here Clear) shows at once.
+    sky->document()->setTitle(QStringLiteral("Untitled"));
+    EXPECT_EQ(frame().windowTitle(), "Orbilunex - Azimuth & Elevation Window - [Untitled]");
+
+    // Maximised, the child's caption is not appended a second time; restored,
+    // the title is still the current one.
+    sky->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), "Orbilunex - Azimuth & Elevation Window - [Untitled]");
+    sky->document()->setTitle(QStringLiteral("roof.msk"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), "Orbilunex - Azimuth & Elevation Window - [roof.msk]");
+    sky->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), "Orbilunex - Azimuth & Elevation Window - [roof.msk]");
+
+    sky->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frame().windowTitle(), "Orbilunex");
+}
+
+TEST_F(MainFrameTest, WindowMenuListsTheOpenWindows)
+{
+    start();
+    CChildFrame* monitor = app->showWindowOfKind(kinds::kCommandMonitor);
+    CChildFrame* sky = app->showWindowOfKind(kinds::kSkyPlot);
+    ASSERT_TRUE(monitor && sky);
+    QMenu* menu = frame().windowMenu();
+    // Twice: the list is rebuilt, never appended to.
+    for (int open = 0; open < 2; ++open) QMetaObject::invokeMethod(menu, "aboutToShow");
+    QList<QAction*> listed;
+    for (QAction* action : menu->actions())
+        if (action->isCheckable()) listed << action;
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_EQ(listed[0]->text(), "&1 Command Monitor");
+    EXPECT_EQ(listed[1]->text(), "&2 " + sky->windowTitle());
+    EXPECT_FALSE(listed[0]->isChecked());
+    EXPECT_TRUE(listed[1]->isChecked()) << "the active window is checked";
+    listed[0]->trigger();
+    EXPECT_EQ(frame().mdiArea()->activeSubWindow(), monitor);
+}
+
+TEST(WindowProgram, ReportsASerialDeviceItCannotOpen)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("HOME"), folder.path());
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ORBILUNEX_PROGRAM),
+                  {"--serial", folder.filePath(QStringLiteral("no-such-device")), "--snapshot",
+                   folder.filePath(QStringLiteral("snap")), "--after", "0.2", "--settings",
+                   folder.filePath(QStringLiteral("settings.conf"))});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_TRUE(program.readAllStandardError().contains("Cannot open communications port"));
 }
 
 } // namespace
