@@ -60,6 +60,10 @@ bool writeSnapshot(COrbilunexApp& app, const QString& folder, QString* error)
         entry[QStringLiteral("kind")] = QString::fromUtf8(kind.shortName);
         entry[QStringLiteral("title")] = child->windowTitle();
         entry[QStringLiteral("file")] = file;
+        if (const CView* view = child->view()) {
+            const QJsonObject shows = view->shows();
+            if (!shows.isEmpty()) entry[QStringLiteral("shows")] = shows;
+        }
         windows.append(entry);
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -41,6 +42,11 @@ public:
     // Whether File Open / Save apply while this view is active.
     virtual bool allowsFileCommands() const;
     virtual bool allowsPrinting() const { return true; }
+
+    // What the window holds and draws from now, by name, for the snapshot's
+    // "shows" object; kinds report the values their picture was drawn from,
+    // never values worked out again for the report. Empty: nothing to report.
+    virtual QJsonObject shows() const { return {}; }
 
 private:
     CDocument* doc;

@@ -16,7 +16,9 @@ constexpr IntSetting kVdopThreshold{kSection, "VDOPThreshold", 30};
 constexpr IntSetting kVerifyPositionFix{kSection, "VerifyPositionFix", 1};
 constexpr IntSetting kMeanIndicator{kSection, "EnablePositionAvgIndicator", 1};
 constexpr IntSetting kLsfIndicator{kSection, "EnablePALSFSD", 1};
-// The survey window's pane height, written by the plot view.
-constexpr const char* kFramePaneKey = "FramePane";
+// The survey window's split: the plot's height and the altitude chart's
+// width in pixels, written back whenever the panes are resized.
+constexpr IntSetting kFramePane{kSection, "FramePane", 300};
+constexpr IntSetting kFramePane2{kSection, "FramePane2", 150};
 
 } // namespace orbilunex::settings::survey

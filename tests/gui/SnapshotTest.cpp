@@ -53,7 +53,20 @@ TEST(Snapshot, PlayingTheSampleLogShowsTheFix)
         << panes.value("quality").toString().toStdString();
     EXPECT_EQ(status.value("sourceKind").toInt(), 3);
     EXPECT_GT(status.value("sentenceCount").toInt(), 500);
-    EXPECT_EQ(status.value("windows").toArray().size(), 3);
+    const QJsonArray windows = status.value("windows").toArray();
+    EXPECT_EQ(windows.size(), 3);
+    int skyEntries = 0;
+    for (const QJsonValue& window : windows) {
+        const QJsonObject entry = window.toObject();
+        if (entry.value("kind").toString() != "sky") continue;
+        ++skyEntries;
+        const QJsonObject shows = entry.value("shows").toObject();
+        EXPECT_EQ(shows.value("snrThreshold").toInt(), 40);
+        const QJsonArray prns = shows.value("prns").toArray();
+        EXPECT_EQ(prns.size(), 40);
+        EXPECT_GT(prns.at(0).toInt(), 0) << "the sample log has satellites in view";
+    }
+    EXPECT_EQ(skyEntries, 1);
 
     for (const char* name : {"main", "sky", "survey", "monitor"}) {
         const QImage picture(out + "/" + name + ".png");

@@ -7,6 +7,7 @@
 #include "views/sky/SkyPlotPropertySheet.h"
 #include "views/sky/SkyPlotWnd.h"
 
+#include <QJsonArray>
 #include <QMenu>
 
 namespace orbilunex {
@@ -105,6 +106,20 @@ void CAzimuthElevationView::showProperties()
     writeSetting(settings, settings::sky::kAutoLoad, chosen.autoLoad ? 1 : 0);
     writeSetting(settings, settings::sky::kLastMaskFile, chosen.lastFile.toStdString());
     doc->setModifiedFlag(); // confirming always counts as a change
+}
+
+QJsonObject CAzimuthElevationView::shows() const
+{
+    const SkyPlotModel& model = plotWindow()->model();
+    QJsonArray prns;
+    for (const SkySatellite& satellite : model.satellites) prns.append(satellite.prn);
+    QJsonObject values;
+    values[QStringLiteral("prns")] = prns;
+    values[QStringLiteral("snrThreshold")] = model.snrThreshold;
+    values[QStringLiteral("trailsEnabled")] = model.trailsEnabled;
+    values[QStringLiteral("maskOutlineEnabled")] = model.maskOutlineEnabled;
+    values[QStringLiteral("detailsEnabled")] = model.detailsEnabled;
+    return values;
 }
 
 void CAzimuthElevationView::printPage(QPainter& painter, const QRect& pageRect, int dpi)

@@ -37,6 +37,9 @@ public:
     };
     void runCommand(Command command);
     void printPage(QPainter& painter, const QRect& pageRect, int dpi) override;
+    // The chart's switches and threshold, and the PRN of each satellite slot
+    // drawn (0 for an empty slot).
+    QJsonObject shows() const override;
 
 protected:
     void onTick() override { tick(); }
