@@ -131,7 +131,7 @@ public:
     // field (see CAzimuthElevationProperityPage1::check).
     QString validate() const;
 
-    // OK: when a field fails its check, shows the message through the hook,
+    // OK: when a field fails its check, shows the message through the prompter,
     // brings its page to the front, puts the focus on the field with its
     // text selected and keeps the sheet open; otherwise closes it as accepted.
     // Leaving the first page for the second runs the same check.
