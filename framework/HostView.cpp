@@ -90,6 +90,15 @@ QAction* CHostView::addCommand(QMenu& menu, const QString& text, std::function<v
     return action;
 }
 
+QAction* CHostView::addCheck(QMenu& menu, const QString& text, bool checked,
+                             std::function<void()> run)
+{
+    QAction* action = addCommand(menu, text, std::move(run));
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+}
+
 QAction* CHostView::addBoundCheck(QMenu& menu, const QString& text, const IntSetting& setting,
                                   std::function<void(int)> apply)
 {

@@ -57,6 +57,9 @@ protected:
 
     // A plain command item.
     QAction* addCommand(QMenu& menu, const QString& text, std::function<void()> run);
+    // A command item with a check mark showing `checked` (a state the window
+    // holds itself, such as a pause).
+    QAction* addCheck(QMenu& menu, const QString& text, bool checked, std::function<void()> run);
     // A checkable item bound to an on/off setting. As the menu opens, its
     // mark shows the stored value and `apply` receives that value, so the
     // window follows the store; choosing it flips the stored value at once

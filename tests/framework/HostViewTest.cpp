@@ -29,12 +29,14 @@ public:
     }
 
     int commandsRun = 0;
+    bool paused = false;
     QList<int> applied;
 
 protected:
     void fillContextMenu(QMenu& menu) override
     {
         addCommand(menu, QStringLiteral("&Run"), [this] { ++commandsRun; });
+        addCheck(menu, QStringLiteral("&Pause"), paused, [this] { paused = !paused; });
         menu.addSeparator();
         addBoundCheck(menu, QStringLiteral("&Flag"), kFlag, [this](int v) { applied << v; });
     }
@@ -113,9 +115,10 @@ TEST_F(HostViewTest, BoundCheckItemsFollowTheStoreAndWriteAtOnce)
         ProbeView view(&doc, context, new QWidget, CHostView::Ownership::Owned);
 
         std::unique_ptr<QMenu> menu(view.buildContextMenu());
-        ASSERT_EQ(menu->actions().size(), 3);
+        ASSERT_EQ(menu->actions().size(), 4);
         QAction* run = menu->actions()[0];
-        QAction* flag = menu->actions()[2];
+        QAction* pause = menu->actions()[1];
+        QAction* flag = menu->actions()[3];
         EXPECT_FALSE(run->isCheckable());
         EXPECT_TRUE(flag->isCheckable());
         EXPECT_EQ(flag->isChecked(), c.checked);
@@ -127,6 +130,10 @@ TEST_F(HostViewTest, BoundCheckItemsFollowTheStoreAndWriteAtOnce)
         EXPECT_EQ(view.applied.last(), c.afterToggle);
         run->trigger();
         EXPECT_EQ(view.commandsRun, 1);
+        EXPECT_FALSE(pause->isChecked());
+        pause->trigger();
+        std::unique_ptr<QMenu> again(view.buildContextMenu());
+        EXPECT_TRUE(again->actions()[1]->isChecked()) << "the mark shows the window's state";
     }
 }
 
