@@ -2,6 +2,8 @@
 
 #include "framework/PlaceholderView.h"
 #include "shell/WindowKinds.h"
+#include "views/signal/SignalQualityDoc.h"
+#include "views/signal/SignalQualityView.h"
 #include "views/sky/AzimuthElevationDoc.h"
 #include "views/sky/AzimuthElevationView.h"
 
@@ -28,6 +30,7 @@ DocTemplate makeDocTemplate(int kindCode)
     const WindowKind* kind = kindByCode(kindCode);
     switch (kindCode) {
     case kinds::kSkyPlot: return templateOf<CAzimuthElevationDoc, CAzimuthElevationView>(kind);
+    case kinds::kSignalQuality: return templateOf<CSignalQualityDoc, CSignalQualityView>(kind);
     default: break;
     }
     DocTemplate t;

@@ -1,0 +1,41 @@
+#include "models/signal/SignalBarsModel.h"
+
+#include <algorithm>
+
+namespace orbilunex {
+
+void SignalBarsModel::copySatellites(const GpsState& state)
+{
+    barCount = state.satellitesInView == 0 ? kDefaultBarCount : state.satellitesInView;
+    barCount = std::min(barCount, kSignalBarEntries);
+    // The state's table is larger than the bars, so every bar has an entry.
+    static_assert(kSatelliteTableSize >= kSignalBarEntries);
+    for (int i = 0; i < barCount; ++i) {
+        const SatelliteInfo& satellite = state.satellites[i];
+        bars[i].prn = satellite.prn;
+        bars[i].snr = satellite.snr;
+        bars[i].usedInSolution = satellite.usedInSolution;
+    }
+}
+
+void SignalBarsModel::trackExtremes()
+{
+    for (int i = 0; i < barCount; ++i) {
+        const int snr = bars[i].snr;
+        if (snr == 0) continue;
+        observedMax = std::max(observedMax, snr);
+        observedMin = std::min(observedMin, snr);
+    }
+    if (autoTrack == 1) {
+        upperThreshold = observedMax;
+        lowerThreshold = observedMin;
+    }
+}
+
+void SignalBarsModel::resetObserved()
+{
+    observedMax = kObservedMaxStart;
+    observedMin = kObservedMinStart;
+}
+
+} // namespace orbilunex

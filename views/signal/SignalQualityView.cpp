@@ -1,0 +1,99 @@
+#include "views/signal/SignalQualityView.h"
+
+#include "framework/AppContext.h"
+#include "framework/Prompter.h"
+#include "settings/SignalQualitySettings.h"
+#include "views/signal/SignalBarsWnd.h"
+#include "views/signal/SignalQualityPropertySheet.h"
+
+#include <QJsonArray>
+#include <QMenu>
+
+namespace orbilunex {
+
+CSignalQualityView::CSignalQualityView(CDocument* document, AppContext& app)
+    : CHostView(document, app, kTickMs), bars(new CSignalBarsWnd)
+{
+    hostChild(bars, Ownership::Owned);
+    SignalBarsModel& model = bars->model();
+    const SettingsStore& settings = app.settings();
+    model.lowerThreshold = readSetting(settings, settings::signal::kLowerThreshold);
+    model.upperThreshold = readSetting(settings, settings::signal::kUpperThreshold);
+    model.autoTrack = readSetting(settings, settings::signal::kAutoTrack);
+}
+
+void CSignalQualityView::tick()
+{
+    bars->model().copySatellites(app().gpsState());
+    bars->update();
+}
+
+void CSignalQualityView::resetObserved()
+{
+    // Shown at the next paint: with auto-track the thresholds then follow
+    // the SNRs on screen.
+    bars->model().resetObserved();
+}
+
+void CSignalQualityView::fillContextMenu(QMenu& menu)
+{
+    addCommand(menu, QStringLiteral("&Reset Observed Min/Max"), [this] { resetObserved(); });
+    menu.addSeparator();
+    addCommand(menu, QStringLiteral("&Properties"), [this] { showProperties(); });
+}
+
+void CSignalQualityView::showProperties()
+{
+    SignalBarsModel& model = bars->model();
+    SignalQualitySheetValues values;
+    values.upperThreshold = model.upperThreshold;
+    values.lowerThreshold = model.lowerThreshold;
+    values.autoTrack = model.autoTrack == 1;
+    values.observedMax = model.observedMax;
+    values.observedMin = model.observedMin;
+    SignalQualityPropertySheet sheet(values, app().prompter(), this);
+    if (!app().prompter().runDialog(sheet)) return;
+
+    const SignalQualitySheetValues chosen = sheet.values();
+    SettingsStore& settings = app().settings();
+    // A threshold not taken (see SignalQualityPropertySheet::values) keeps
+    // both its value and its stored setting.
+    if (chosen.upperTaken) {
+        model.upperThreshold = chosen.upperThreshold;
+        writeSetting(settings, settings::signal::kUpperThreshold, chosen.upperThreshold);
+    }
+    if (chosen.lowerTaken) {
+        model.lowerThreshold = chosen.lowerThreshold;
+        writeSetting(settings, settings::signal::kLowerThreshold, chosen.lowerThreshold);
+    }
+    model.autoTrack = chosen.autoTrack ? 1 : 0;
+    writeSetting(settings, settings::signal::kAutoTrack, model.autoTrack);
+    bars->update();
+}
+
+QJsonObject CSignalQualityView::shows() const
+{
+    const SignalBarsModel& model = bars->model();
+    const SignalBarsLayout& layout = bars->drawnLayout();
+    QJsonArray drawnBars;
+    for (int i = 0; i < layout.barCount; ++i) {
+        QJsonObject bar;
+        const SignalBar& entry = layout.bars[i].entry;
+        bar[QStringLiteral("prn")] = entry.prn;
+        bar[QStringLiteral("snr")] = entry.snr;
+        bar[QStringLiteral("used")] = entry.usedInSolution;
+        bar[QStringLiteral("height")] = layout.bars[i].filledHeight;
+        drawnBars.append(bar);
+    }
+    QJsonObject values;
+    values[QStringLiteral("barCount")] = layout.barCount;
+    values[QStringLiteral("lowerThreshold")] = model.lowerThreshold;
+    values[QStringLiteral("upperThreshold")] = model.upperThreshold;
+    values[QStringLiteral("observedMin")] = model.observedMin;
+    values[QStringLiteral("observedMax")] = model.observedMax;
+    values[QStringLiteral("autoTrack")] = model.autoTrack;
+    values[QStringLiteral("bars")] = drawnBars;
+    return values;
+}
+
+} // namespace orbilunex

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "framework/HostView.h"
+
+namespace orbilunex {
+
+class CSignalBarsWnd;
+
+// Hosts the signal-quality bars: each second the first satellites of the
+// decoded state are copied in and the bars repainted; the context menu
+// resets the observed extremes and opens the thresholds sheet.
+class CSignalQualityView : public CHostView {
+    Q_OBJECT
+
+public:
+    static constexpr int kTickMs = 1000;
+
+    CSignalQualityView(CDocument* document, AppContext& app);
+
+    CSignalBarsWnd* barsWindow() const { return bars; }
+
+    // One tick: copy the satellites, repaint without erasing.
+    void tick();
+    void resetObserved();
+    // The "Signal Quality Property Sheet"; OK takes and stores its values.
+    void showProperties();
+
+    // The thresholds, extremes and auto-track flag, and per bar drawn its
+    // PRN, SNR, used flag and filled height in pixels, as last painted.
+    QJsonObject shows() const override;
+
+protected:
+    void onTick() override { tick(); }
+    void fillContextMenu(QMenu& menu) override;
+
+private:
+    CSignalBarsWnd* bars;
+};
+
+} // namespace orbilunex
