@@ -2,6 +2,8 @@
 
 #include "framework/PlaceholderView.h"
 #include "shell/WindowKinds.h"
+#include "views/navigation/NavigationDoc.h"
+#include "views/navigation/NavigationView.h"
 #include "views/signal/SignalQualityDoc.h"
 #include "views/signal/SignalQualityView.h"
 #include "views/sky/AzimuthElevationDoc.h"
@@ -31,6 +33,7 @@ DocTemplate makeDocTemplate(int kindCode)
     switch (kindCode) {
     case kinds::kSkyPlot: return templateOf<CAzimuthElevationDoc, CAzimuthElevationView>(kind);
     case kinds::kSignalQuality: return templateOf<CSignalQualityDoc, CSignalQualityView>(kind);
+    case kinds::kNavigation: return templateOf<CNavigationDoc, CNavigationView>(kind);
     default: break;
     }
     DocTemplate t;

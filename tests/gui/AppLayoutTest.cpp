@@ -202,7 +202,8 @@ TEST_F(AppLayoutTest, ModifiedDocumentAsksBeforeClosing)
 TEST_F(AppLayoutTest, WindowsWithoutAPageLayoutPrintTheirPicture)
 {
     start();
-    CChildFrame* child = app->showWindowOfKind(kinds::kNavigation);
+    // A kind still without a picture of its own: it fills its area.
+    CChildFrame* child = app->showWindowOfKind(kinds::kAttitude);
     CView* view = child->view();
     QPalette palette = view->palette();
     palette.setColor(QPalette::Base, QColor(20, 40, 160));

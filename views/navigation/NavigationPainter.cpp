@@ -1,0 +1,72 @@
+#include "views/navigation/NavigationPainter.h"
+
+#include "framework/TextMetrics.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QString>
+#include <QStringList>
+#include <QTextLayout>
+#include <QTextOption>
+
+namespace orbilunex {
+
+namespace {
+
+constexpr int kTabStopChars = 5;
+
+} // namespace
+
+QImage navigationCanvas(const QSize& size)
+{
+    QImage canvas(size, QImage::Format_RGB32);
+    canvas.setDotsPerMeterX(kNavigationCanvasDotsPerMetre);
+    canvas.setDotsPerMeterY(kNavigationCanvasDotsPerMetre);
+    return canvas;
+}
+
+void paintNavigation(QPainter& painter, const QRect& drawingRect, const NavigationPicture& picture,
+                     const NavigationPalette& palette)
+{
+    if (picture.fontTenths <= 0 || drawingRect.isEmpty()) return;
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(picture.fontTenths / 10.0);
+
+    QPaintDevice* device = painter.device();
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTabStopDistance(kTabStopChars * averageCharWidth(font, device));
+    // The blanks ending a line belong to its extent: they are what wipes
+    // the tail of a longer text drawn before.
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+
+    painter.save();
+    painter.setClipRect(drawingRect, Qt::IntersectClip);
+    painter.setPen(Qt::black);
+    qreal top = drawingRect.top();
+    for (const QString& text : QString::fromStdString(picture.text).split(QLatin1Char('\n'))) {
+        if (top > drawingRect.bottom()) break;
+        QTextLayout layout(text, font, device);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        if (!line.isValid()) { // an empty line still takes its height
+            layout.endLayout();
+            top += QFontMetrics(font, device).height();
+            continue;
+        }
+        line.setLineWidth(drawingRect.width());
+        layout.endLayout();
+
+        const QPointF origin(drawingRect.left(), top);
+        painter.fillRect(QRectF(origin, QSizeF(line.naturalTextWidth(), line.height()))
+                             .toAlignedRect(),
+                         palette.buttonFace);
+        line.draw(&painter, origin);
+        top += line.height();
+    }
+    painter.restore();
+}
+
+} // namespace orbilunex

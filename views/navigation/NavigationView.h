@@ -1,0 +1,36 @@
+#pragma once
+
+#include "framework/HostView.h"
+
+namespace orbilunex {
+
+class CNavigationWnd;
+
+// Latitude, longitude and altitude in large text, in the units of the
+// general settings. Once a second the text is drawn again over the last,
+// whether or not new data arrived. No context menu, nothing to print.
+class CNavigationView : public CHostView {
+    Q_OBJECT
+
+public:
+    static constexpr int kTickMs = 1000;
+
+    CNavigationView(CDocument* document, AppContext& app);
+
+    CNavigationWnd* textWindow() const;
+
+    // One tick: the text of the state now, drawn without erasing.
+    void tick();
+
+    bool allowsPrinting() const override { return false; }
+    // "text": the text exactly as last drawn.
+    QJsonObject shows() const override;
+
+protected:
+    void onTick() override { tick(); }
+
+private:
+    CNavigationWnd* textWnd;
+};
+
+} // namespace orbilunex
