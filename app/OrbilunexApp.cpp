@@ -6,6 +6,8 @@
 #include "framework/ChildFrame.h"
 #include "framework/Prompter.h"
 #include "settings/LayoutSettings.h"
+#include "shell/WindowKinds.h"
+#include "views/monitor/CommandMonitorDoc.h"
 
 #include <QDir>
 
@@ -34,6 +36,11 @@ bool COrbilunexApp::initInstance()
         kindSlots[code] = nullptr;
     }
     frame = std::make_unique<CMainFrame>(*this);
+    // Each block read goes to the command monitor while its slot holds it.
+    frame->setMonitorSink([this](const char* text, int length) {
+        if (auto* monitor = qobject_cast<CCommandMonitorDoc*>(slot(kinds::kCommandMonitor)))
+            monitor->addText(text, length);
+    });
     frame->restoreToolBarState();
     frame->startDataPath();
     restoreLayout();

@@ -2,6 +2,8 @@
 
 #include "framework/PlaceholderView.h"
 #include "shell/WindowKinds.h"
+#include "views/monitor/CommandMonitorDoc.h"
+#include "views/monitor/CommandMonitorView.h"
 #include "views/navigation/NavigationDoc.h"
 #include "views/navigation/NavigationView.h"
 #include "views/signal/SignalQualityDoc.h"
@@ -34,6 +36,8 @@ DocTemplate makeDocTemplate(int kindCode)
     case kinds::kSkyPlot: return templateOf<CAzimuthElevationDoc, CAzimuthElevationView>(kind);
     case kinds::kSignalQuality: return templateOf<CSignalQualityDoc, CSignalQualityView>(kind);
     case kinds::kNavigation: return templateOf<CNavigationDoc, CNavigationView>(kind);
+    case kinds::kCommandMonitor:
+        return templateOf<CCommandMonitorDoc, CCommandMonitorView>(kind);
     default: break;
     }
     DocTemplate t;

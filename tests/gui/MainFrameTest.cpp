@@ -343,4 +343,21 @@ TEST(WindowProgram, ReportsASerialDeviceItCannotOpen)
     EXPECT_TRUE(program.readAllStandardError().contains("Cannot open communications port"));
 }
 
+TEST_F(MainFrameTest, CommandMonitorShowsWhatIsReadWhileOpen)
+{
+    start();
+    CChildFrame* monitor = app->showWindowOfKind(kinds::kCommandMonitor);
+    ASSERT_NE(monitor, nullptr);
+    play(fix(1, 3, 8));
+    ASSERT_TRUE(pumpUntil([&] { return monitor->view()->shows().value("length").toInt() > 0; }));
+    EXPECT_TRUE(monitor->view()->shows().value("tail").toString().startsWith("$GPGGA,101500.00"));
+
+    // Closed, the monitor is out of its slot and nothing is passed on.
+    monitor->close();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(app->slot(kinds::kCommandMonitor), nullptr);
+    play(fix(2, 3, 9));
+    EXPECT_TRUE(pumpUntil([&] { return frame().dataPath().gps().fixQuality == 2; }));
+}
+
 } // namespace

@@ -1,0 +1,22 @@
+#include "views/monitor/CommandMonitorDoc.h"
+
+#include "views/monitor/CommandMonitorView.h"
+
+namespace orbilunex {
+
+void CCommandMonitorDoc::addText(const char* text, int length)
+{
+    if (paused != 0 || text == nullptr || length <= 0) return;
+    if (CCommandMonitorView* view = monitorView())
+        view->appendText(text, static_cast<std::size_t>(length));
+}
+
+CCommandMonitorView* CCommandMonitorDoc::monitorView() const
+{
+    for (CView* view : views()) {
+        if (auto* monitor = qobject_cast<CCommandMonitorView*>(view)) return monitor;
+    }
+    return nullptr;
+}
+
+} // namespace orbilunex
