@@ -145,6 +145,14 @@ TEST_F(CommandMonitorWindowTest, TrimRebuildsTheDisplay)
         << "the caret stays in view once the scroll bars settle";
     QImage picture = view->grab().toImage();
     test::savePicture(picture, "command-monitor.png");
+
+    // A cut between a carriage return and its line feed: the shown line
+    // break goes with the carriage return.
+    view->eraseScreen();
+    for (int i = 0; i < 2731; ++i) add("abcd\r\n"); // 16386: the 4097th is a CR
+    add("x");
+    EXPECT_EQ(held().substr(0, 5), "\nabcd");
+    EXPECT_EQ(shown(), CMonitorEdit::displayText(held()));
 }
 
 TEST_F(CommandMonitorWindowTest, TypingChangesNothingButTheCaretMoves)

@@ -38,19 +38,43 @@ QString CMonitorEdit::displayText(const std::string& text)
 
 void CMonitorEdit::appendText(const char* text, std::size_t length)
 {
+    // What a trim will take from the front, as shown: the display of the
+    // dropped characters, and the line break of a CR LF pair the cut splits
+    // (its lone line feed shows nothing).
+    int trimmedShown = 0;
+    if (held.length() >= kMonitorTrimAt) {
+        const std::string& before = held.text();
+        trimmedShown = static_cast<int>(displayText(before.substr(0, kMonitorTrimCount)).size());
+        if (before[kMonitorTrimCount - 1] == '\r' && before[kMonitorTrimCount] == '\n')
+            ++trimmedShown;
+    }
     const MonitorChange change = held.appendText(text, length);
-    if (change.trimmed || change.erased > 0) {
-        // Rare: after a trim, or when backspaces reach into what is shown
-        // (where one may split a CR LF pair).
+    if (change.erased > 0) {
+        // Rare: backspaces reach into what is shown, where one may split a
+        // CR LF pair.
         setPlainText(displayText(held.text()));
-    } else if (!change.added.empty()) {
+    } else {
+        if (change.trimmed) {
+            // Twice a second at the fast playback: cut the front in place
+            // rather than lay the whole text out again.
+            QTextCursor front(document());
+            front.setPosition(trimmedShown, QTextCursor::KeepAnchor);
+            front.removeSelectedText();
+        }
+        appendShown(change.added);
+    }
+    showCaretAtEnd();
+}
+
+void CMonitorEdit::appendShown(const std::string& added)
+{
+    if (!added.empty()) {
         // An addition never starts with a line feed, so it cannot complete a
         // pair the text ends with: its picture simply goes after the rest.
         QTextCursor end(document());
         end.movePosition(QTextCursor::End);
-        end.insertText(displayText(change.added));
+        end.insertText(displayText(added));
     }
-    showCaretAtEnd();
 }
 
 void CMonitorEdit::eraseScreen()

@@ -35,6 +35,8 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    // Puts the display of `added` after what is shown.
+    void appendShown(const std::string& added);
     void showCaretAtEnd();
 
     MonitorText held;
