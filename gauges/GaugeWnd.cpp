@@ -22,11 +22,41 @@ QImage CGaugeWnd::render(const QSize& size) const
     return canvas;
 }
 
+void CGaugeWnd::paintDial(QPainter&, const QRect&, const GaugePalette&) const {}
+
+void CGaugeWnd::drawDial(QPainter& painter, const QRect& client, const GaugePalette& palette) const
+{
+    const QString key = dialKey();
+    const bool sameColours = palette.needle == dialColours.needle &&
+                             palette.text == dialColours.text &&
+                             palette.face == dialColours.face &&
+                             palette.background == dialColours.background;
+    // Text in the dial is sized for the device it ends up on.
+    const int dotsPerMetre = qRound(painter.device()->logicalDpiX() / 0.0254);
+    if (dial.size() != client.size() || key != dialDrawnFor || !sameColours ||
+        dial.dotsPerMeterX() != dotsPerMetre) {
+        dial = QImage(client.size(), QImage::Format_RGB32);
+        dial.setDotsPerMeterX(dotsPerMetre);
+        dial.setDotsPerMeterY(dotsPerMetre);
+        QPainter dialPainter(&dial);
+        dialPainter.setRenderHint(QPainter::Antialiasing, false);
+        dialPainter.setRenderHint(QPainter::TextAntialiasing, false);
+        paintDial(dialPainter, QRect(QPoint(0, 0), client.size()), palette);
+        dialDrawnFor = key;
+        dialColours = palette;
+    }
+    painter.drawImage(client.topLeft(), dial);
+}
+
 void CGaugeWnd::paintEvent(QPaintEvent*)
 {
     if (width() <= 0 || height() <= 0) return;
+    // The widget's backing store is already off screen and is shown in one
+    // block: the picture goes straight into it.
     QPainter painter(this);
-    painter.drawImage(0, 0, render(size()));
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    paintPicture(painter, rect(), gaugePalette(palette()));
 }
 
 } // namespace orbilunex
