@@ -1,6 +1,8 @@
 #include "app/WindowFactories.h"
 
 #include "framework/PlaceholderView.h"
+#include "gauges/speedometer/SpeedometerDoc.h"
+#include "gauges/speedometer/SpeedometerView.h"
 #include "shell/WindowKinds.h"
 #include "views/monitor/CommandMonitorDoc.h"
 #include "views/monitor/CommandMonitorView.h"
@@ -38,6 +40,7 @@ DocTemplate makeDocTemplate(int kindCode)
     case kinds::kNavigation: return templateOf<CNavigationDoc, CNavigationView>(kind);
     case kinds::kCommandMonitor:
         return templateOf<CCommandMonitorDoc, CCommandMonitorView>(kind);
+    case kinds::kSpeedometer: return templateOf<CSpeedometerDoc, CSpeedometerView>(kind);
     default: break;
     }
     DocTemplate t;

@@ -1,0 +1,62 @@
+#include "gauges/speedometer/SpeedometerView.h"
+
+#include "format/Units.h"
+#include "framework/AppContext.h"
+#include "gauges/speedometer/SpeedometerWnd.h"
+#include "models/gauges/speedometer/SpeedometerScale.h"
+#include "nmea/GpsState.h"
+#include "settings/GaugeSettings.h"
+
+#include <QJsonArray>
+#include <QMenu>
+
+namespace orbilunex {
+
+namespace gauge = settings::gauges::speedometer;
+
+CSpeedometerView::CSpeedometerView(CDocument* document, AppContext& app)
+    : CGaugeView(document, app, gauge::kFilter, true), control(new CSpeedometerWnd)
+{
+    hostChild(control, Ownership::Owned);
+    const int stored = readSetting(app.settings(), gauge::kMaxSpeed);
+    control->setMaxSpeed(speedometerScaleFromSetting(stored));
+    smoothing.setTimeConstant(0.1, 0.5);
+    smoothing.reset(0.0);
+}
+
+void CSpeedometerView::onTick()
+{
+    const SettingsStore& settings = app().settings();
+    double speed = convertSpeed(settings, app().gpsState().speedOverGround);
+    if (filterFlag() == 1) speed = smoothing.update(speed);
+    control->setValue(speed, QString::fromStdString(speedUnitLabel(settings)));
+}
+
+void CSpeedometerView::chooseMaxSpeed(int maxSpeed)
+{
+    control->setMaxSpeed(maxSpeed);
+    writeSetting(app().settings(), gauge::kMaxSpeed, maxSpeed);
+}
+
+void CSpeedometerView::fillContextMenu(QMenu& menu)
+{
+    QMenu* scales = menu.addMenu(QStringLiteral("&Maximum Speed"));
+    for (int scale : kSpeedometerScales) {
+        addCheck(*scales, QStringLiteral("&%1").arg(scale), control->maxSpeed() == scale,
+                 [this, scale] { chooseMaxSpeed(scale); });
+    }
+    menu.addSeparator();
+    addFilterItem(menu);
+}
+
+QJsonObject CSpeedometerView::shows() const
+{
+    QJsonObject values = CGaugeView::shows();
+    values[QStringLiteral("value")] = control->value();
+    values[QStringLiteral("unit")] = control->unit();
+    values[QStringLiteral("fullScale")] = control->maxSpeed();
+    values[QStringLiteral("needles")] = QJsonArray{control->drawnNeedleAngle()};
+    return values;
+}
+
+} // namespace orbilunex
