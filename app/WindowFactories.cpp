@@ -1,6 +1,8 @@
 #include "app/WindowFactories.h"
 
 #include "framework/PlaceholderView.h"
+#include "gauges/altimeter/AltimeterDoc.h"
+#include "gauges/altimeter/AltimeterView.h"
 #include "gauges/speedometer/SpeedometerDoc.h"
 #include "gauges/speedometer/SpeedometerView.h"
 #include "shell/WindowKinds.h"
@@ -40,6 +42,7 @@ DocTemplate makeDocTemplate(int kindCode)
     case kinds::kNavigation: return templateOf<CNavigationDoc, CNavigationView>(kind);
     case kinds::kCommandMonitor:
         return templateOf<CCommandMonitorDoc, CCommandMonitorView>(kind);
+    case kinds::kAltimeter: return templateOf<CAltimeterDoc, CAltimeterView>(kind);
     case kinds::kSpeedometer: return templateOf<CSpeedometerDoc, CSpeedometerView>(kind);
     default: break;
     }

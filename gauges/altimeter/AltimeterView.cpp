@@ -1,0 +1,48 @@
+#include "gauges/altimeter/AltimeterView.h"
+
+#include "format/Units.h"
+#include "framework/AppContext.h"
+#include "gauges/altimeter/AltimeterWnd.h"
+#include "nmea/GpsState.h"
+#include "settings/GaugeSettings.h"
+
+#include <QJsonArray>
+#include <QMenu>
+
+namespace orbilunex {
+
+CAltimeterView::CAltimeterView(CDocument* document, AppContext& app)
+    : CGaugeView(document, app, settings::gauges::altimeter::kFilter, false),
+      control(new CAltimeterWnd)
+{
+    hostChild(control, Ownership::Owned);
+    // The smoothed altitude starts at 0 and climbs to the first fix.
+    smoothing.setTimeConstant(0.1, 0.5);
+}
+
+void CAltimeterView::onTick()
+{
+    const SettingsStore& settings = app().settings();
+    const QString unit = QString::fromStdString(altitudeUnitLabel(settings));
+    double altitude = convertAltitude(settings, app().gpsState().altitude);
+    if (filterFlag() == 1) altitude = smoothing.update(altitude);
+    control->setValue(altitude, unit);
+}
+
+void CAltimeterView::fillContextMenu(QMenu& menu)
+{
+    addFilterItem(menu);
+}
+
+QJsonObject CAltimeterView::shows() const
+{
+    const AltimeterPointers& pointers = control->drawnPointers();
+    QJsonObject values = CGaugeView::shows();
+    values[QStringLiteral("value")] = control->value();
+    values[QStringLiteral("unit")] = control->unit();
+    values[QStringLiteral("needles")] =
+        QJsonArray{pointers.longPointer, pointers.shortPointer, pointers.dot};
+    return values;
+}
+
+} // namespace orbilunex

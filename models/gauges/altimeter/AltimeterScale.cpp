@@ -1,0 +1,47 @@
+#include "models/gauges/altimeter/AltimeterScale.h"
+
+#include "format/FixedText.h"
+
+#include <cmath>
+
+namespace orbilunex {
+
+namespace {
+
+constexpr double kTickStep = 7.2;
+constexpr int kTicksPerMajor = 5;
+
+} // namespace
+
+std::vector<AltimeterTick> altimeterScale()
+{
+    std::vector<AltimeterTick> ticks;
+    ticks.reserve(kAltimeterTickCount);
+    double degrees = 0.0;
+    for (int k = 0; k < kAltimeterTickCount; ++k) {
+        AltimeterTick tick;
+        tick.degrees = degrees;
+        tick.major = k % kTicksPerMajor == 0;
+        if (tick.major) tick.numeral = std::to_string(k / kTicksPerMajor);
+        ticks.push_back(tick);
+        degrees += kTickStep;
+    }
+    return ticks;
+}
+
+AltimeterPointers altimeterPointers(double altitude)
+{
+    const double whole = std::trunc(altitude);
+    AltimeterPointers pointers;
+    pointers.longPointer = std::fmod(altitude, 1000.0) * 0.36;
+    pointers.shortPointer = whole * 0.036;
+    pointers.dot = whole * 0.0036;
+    return pointers;
+}
+
+std::string altimeterReadout(double altitude, const std::string& unit)
+{
+    return fixedText(altitude, 2, 8) + " " + unit;
+}
+
+} // namespace orbilunex

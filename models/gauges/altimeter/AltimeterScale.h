@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orbilunex {
+
+// The altimeter's dial: 50 ticks clockwise from twelve o'clock, the majors
+// numbered 0 to 9, and three pointers turning once per 1000, 10 000 and
+// 100 000 units of altitude.
+
+struct AltimeterTick {
+    double degrees = 0; // clockwise from twelve o'clock
+    bool major = false;
+    std::string numeral; // majors only: "0" to "9"
+};
+
+constexpr int kAltimeterTickCount = 50;
+
+std::vector<AltimeterTick> altimeterScale();
+
+// Pointer angles in degrees, clockwise from twelve o'clock.
+struct AltimeterPointers {
+    // The hundreds: the remainder of 1000 (keeping the value's sign, so a
+    // negative altitude turns it anticlockwise) over a full turn.
+    double longPointer = 0;
+    // The thousands, from the altitude truncated toward zero.
+    double shortPointer = 0;
+    // The ten-thousands marker on the ring, from the truncated altitude.
+    double dot = 0;
+};
+
+AltimeterPointers altimeterPointers(double altitude);
+
+// The read-out: the altitude zero-padded to eight characters with two
+// decimals ("01250.00", "-0250.00"), a blank and the unit label.
+std::string altimeterReadout(double altitude, const std::string& unit);
+
+} // namespace orbilunex
