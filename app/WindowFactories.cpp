@@ -5,6 +5,8 @@
 #include "gauges/altimeter/AltimeterView.h"
 #include "gauges/speedometer/SpeedometerDoc.h"
 #include "gauges/speedometer/SpeedometerView.h"
+#include "gauges/vspeed/VerticalSpeedDoc.h"
+#include "gauges/vspeed/VerticalSpeedView.h"
 #include "shell/WindowKinds.h"
 #include "views/monitor/CommandMonitorDoc.h"
 #include "views/monitor/CommandMonitorView.h"
@@ -44,6 +46,8 @@ DocTemplate makeDocTemplate(int kindCode)
         return templateOf<CCommandMonitorDoc, CCommandMonitorView>(kind);
     case kinds::kAltimeter: return templateOf<CAltimeterDoc, CAltimeterView>(kind);
     case kinds::kSpeedometer: return templateOf<CSpeedometerDoc, CSpeedometerView>(kind);
+    case kinds::kVerticalSpeed:
+        return templateOf<CVerticalSpeedDoc, CVerticalSpeedView>(kind);
     default: break;
     }
     DocTemplate t;

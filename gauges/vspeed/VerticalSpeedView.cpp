@@ -1,0 +1,66 @@
+#include "gauges/vspeed/VerticalSpeedView.h"
+
+#include "format/Units.h"
+#include "framework/AppContext.h"
+#include "gauges/vspeed/VerticalSpeedWnd.h"
+#include "models/gauges/vspeed/VerticalSpeedScale.h"
+#include "nmea/GpsState.h"
+#include "settings/GaugeSettings.h"
+
+#include <QJsonArray>
+#include <QMenu>
+
+namespace orbilunex {
+
+namespace keys = settings::gauges::verticalspeed;
+
+CVerticalSpeedView::CVerticalSpeedView(CDocument* document, AppContext& app)
+    : CGaugeView(document, app, keys::kFilter, true), control(new CVerticalSpeedWnd)
+{
+    hostChild(control, Ownership::Owned);
+    control->setFullScale(readSetting(app.settings(), keys::kMaxVertSpeed));
+    // The smoothed rate starts from level flight.
+    smoothing.setTimeConstant(0.1, 0.5);
+    smoothing.reset(0.0);
+}
+
+void CVerticalSpeedView::poll()
+{
+    const SettingsStore& settings = app().settings();
+    const QString unit = QString::fromStdString(verticalSpeedUnitLabel(settings));
+    double rate = convertVerticalSpeed(settings, app().gpsState().verticalSpeed);
+    if (filterFlag() == 1) rate = smoothing.update(rate);
+    control->setValue(rate, unit);
+}
+
+void CVerticalSpeedView::chooseFullScale(int fullScale)
+{
+    writeSetting(app().settings(), keys::kMaxVertSpeed, fullScale);
+    control->setFullScale(fullScale);
+}
+
+void CVerticalSpeedView::fillContextMenu(QMenu& menu)
+{
+    // The marks show the store, which another window may have changed.
+    const int stored = readSetting(app().settings(), keys::kMaxVertSpeed);
+    QMenu* scales = menu.addMenu(QStringLiteral("Max Vertical Speed"));
+    for (int fullScale : kVerticalSpeedScales)
+        addCheck(*scales, QString::number(fullScale), stored == fullScale,
+                 [this, fullScale] { chooseFullScale(fullScale); });
+    menu.addSeparator();
+    addFilterItem(menu);
+}
+
+QJsonObject CVerticalSpeedView::shows() const
+{
+    QJsonObject values = CGaugeView::shows();
+    values[QStringLiteral("value")] = control->value();
+    values[QStringLiteral("unit")] = control->unitLabel();
+    values[QStringLiteral("fullScale")] = control->fullScale();
+    QJsonArray needles;
+    if (const std::optional<double> angle = control->drawnNeedle()) needles.append(*angle);
+    values[QStringLiteral("needles")] = needles;
+    return values;
+}
+
+} // namespace orbilunex

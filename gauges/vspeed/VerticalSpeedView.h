@@ -1,0 +1,41 @@
+#pragma once
+
+#include "gauges/GaugeView.h"
+#include "models/gauges/SmoothingFilter.h"
+
+namespace orbilunex {
+
+class CVerticalSpeedWnd;
+
+// The Vertical Speed window: polls the rate of climb, converts it to ft/min
+// or m/sec after the user's altitude unit, smooths it when "Filter" is on
+// and hands it to the dial. The context menu picks the full scale
+// ("MaxVertSpeed") and switches the filter. Nothing to print.
+class CVerticalSpeedView : public CGaugeView {
+    Q_OBJECT
+
+public:
+    CVerticalSpeedView(CDocument* document, AppContext& app);
+
+    CVerticalSpeedWnd* indicator() const { return control; }
+
+    // One poll: read, convert, smooth when on, draw.
+    void poll();
+    // A full-scale command: stores the scale, then shows it.
+    void chooseFullScale(int fullScale);
+
+    bool allowsPrinting() const override { return false; }
+    // The rate and unit label drawn, the full scale, the needle angle as
+    // drawn, the filter.
+    QJsonObject shows() const override;
+
+protected:
+    void onTick() override { poll(); }
+    void fillContextMenu(QMenu& menu) override;
+
+private:
+    CVerticalSpeedWnd* control;
+    SmoothingFilter smoothing;
+};
+
+} // namespace orbilunex
