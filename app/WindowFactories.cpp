@@ -3,6 +3,8 @@
 #include "framework/PlaceholderView.h"
 #include "gauges/altimeter/AltimeterDoc.h"
 #include "gauges/altimeter/AltimeterView.h"
+#include "gauges/attitude/AttitudeDoc.h"
+#include "gauges/attitude/AttitudeView.h"
 #include "gauges/speedometer/SpeedometerDoc.h"
 #include "gauges/speedometer/SpeedometerView.h"
 #include "gauges/vspeed/VerticalSpeedDoc.h"
@@ -48,6 +50,7 @@ DocTemplate makeDocTemplate(int kindCode)
     case kinds::kSpeedometer: return templateOf<CSpeedometerDoc, CSpeedometerView>(kind);
     case kinds::kVerticalSpeed:
         return templateOf<CVerticalSpeedDoc, CVerticalSpeedView>(kind);
+    case kinds::kAttitude: return templateOf<CAttitudeDoc, CAttitudeView>(kind);
     default: break;
     }
     DocTemplate t;

@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QPointer>
 
 #include <memory>
@@ -144,6 +146,28 @@ TEST_F(HostViewTest, TimerRunsAtTheViewsPeriod)
     view.setTickInterval(100);
     EXPECT_TRUE(view.tickTimer().isActive());
     EXPECT_EQ(view.tickTimer().interval(), 100);
+}
+
+TEST_F(HostViewTest, AViewWithoutAPageLayoutPrintsItsPicture)
+{
+    auto* picture = new QWidget;
+    picture->setAutoFillBackground(true);
+    QPalette palette = picture->palette();
+    palette.setColor(QPalette::Window, QColor(20, 40, 160));
+    picture->setPalette(palette);
+    ProbeView view(document.get(), app, picture, CHostView::Ownership::Owned);
+    view.show();
+    view.resize(400, 200);
+    QImage page(850, 1100, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    view.printPage(painter, QRect(50, 50, 750, 1000), 100);
+    painter.end();
+    // Scaled to the page's width, keeping its shape: 750 x 375 from the top.
+    EXPECT_EQ(page.pixel(60, 60), qRgb(20, 40, 160));
+    EXPECT_EQ(page.pixel(790, 415), qRgb(20, 40, 160));
+    EXPECT_EQ(page.pixel(425, 440), qRgb(255, 255, 255)) << "below the picture stays blank";
+    EXPECT_EQ(page.pixel(40, 60), qRgb(255, 255, 255)) << "outside the page rectangle";
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMdiArea>
-#include <QPainter>
 #include <QScreen>
 
 using namespace orbilunex;
@@ -197,28 +196,6 @@ TEST_F(AppLayoutTest, ModifiedDocumentAsksBeforeClosing)
     EXPECT_TRUE(child->close());
     QCoreApplication::processEvents();
     EXPECT_EQ(app->slot(kinds::kSkyPlot), nullptr);
-}
-
-TEST_F(AppLayoutTest, WindowsWithoutAPageLayoutPrintTheirPicture)
-{
-    start();
-    // A kind still without a picture of its own: it fills its area.
-    CChildFrame* child = app->showWindowOfKind(kinds::kAttitude);
-    CView* view = child->view();
-    QPalette palette = view->palette();
-    palette.setColor(QPalette::Base, QColor(20, 40, 160));
-    view->setPalette(palette);
-    view->resize(400, 200);
-    QImage page(850, 1100, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    view->printPage(painter, QRect(50, 50, 750, 1000), 100);
-    painter.end();
-    // Scaled to the page's width, keeping its shape: 750 x 375 from the top.
-    EXPECT_EQ(page.pixel(60, 60), qRgb(20, 40, 160));
-    EXPECT_EQ(page.pixel(790, 415), qRgb(20, 40, 160));
-    EXPECT_EQ(page.pixel(425, 440), qRgb(255, 255, 255)) << "below the picture stays blank";
-    EXPECT_EQ(page.pixel(40, 60), qRgb(255, 255, 255)) << "outside the page rectangle";
 }
 
 } // namespace

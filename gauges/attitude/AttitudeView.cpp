@@ -1,0 +1,21 @@
+#include "gauges/attitude/AttitudeView.h"
+
+#include "gauges/attitude/AttitudeWnd.h"
+
+namespace orbilunex {
+
+CAttitudeView::CAttitudeView(CDocument* document, AppContext& app)
+    : CHostView(document, app, 0), control(new CAttitudeWnd)
+{
+    hostChild(control, Ownership::Owned);
+}
+
+QJsonObject CAttitudeView::shows() const
+{
+    QJsonObject values;
+    values[QStringLiteral("roll")] = control->roll();
+    values[QStringLiteral("pitch")] = control->pitch();
+    return values;
+}
+
+} // namespace orbilunex
