@@ -5,6 +5,8 @@
 #include "gauges/altimeter/AltimeterView.h"
 #include "gauges/attitude/AttitudeDoc.h"
 #include "gauges/attitude/AttitudeView.h"
+#include "gauges/compass/CompassDoc.h"
+#include "gauges/compass/CompassView.h"
 #include "gauges/speedometer/SpeedometerDoc.h"
 #include "gauges/speedometer/SpeedometerView.h"
 #include "gauges/vspeed/VerticalSpeedDoc.h"
@@ -46,6 +48,7 @@ DocTemplate makeDocTemplate(int kindCode)
     case kinds::kNavigation: return templateOf<CNavigationDoc, CNavigationView>(kind);
     case kinds::kCommandMonitor:
         return templateOf<CCommandMonitorDoc, CCommandMonitorView>(kind);
+    case kinds::kCompass: return templateOf<CCompassDoc, CCompassView>(kind);
     case kinds::kAltimeter: return templateOf<CAltimeterDoc, CAltimeterView>(kind);
     case kinds::kSpeedometer: return templateOf<CSpeedometerDoc, CSpeedometerView>(kind);
     case kinds::kVerticalSpeed:

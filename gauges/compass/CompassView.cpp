@@ -1,0 +1,118 @@
+#include "gauges/compass/CompassView.h"
+
+#include "format/Units.h"
+#include "framework/AppContext.h"
+#include "nmea/GpsState.h"
+#include "settings/GaugeSettings.h"
+
+#include <QJsonArray>
+#include <QMenu>
+
+namespace orbilunex {
+
+namespace keys = settings::gauges::compass;
+
+CCompassView::CCompassView(CDocument* document, AppContext& app)
+    : CGaugeView(document, app, keys::kFilter, false),
+      tapeWnd(this),
+      bearingWnd(this),
+      simpleWnd(this)
+{
+    for (QWidget* control : {static_cast<QWidget*>(&bearingWnd), static_cast<QWidget*>(&tapeWnd),
+                             static_cast<QWidget*>(&simpleWnd)}) {
+        control->hide();
+        control->setGeometry(rect());
+    }
+    tapeWnd.setTickStyle(0);
+    compassStyle = readSetting(app.settings(), keys::kStyle);
+    showStyle();
+}
+
+void CCompassView::showStyle()
+{
+    tapeWnd.setVisible(compassStyle == Tape);
+    bearingWnd.setVisible(compassStyle == Bearing);
+    simpleWnd.setVisible(compassStyle == Simple);
+}
+
+void CCompassView::setStyle(int style)
+{
+    compassStyle = style;
+    showStyle();
+    writeSetting(app().settings(), keys::kStyle, style);
+}
+
+void CCompassView::tick()
+{
+    const GpsState& gps = app().gpsState();
+    if (filterFlag() == 1) smoother.update(gps.courseOverGround);
+    else smoother.follow(gps.courseOverGround);
+    const int heading = static_cast<int>(smoother.heading);
+
+    switch (compassStyle) {
+    case Tape: tapeWnd.setHeading(heading); break;
+    case Bearing: {
+        const SettingsStore& settings = app().settings();
+        // The knot factors are the nautical-mile factors too.
+        const double range = convertSpeedOrZero(settings, gps.rangeToDestination);
+        bearingWnd.setRangeUnit(QString::fromStdString(distanceUnitLabel(settings)));
+        bearingWnd.setValues(heading, static_cast<int>(gps.bearingToDestination),
+                             QString::fromLatin1(gps.destinationWaypoint), range);
+        break;
+    }
+    case Simple: simpleWnd.setHeading(heading); break;
+    default: break; // an unknown style shows and feeds nothing
+    }
+}
+
+void CCompassView::fillContextMenu(QMenu& menu)
+{
+    QMenu* styles = menu.addMenu(QStringLiteral("&Compass Style"));
+    const struct {
+        const char* text;
+        Style style;
+    } items[] = {{"Normal", Tape}, {"&Bearing", Bearing}, {"&Simple", Simple}};
+    for (const auto& item : items) {
+        const Style style = item.style;
+        addCheck(*styles, QString::fromLatin1(item.text), compassStyle == style,
+                 [this, style] { setStyle(style); });
+    }
+    addFilterItem(menu);
+}
+
+void CCompassView::resizeEvent(QResizeEvent* event)
+{
+    CGaugeView::resizeEvent(event);
+    tapeWnd.setGeometry(rect());
+    bearingWnd.setGeometry(rect());
+    simpleWnd.setGeometry(rect());
+}
+
+QJsonObject CCompassView::shows() const
+{
+    QJsonObject values = CGaugeView::shows();
+    values[QStringLiteral("style")] = compassStyle;
+    values[QStringLiteral("heading")] = smoother.heading;
+    QJsonArray needles;
+    QJsonValue value; // null while no control is shown
+    QString unit;
+    switch (compassStyle) {
+    case Tape: value = tapeWnd.heading(); break;
+    case Bearing:
+        value = bearingWnd.heading();
+        unit = bearingWnd.rangeUnit();
+        needles.append(bearingWnd.drawnPointerAngle());
+        values[QStringLiteral("bearing")] = bearingWnd.bearing();
+        values[QStringLiteral("waypoint")] = bearingWnd.waypoint();
+        values[QStringLiteral("range")] = bearingWnd.range();
+        break;
+    case Simple: value = simpleWnd.heading(); break;
+    default: break;
+    }
+    values[QStringLiteral("value")] = value;
+    values[QStringLiteral("unit")] = unit;
+    values[QStringLiteral("needles")] = needles;
+    return values;
+}
+
+} // namespace orbilunex

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "gauges/GaugeView.h"
+#include "gauges/compass/BearingCompassWnd.h"
+#include "gauges/compass/CompassWnd.h"
+#include "gauges/compass/SimpleCompassWnd.h"
+#include "models/gauges/compass/HeadingSmoother.h"
+
+namespace orbilunex {
+
+// The compass window: the course over ground as a heading tape, a bearing
+// compass or a simple compass. The three controls live in the view for its
+// whole life, all kept the view's size; the style decides which one is shown
+// and fed.
+class CCompassView : public CGaugeView {
+    Q_OBJECT
+
+public:
+    enum Style { Tape = 0, Bearing = 1, Simple = 2 };
+
+    CCompassView(CDocument* document, AppContext& app);
+
+    int style() const { return compassStyle; }
+    // Shows the control of `style` and hides the others (none for a value
+    // outside 0..2); stores the style.
+    void setStyle(int style);
+
+    double smoothedHeading() const { return smoother.heading; }
+
+    CCompassWnd& tape() { return tapeWnd; }
+    CBearingCompassWnd& bearingCompass() { return bearingWnd; }
+    CSimpleCompassWnd& simpleCompass() { return simpleWnd; }
+
+    // One poll: smooth the course (with the filter on) and feed the shown
+    // control.
+    void tick();
+
+    // value, unit, needles, filter, style, heading; in the bearing style
+    // also bearing, waypoint and range.
+    QJsonObject shows() const override;
+
+protected:
+    void onTick() override { tick(); }
+    void fillContextMenu(QMenu& menu) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showStyle();
+
+    CCompassWnd tapeWnd;
+    CBearingCompassWnd bearingWnd;
+    CSimpleCompassWnd simpleWnd;
+    int compassStyle = Tape;
+    HeadingSmoother smoother;
+};
+
+} // namespace orbilunex
