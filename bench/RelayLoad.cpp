@@ -5,6 +5,8 @@
 // program's CPU share over the run.
 //   build/dev/bench/relay_load [clients=25] [seconds=30]
 
+#include "ProcessCpu.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,19 +22,6 @@
 #include <vector>
 
 namespace {
-
-// CPU seconds (user + system) the process has used so far, from /proc.
-double cpuSeconds(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray line = stat.readAll();
-    // Fields after the command name, which is in parentheses.
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13) return -1;
-    const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
-    return (fields[11].toDouble() + fields[12].toDouble()) / ticks;
-}
 
 void pump(int milliseconds)
 {
@@ -87,7 +76,7 @@ int main(int argc, char** argv)
     wall.start();
     double cpu = 0;
     while (program.state() != QProcess::NotRunning) {
-        const double now = cpuSeconds(program.processId());
+        const double now = processCpuSeconds(program.processId());
         if (now >= 0) cpu = now;
         pump(200);
     }

@@ -4,6 +4,8 @@
 // core over a stretch after the start.
 //   build/dev/bench/window_load [seconds=30] [speed=fast]
 
+#include "ProcessCpu.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -15,22 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
-
-namespace {
-
-// CPU seconds (user + system) the process has used so far, from /proc.
-double cpuSeconds(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray line = stat.readAll();
-    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-    if (fields.size() < 13) return -1;
-    const double ticks = static_cast<double>(sysconf(_SC_CLK_TCK));
-    return (fields[11].toDouble() + fields[12].toDouble()) / ticks;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -62,9 +48,9 @@ int main(int argc, char** argv)
     const qint64 pid = program.processId();
 
     QThread::sleep(kWarmUpSeconds);
-    const double start = cpuSeconds(pid);
+    const double start = processCpuSeconds(pid);
     QThread::sleep(static_cast<unsigned long>(seconds));
-    const double end = cpuSeconds(pid);
+    const double end = processCpuSeconds(pid);
     program.waitForFinished(30000);
     if (start < 0 || end < 0) {
         std::fprintf(stderr, "window_load: could not read the program's CPU time\n");
