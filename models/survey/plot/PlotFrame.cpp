@@ -1,0 +1,92 @@
+#include "models/survey/plot/PlotFrame.h"
+
+#include "format/PositionText.h"
+#include "survey/SurveySample.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orbilunex {
+
+namespace {
+
+double scaleFor(int side, double span)
+{
+    const double extent = std::fabs(span);
+    return extent == 0.0 ? 0.0 : side / extent;
+}
+
+// Fifths of a length, as the grid spaces its lines: i x 0.2 x length in
+// double, in that order of operations.
+double fifths(int i, int length) { return i * 0.2 * length; }
+
+} // namespace
+
+PixelRect surveyPlotArea(const PixelRect& client)
+{
+    return {client.left + kSurveyPlotMargin, client.top + kSurveyPlotMargin,
+            client.right - kSurveyPlotMargin, client.bottom - kSurveyPlotMargin};
+}
+
+SurveyPlotFrame layoutSurveyPlot(const PixelRect& area, const PlotExtents& extents)
+{
+    const int side = std::min(area.width(), area.height());
+    SurveyPlotFrame frame;
+    frame.square.left = area.left + (area.width() - side) / 2;
+    frame.square.top = area.top + (area.height() - side) / 2;
+    frame.square.right = frame.square.left + side;
+    frame.square.bottom = frame.square.top + side;
+    frame.yScale = scaleFor(side, extents.latitudeMax - extents.latitudeMin);
+    frame.xScale = scaleFor(side, extents.longitudeMax - extents.longitudeMin);
+    return frame;
+}
+
+PixelPoint surveyPlotPoint(const SurveyPlotFrame& frame, const PlotExtents& extents,
+                           double latitude, double longitude)
+{
+    const std::int32_t dx = truncateToInt32((longitude - extents.longitudeMin) * frame.xScale);
+    const std::int32_t dy = truncateToInt32((extents.latitudeMax - latitude) * frame.yScale);
+    return {frame.square.left + dx, frame.square.top + dy};
+}
+
+double surveyPlotLatitude(const SurveyPlotFrame& frame, const PlotExtents& extents, int y)
+{
+    if (frame.yScale == 0.0) return 0.0;
+    return extents.latitudeMax - (y - frame.square.top) / frame.yScale;
+}
+
+double surveyPlotLongitude(const SurveyPlotFrame& frame, const PlotExtents& extents, int x)
+{
+    if (frame.xScale == 0.0) return 0.0;
+    return extents.longitudeMax - (frame.square.right - x) / frame.xScale;
+}
+
+SurveyPlotGrid layoutSurveyGrid(const SurveyPlotFrame& frame, const PlotExtents& extents,
+                                const SettingsStore& settings, int textHeight)
+{
+    const PixelRect& sq = frame.square;
+    SurveyPlotGrid grid;
+    for (int i = 0; i < 6; ++i) {
+        const int y = truncateToInt32(sq.bottom - fifths(i, sq.height()));
+        grid.horizontal[i] = {{sq.left, y}, {sq.right, y}};
+        GridLabel& lat = grid.latitudeLabels[i];
+        lat.degrees = surveyPlotLatitude(frame, extents, y);
+        lat.text = formatLatitude(settings, lat.degrees);
+        lat.anchor = {sq.left + 2, y - textHeight};
+
+        // The longitude label counts its offset back from the right edge,
+        // truncated, rather than taking the line's own x.
+        const int back = truncateToInt32(fifths(i, sq.width()));
+        const int x = truncateToInt32(sq.right - fifths(i, sq.width()));
+        grid.vertical[i] = {{x, sq.top}, {x, sq.bottom}};
+        GridLabel& lon = grid.longitudeLabels[i];
+        lon.degrees = frame.xScale == 0.0 ? 0.0 : extents.longitudeMax - back / frame.xScale;
+        lon.text = formatLongitude(settings, lon.degrees);
+        lon.anchor = {x - textHeight, sq.bottom - 50};
+    }
+    return grid;
+}
+
+int surveyGridPenWidth(int logPixelsX) { return std::max(1, logPixelsX / 200); }
+
+} // namespace orbilunex
