@@ -10,6 +10,7 @@
 #include "views/monitor/CommandMonitorDoc.h"
 
 #include <QDir>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <QMdiArea>
@@ -45,6 +46,11 @@ bool COrbilunexApp::initInstance()
     frame->startDataPath();
     restoreLayout();
     return true;
+}
+
+void COrbilunexApp::showStatusText(const std::string& text)
+{
+    if (frame) frame->statusBar()->showMessage(QString::fromStdString(text));
 }
 
 const GpsState& COrbilunexApp::gpsState() const

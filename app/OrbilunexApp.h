@@ -54,6 +54,7 @@ public:
     std::int32_t sentenceCount() const override;
     CMainFrame* mainFrame() override { return frame.get(); }
     void documentClosing(CDocument* document) override;
+    void showStatusText(const std::string& text) override;
 
     const Clock& clock() const { return calendar; }
     const DocTemplate* docTemplate(int kindCode) const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace orbilunex {
 
@@ -25,6 +26,9 @@ public:
     virtual CMainFrame* mainFrame() = 0;
     // A document is going away: whatever refers to it lets go.
     virtual void documentClosing(CDocument* document) = 0;
+    // Shows a line in the status bar's message pane (the position under the
+    // mouse, say); nowhere where there is no main window.
+    virtual void showStatusText(const std::string& text) { (void)text; }
 };
 
 } // namespace orbilunex

@@ -28,6 +28,8 @@ public:
     std::int32_t sentenceCount() const override { return parser.sentenceCount(); }
     CMainFrame* mainFrame() override { return nullptr; }
     void documentClosing(CDocument* document) override { closedDocuments << document; }
+    void showStatusText(const std::string& text) override { statusText = text; }
+    std::string statusText;
 
     // Decodes one sentence for each line of `bodies`, as if received.
     void receive(const std::string& bodies)
