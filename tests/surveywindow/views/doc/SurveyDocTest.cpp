@@ -1,0 +1,146 @@
+#include "shell/WindowKinds.h"
+#include "tests/common/FakeAppContext.h"
+#include "views/survey/SurveyDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+
+namespace orbilunex {
+namespace {
+
+using test::FakeAppContext;
+
+class SurveyDocTest : public ::testing::Test {
+protected:
+    SurveyDocTest() { tmpl.kind = kindByCode(kinds::kSurvey); }
+
+    std::unique_ptr<CSurveyDoc> newDocument()
+    {
+        auto doc = std::make_unique<CSurveyDoc>(tmpl, app);
+        doc->setTitle(QStringLiteral("Survey Window"));
+        return doc;
+    }
+
+    static void addSamples(CSurveyDoc& doc, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            doc.addSample(47.2768 + i * 1e-6, 11.3481 - i * 2e-6, 600.5 + i * 0.01, 17,
+                          i % 3 == 0 ? 0 : 1, static_cast<std::uint16_t>(8 + i % 30), 13);
+    }
+
+    static QByteArray bytesOf(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir folder;
+    FakeAppContext app;
+    DocTemplate tmpl;
+};
+
+TEST_F(SurveyDocTest, SavedAndReopenedGivesTheSameBytes)
+{
+    auto doc = newDocument();
+    addSamples(*doc, 120);
+    EXPECT_TRUE(doc->isModified());
+    const QString first = folder.filePath(QStringLiteral("first.pth"));
+    ASSERT_TRUE(doc->onSaveDocument(first));
+    EXPECT_EQ(bytesOf(first).size(), 2048 + 62 * 120);
+
+    auto reopened = newDocument();
+    app.asker.answers.push_back(Prompter::Answer::No); // keep acquiring
+    ASSERT_TRUE(reopened->onOpenDocument(first));
+    EXPECT_EQ(reopened->survey().sampleCount(), 120u);
+    EXPECT_FALSE(reopened->isModified());
+    EXPECT_TRUE(reopened->survey().acquisitionEnabled);
+    const QString second = folder.filePath(QStringLiteral("second.pth"));
+    ASSERT_TRUE(reopened->onSaveDocument(second));
+    EXPECT_EQ(bytesOf(second), bytesOf(first));
+}
+
+TEST_F(SurveyDocTest, FileOpenAsksReadsAndNamesTheWindow)
+{
+    auto source = newDocument();
+    addSamples(*source, 10);
+    const QString path = folder.filePath(QStringLiteral("pier.pth"));
+    ASSERT_TRUE(source->onSaveDocument(path));
+
+    auto doc = newDocument();
+    int loaded = 0;
+    QObject::connect(doc.get(), &CSurveyDoc::surveyLoaded, [&loaded] { ++loaded; });
+    app.asker.files.push_back(path);
+    app.asker.answers.push_back(Prompter::Answer::Yes); // disable acquisition
+    doc->onFileOpen(app.asker, nullptr);
+    EXPECT_EQ(app.asker.questions, QStringList{"Disable Position Acquisition?"});
+    EXPECT_FALSE(doc->survey().acquisitionEnabled);
+    EXPECT_EQ(doc->survey().sampleCount(), 10u);
+    EXPECT_EQ(doc->title(), "Survey Window - [pier.pth]");
+    EXPECT_EQ(doc->pathName(), path);
+    EXPECT_EQ(loaded, 1);
+
+    // A second file: acquisition is off, so nothing is asked.
+    app.asker.files.push_back(path);
+    doc->onFileOpen(app.asker, nullptr);
+    EXPECT_EQ(app.asker.questions.size(), 1);
+
+    app.asker.files.push_back(folder.filePath(QStringLiteral("missing.pth")));
+    doc->onFileOpen(app.asker, nullptr);
+    EXPECT_EQ(app.asker.messages.last(), "Could Not Open File");
+    EXPECT_EQ(doc->survey().sampleCount(), 10u) << "the survey is left as it was";
+}
+
+TEST_F(SurveyDocTest, EraseAsksAndKeepsTheComment)
+{
+    auto doc = newDocument();
+    addSamples(*doc, 5);
+    doc->survey().headerBlock[40] = 'C';
+    int cleared = 0;
+    QObject::connect(doc.get(), &CSurveyDoc::surveyCleared, [&cleared] { ++cleared; });
+    doc->eraseCommand(nullptr); // answered No
+    EXPECT_EQ(doc->survey().sampleCount(), 5u);
+    EXPECT_EQ(cleared, 0);
+
+    app.asker.answers.push_back(Prompter::Answer::Yes);
+    doc->eraseCommand(nullptr);
+    EXPECT_EQ(app.asker.questions.last(),
+              "This command will clear and erase all survey data. do you really want to "
+              "continue?");
+    EXPECT_EQ(doc->survey().sampleCount(), 0u);
+    EXPECT_EQ(doc->survey().headerBlock[40], 'C');
+    EXPECT_EQ(doc->title(), "Survey Window - [Untitled]");
+    EXPECT_EQ(cleared, 1);
+}
+
+TEST_F(SurveyDocTest, MenuHasTheFiveCommandsWithTheirMarks)
+{
+    app.store.setInt("Survey Configuration", "EnablePALSFSD", 0);
+    auto doc = newDocument();
+    QWidget parent;
+    QMenu menu;
+    int propertiesRun = 0;
+    fillSurveyMenu(menu, *doc, &parent, [&propertiesRun] { ++propertiesRun; });
+    QStringList items;
+    for (QAction* action : menu.actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(items, (QStringList{"&Open...", "&Erase and Clear Screen", "-",
+                                  "E&nable Least Squares Fit Average Indicator",
+                                  "Enable Position &Average Indicator", "-", "&Properties"}));
+    EXPECT_FALSE(menu.actions()[3]->isChecked());
+    EXPECT_TRUE(menu.actions()[4]->isChecked());
+    menu.actions()[3]->trigger();
+    EXPECT_EQ(app.store.getInt("Survey Configuration", "EnablePALSFSD", -1), 1)
+        << "written at once";
+    menu.actions()[6]->trigger();
+    EXPECT_EQ(propertiesRun, 1);
+}
+
+} // namespace
+} // namespace orbilunex
