@@ -1,0 +1,138 @@
+#pragma once
+
+#include "framework/HostView.h"
+#include "models/survey/plot/PlotExtents.h"
+#include "models/survey/plot/PlotFrame.h"
+#include "models/survey/plot/PlotMarks.h"
+#include "survey/LiveFeed.h"
+
+#include <QImage>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace orbilunex {
+
+class CSurveyDoc;
+class CSurveyView;
+
+// The plot's drawing surface: it shows the view's canvas and hands the
+// mouse to the view. All the picture's state is the view's.
+class CSurveyPlotWnd : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CSurveyPlotWnd(CSurveyView& owner);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    CSurveyView& view;
+};
+
+// The survey window's top pane: every stored position as a dot on a grid
+// scaled to the survey's extents, the least-squares and mean indicators,
+// a reference marker the user drops with the mouse, and the position under
+// the mouse in the status bar. Its 100 ms tick is the survey's live feed.
+//
+// The picture lives in a canvas kept between ticks. A live sample draws one
+// dot and redraws the exclusive-or marks around it; only a change of the
+// extents, a resize or a change of the document walks every sample again.
+class CSurveyView : public CHostView {
+    Q_OBJECT
+
+public:
+    static constexpr int kTickMs = 100;
+
+    CSurveyView(CSurveyDoc* document, AppContext& app);
+    ~CSurveyView() override;
+
+    CSurveyDoc* surveyDocument() const;
+    void setPropertiesHandler(std::function<void()> handler);
+
+    // One tick of the live feed: at most one sample, from the state as it
+    // stands, when the feed wants it.
+    void tick();
+
+    // Moves the reference marker to a client point (a left click).
+    void moveMarker(PixelPoint point);
+    // Shows the position under a client point and its distance from the
+    // marker in the status bar (the mouse moving).
+    void showReadout(PixelPoint point);
+
+    // The picture as the window shows it, brought up to date first.
+    const QImage& picture();
+
+    const PlotExtents& extents() const { return plotExtents; }
+    const SurveyPlotFrame& frame() const { return plotFrame; }
+    PixelPoint marker() const { return markerAt; }
+    // The figures the indicators are drawn from: the document's as they
+    // stood before its newest live sample.
+    const IndicatorFigures& lsfFigures() const { return lsfCopy; }
+    const IndicatorFigures& meanFigures() const { return meanCopy; }
+
+    void onUpdate(CView* sender) override;
+    // "extents": the box the plot is scaled to.
+    QJsonObject shows() const override;
+
+protected:
+    void onTick() override { tick(); }
+    void fillContextMenu(QMenu& menu) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    friend class CSurveyPlotWnd;
+
+    // Redraws the canvas from nothing at the window's size, walking every
+    // sample: background, grid, dots, marker, indicators.
+    void repaintFully();
+    // The next paint redraws from nothing.
+    void invalidatePicture();
+    bool canvasCurrent() const;
+
+    // The square and scales for the window's size and the extents.
+    void rescale();
+    void drawGrid(QPainter& painter);
+    // Exclusive-or marks: drawing one again erases it. The indicators are
+    // placed from the copies, drawn, and erased where they were drawn.
+    void toggleMarker();
+    void placeIndicators();
+    void drawIndicators();
+    void eraseIndicators();
+
+    void takeEstimates();
+    void surveyCleared();
+    void surveyLoaded();
+
+    CSurveyPlotWnd* surface;
+    std::function<void()> propertiesHandler;
+    SurveyLiveFeed feed;
+
+    QImage canvas;
+    bool stale = true;
+    bool shownOnce = false;
+
+    PlotExtents plotExtents;
+    SurveyPlotFrame plotFrame;
+    // The document's plot settings as the picture was last drawn with them.
+    bool largeMarkers = false;
+    std::uint16_t hdopLimit = 30;
+    bool useLines = false;
+
+    PixelPoint markerAt = kInitialSurveyMarker;
+    IndicatorFigures lsfCopy;
+    IndicatorFigures meanCopy;
+    // The indicators as they stand on the canvas, so that they can be erased
+    // exactly even if a flag or the figures changed since.
+    std::optional<IndicatorGeometry> lsfOnCanvas;
+    std::optional<IndicatorGeometry> meanOnCanvas;
+    SurveyPlotTrail trail;
+};
+
+} // namespace orbilunex
