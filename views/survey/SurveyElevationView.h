@@ -1,0 +1,88 @@
+#pragma once
+
+#include "framework/HostView.h"
+#include "models/survey/elevation/ElevationChart.h"
+
+#include <QImage>
+
+#include <functional>
+#include <vector>
+
+class QPainter;
+
+namespace orbilunex {
+
+class CSurveyDoc;
+class CSurveyElevationView;
+
+// The altitude chart's drawing window: shows the view's canvas and hands the
+// mouse position to the view.
+class CElevationChartWnd : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CElevationChartWnd(CSurveyElevationView& owner);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    CSurveyElevationView& view;
+};
+
+// The survey window's altitude strip chart. The picture lives on a canvas
+// kept between paints: each followed fix adds one segment and redraws the
+// indicator lines by exclusive-or, and the whole chart is drawn again only
+// when the range, the scale, the size or the document changes.
+class CSurveyElevationView : public CHostView {
+    Q_OBJECT
+
+public:
+    static constexpr int kTickMs = 100;
+
+    CSurveyElevationView(CSurveyDoc* document, AppContext& app);
+    ~CSurveyElevationView() override;
+
+    CSurveyDoc* surveyDocument() const;
+    const ElevationChart& chart() const { return elevation; }
+
+    // What "&Properties" in the context menu runs.
+    void setPropertiesHandler(std::function<void()> handler);
+
+    // The chart as the window shows it, brought up to date first.
+    const QImage& picture();
+
+    // One tick: follows the receiver's newest fix (see ElevationChart::follow).
+    void followFix();
+    // The altitude under the mouse at client y, in the status bar.
+    void showCursorAltitude(int y);
+
+    // Rescales and draws everything again.
+    void onUpdate(CView* sender) override;
+
+protected:
+    void onTick() override { followFix(); }
+    void fillContextMenu(QMenu& menu) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    friend class CElevationChartWnd;
+
+    // Marks the canvas for a full redraw at the next paint.
+    void invalidateAll();
+    void redrawAllAndRescale();
+    void bringUpToDate();
+    void paintEverything();
+    void paintBackground(QPainter& painter);
+    void drawSegment(QPainter& painter, const ElevationSegment& segment);
+    void drawIndicators(QPainter& painter, const std::vector<ElevationIndicatorLine>& lines);
+
+    ElevationChart elevation;
+    QImage canvas;
+    bool stale = true;
+    std::function<void()> propertiesHandler;
+    CElevationChartWnd* window;
+};
+
+} // namespace orbilunex
