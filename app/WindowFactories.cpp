@@ -20,6 +20,8 @@
 #include "views/signal/SignalQualityView.h"
 #include "views/sky/AzimuthElevationDoc.h"
 #include "views/sky/AzimuthElevationView.h"
+#include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveySplitterFrame.h"
 
 namespace orbilunex {
 
@@ -54,6 +56,7 @@ DocTemplate makeDocTemplate(int kindCode)
     case kinds::kVerticalSpeed:
         return templateOf<CVerticalSpeedDoc, CVerticalSpeedView>(kind);
     case kinds::kAttitude: return templateOf<CAttitudeDoc, CAttitudeView>(kind);
+    case kinds::kSurvey: return templateOf<CSurveyDoc, CSurveySplitterFrame>(kind);
     default: break;
     }
     DocTemplate t;

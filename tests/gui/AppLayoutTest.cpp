@@ -102,7 +102,7 @@ TEST_F(AppLayoutTest, RestoreSkipsRepeatsUnknownKindsAndBadEntries)
     start();
     const auto windows = frame().mdiArea()->subWindowList(QMdiArea::StackingOrder);
     ASSERT_EQ(windows.size(), 2);
-    EXPECT_EQ(windows[0]->windowTitle(), "Survey Window");
+    EXPECT_EQ(windows[0]->windowTitle(), "Survey Window - [Survey Window]");
     EXPECT_EQ(windows[0]->geometry(), QRect(5, 5, 300, 200)) << "the first entry's place";
     EXPECT_EQ(windows[1]->windowTitle(), "Attitude");
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "framework/Document.h"
+
+class QSplitter;
+
+namespace orbilunex {
+
+class CSurveyDoc;
+class CSurveyElevationView;
+class CSurveyStatsView;
+class CSurveyView;
+
+// The survey window's three panes: the position plot on top ("FramePane"
+// pixels high), and below it the altitude chart ("FramePane2" pixels wide)
+// beside the statistics. The panes write their sizes back as they change.
+class CSurveySplitterFrame : public CView {
+    Q_OBJECT
+
+public:
+    CSurveySplitterFrame(CDocument* document, AppContext& app);
+
+    CSurveyDoc* surveyDocument() const;
+    CSurveyView* plotView() const { return plot; }
+    CSurveyElevationView* elevationView() const { return elevation; }
+    CSurveyStatsView* statsView() const { return stats; }
+
+    // What the panes hold, merged, and the document's path name.
+    QJsonObject shows() const override;
+
+private:
+    CSurveyView* plot;
+    CSurveyElevationView* elevation;
+    CSurveyStatsView* stats;
+};
+
+} // namespace orbilunex
