@@ -4,6 +4,7 @@
 #include "settings/SurveySettings.h"
 #include "views/survey/SurveyDoc.h"
 #include "views/survey/SurveyElevationView.h"
+#include "views/survey/SurveyPrintout.h"
 #include "views/survey/SurveyPropertySheet.h"
 #include "views/survey/SurveyStatsView.h"
 #include "views/survey/SurveyView.h"
@@ -60,6 +61,13 @@ CSurveySplitterFrame::CSurveySplitterFrame(CDocument* document, AppContext& app)
 CSurveyDoc* CSurveySplitterFrame::surveyDocument() const
 {
     return static_cast<CSurveyDoc*>(document());
+}
+
+void CSurveySplitterFrame::printPage(QPainter& painter, const QRect& pageRect, int dpi)
+{
+    printSurveyReport(painter, pageRect, dpi, *surveyDocument(), app().settings(),
+                      QStringLiteral("Orbilunex %1 - GPS monitor for NMEA-0183 receivers")
+                          .arg(QStringLiteral(ORBILUNEX_VERSION)));
 }
 
 QJsonObject CSurveySplitterFrame::shows() const

@@ -28,6 +28,9 @@ public:
     // What the panes hold, merged, and the document's path name.
     QJsonObject shows() const override;
 
+    // The survey report, on one page, whichever pane is active.
+    void printPage(QPainter& painter, const QRect& pageRect, int dpi) override;
+
 private:
     CSurveyView* plot;
     CSurveyElevationView* elevation;
