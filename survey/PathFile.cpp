@@ -17,8 +17,9 @@ namespace {
 
 constexpr std::size_t kVersionOffset = 32;
 constexpr std::size_t kCountOffset = 36;
-// Records are moved through a buffer this many at a time.
-constexpr std::size_t kRecordsPerChunk = 4096;
+// Records are moved through a buffer this many at a time; progress is told
+// once per buffer.
+constexpr std::size_t kRecordsPerChunk = kPathProgressRecords;
 
 void encodeRecord(unsigned char* p, const SurveySample& s)
 {
@@ -100,7 +101,8 @@ using Decoder = SurveySample (*)(const unsigned char*);
 
 // Reads count records of recordBytes each and stores them in order.
 void readRecords(ByteSource& source, SurveyModel& survey, std::uint32_t count,
-                 std::size_t recordBytes, Decoder decode, PathReadResult& result)
+                 std::size_t recordBytes, Decoder decode, const PathReadProgress& progress,
+                 PathReadResult& result)
 {
     result.announced = count;
     std::vector<unsigned char> buffer(recordBytes * std::min<std::size_t>(count, kRecordsPerChunk));
@@ -122,6 +124,10 @@ void readRecords(ByteSource& source, SurveyModel& survey, std::uint32_t count,
             return;
         }
         remaining -= static_cast<std::uint32_t>(whole);
+        if (progress && !progress(result.stored, count) && remaining > 0) {
+            result.status = PathReadResult::Status::Stopped;
+            return;
+        }
     }
 }
 
@@ -166,7 +172,8 @@ bool writePathFile(std::ostream& out, SurveyModel& survey)
     return static_cast<bool>(out);
 }
 
-PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPrompts& prompts)
+PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPrompts& prompts,
+                            const PathReadProgress& progress)
 {
     if (survey.acquisitionEnabled && prompts.disableAcquisition())
         survey.acquisitionEnabled = false;
@@ -183,7 +190,7 @@ PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPromp
             result.status = start.shortReadStatus();
         } else {
             readRecords(start, survey, getLe32(head.data() + kCountOffset), kPathRecordBytes,
-                        decodeRecord, result);
+                        decodeRecord, progress, result);
         }
         survey.modified = result.status != PathReadResult::Status::Ok;
     } else {
@@ -198,7 +205,7 @@ PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPromp
             result.status = fromStart.shortReadStatus();
         } else {
             readRecords(fromStart, survey, getLe32(countBytes), kOldPathRecordBytes,
-                        decodeOldRecord, result);
+                        decodeOldRecord, progress, result);
         }
         if (result.stored > 0 || result.status != PathReadResult::Status::Ok)
             survey.modified = true;
@@ -239,6 +246,8 @@ std::string describePathReadError(const PathReadResult& result, const std::strin
         return "Unexpected end of file in " + fileName + ": " + counts + ".";
     case Status::StoreFull:
         return "Could not hold every sample of " + fileName + ": " + counts + ".";
+    case Status::Stopped:
+        return "Reading " + fileName + " was stopped: " + counts + ".";
     case Status::ReadFailed:
         break;
     }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -57,6 +58,7 @@ struct PathReadResult {
         Truncated,     // the data ended before the count announced
         StoreFull,     // more samples than a survey can hold, or no memory
         ReadFailed,    // the stream reported an error
+        Stopped,       // the progress callback asked to stop
     };
     Status status = Status::Ok;
     bool oldLayout = false;
@@ -74,7 +76,17 @@ struct PathReadResult {
 // when it held any record. On a failure the records read so far stay, with
 // statistics, and the survey is marked modified so it is never taken for the
 // whole file.
-PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPrompts& prompts);
+//
+// progress, when given, is called after each block of kPathProgressRecords
+// records and after the last record of a whole read, with the records read
+// so far and the count the file announced. Returning false stops the read
+// there: what was read stays, as for a truncated file, and the result says
+// Stopped. A stop after the last record has nothing left to lose and the
+// read counts as whole.
+using PathReadProgress = std::function<bool(std::uint32_t read, std::uint32_t announced)>;
+constexpr std::uint32_t kPathProgressRecords = 4096;
+PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPrompts& prompts,
+                            const PathReadProgress& progress = {});
 
 // Saves the survey to path through a temporary file in the same folder,
 // renamed over path only once everything is written, so a failed save

@@ -375,3 +375,53 @@ TEST_F(PathFileTest, SaveToAPathLeavesNoPartialFile)
     std::remove(path.c_str());
     EXPECT_FALSE(std::ifstream(path + ".saving").good());
 }
+
+TEST_F(PathFileTest, ProgressCanStopTheRead)
+{
+    SurveyModel source(settings);
+    for (int i = 0; i < 10000; ++i) source.addSample(47 + i * 1e-6, 11, 600, 10, 1, 10, 10);
+    const std::string bytes = save(source);
+    ASSERT_GT(10000u, 2 * kPathProgressRecords) << "the read must take several blocks";
+
+    const struct {
+        const char* legend;
+        int stopAtCall; // 0: never
+        int calls;
+        PathReadResult::Status status;
+        std::uint32_t stored;
+    } rows[] = {
+        {"never stopped", 0, 3, PathReadResult::Status::Ok, 10000},
+        {"stopped at the first call", 1, 1, PathReadResult::Status::Stopped, kPathProgressRecords},
+        {"stopped after the last record: nothing lost", 3, 3, PathReadResult::Status::Ok, 10000},
+    };
+    for (const auto& r : rows) {
+        SurveyModel survey(settings);
+        RecordingPrompts prompts;
+        std::istringstream in(bytes);
+        int calls = 0;
+        std::uint32_t lastRead = 0;
+        const PathReadResult result =
+            readPathFile(in, survey, prompts, [&](std::uint32_t read, std::uint32_t announced) {
+                ++calls;
+                EXPECT_EQ(announced, 10000u) << r.legend;
+                EXPECT_GT(read, lastRead) << r.legend;
+                lastRead = read;
+                return calls != r.stopAtCall;
+            });
+        EXPECT_EQ(calls, r.calls) << r.legend;
+        EXPECT_EQ(lastRead, r.stored) << r.legend << ": the last call saw every stored record";
+        EXPECT_EQ(result.status, r.status) << r.legend;
+        EXPECT_EQ(result.stored, r.stored) << r.legend;
+        EXPECT_EQ(survey.sampleCount(), r.stored) << r.legend;
+        // The statistics cover exactly the records kept.
+        EXPECT_EQ(survey.mean[SurveyModel::kLatitude].count, r.stored) << r.legend;
+        EXPECT_EQ(survey.modified, r.status != PathReadResult::Status::Ok) << r.legend;
+    }
+
+    SurveyModel survey(settings);
+    RecordingPrompts prompts;
+    std::istringstream in(bytes);
+    const PathReadResult stopped = readPathFile(in, survey, prompts, [](auto, auto) { return false; });
+    EXPECT_EQ(describePathReadError(stopped, "pier.pth"),
+              "Reading pier.pth was stopped: 4096 of 10000 samples read.");
+}

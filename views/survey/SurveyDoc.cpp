@@ -6,12 +6,15 @@
 #include "survey/SurveyTexts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QProgressDialog>
 
 #include <fstream>
+#include <memory>
 
 namespace orbilunex {
 
@@ -39,6 +42,58 @@ private:
     QWidget* parent;
 };
 
+// A read whose progress promises to take longer than this shows a dialog.
+constexpr int kProgressShowMs = 500;
+constexpr int kProgressSteps = 1000;
+
+// The progress of a read, told by the reader every few thousand records. Its
+// dialog is made at the first report and appears only once the read looks
+// long. Each report lets events run, so the windows keep painting; input
+// waits until the dialog is up and then goes to the dialog alone, so no
+// command can reach a half-read survey. Live samples are held off meanwhile:
+// one taken now would land among the file's records.
+class ReadProgress {
+public:
+    ReadProgress(QWidget* parent, const QString& fileName, SurveyModel& survey)
+        : parent(parent), fileName(fileName), survey(survey)
+    {
+    }
+
+    bool report(std::uint32_t read, std::uint32_t announced)
+    {
+        if (!dialog) start();
+        const bool acquiring = survey.acquisitionEnabled;
+        survey.acquisitionEnabled = false;
+        // Per mille, as a record count may not fit the dialog's int.
+        dialog->setValue(static_cast<int>(std::uint64_t{read} * kProgressSteps / announced));
+        QCoreApplication::processEvents(dialog->isVisible()
+                                            ? QEventLoop::AllEvents
+                                            : QEventLoop::ExcludeUserInputEvents);
+        survey.acquisitionEnabled = acquiring;
+        return !dialog->wasCanceled();
+    }
+
+private:
+    void start()
+    {
+        QWidget* over = parent ? parent->window() : QApplication::activeWindow();
+        dialog = std::make_unique<QProgressDialog>(
+            QStringLiteral("Reading %1...").arg(fileName), QStringLiteral("Cancel"), 0,
+            kProgressSteps, over);
+        dialog->setWindowTitle(QStringLiteral("Open"));
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->setMinimumDuration(kProgressShowMs);
+        // Starts the dialog's clock: it shows itself when its estimate of
+        // the whole read passes kProgressShowMs.
+        dialog->setValue(0);
+    }
+
+    QWidget* parent;
+    QString fileName;
+    SurveyModel& survey;
+    std::unique_ptr<QProgressDialog> dialog;
+};
+
 } // namespace
 
 CSurveyDoc::CSurveyDoc(const DocTemplate& docTemplate, AppContext& app)
@@ -52,6 +107,8 @@ void CSurveyDoc::addSample(double latitude, double longitude, double altitude,
                            std::int16_t pdop10, std::int32_t fix3d, std::uint16_t hdop10,
                            std::uint16_t vdop10)
 {
+    // A sample arriving while a file is read would land among its records.
+    if (reading) return;
     if (model->addSample(latitude, longitude, altitude, pdop10, fix3d, hdop10, vdop10) ==
         SurveyModel::AddResult::Stored)
         setModifiedFlag();
@@ -68,7 +125,17 @@ bool CSurveyDoc::readFile(const QString& path, QWidget* parent, bool framework)
     std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
     if (!in) return false;
     PrompterReadPrompts prompts(app().prompter(), parent);
-    const PathReadResult result = readPathFile(in, *model, prompts);
+    const QString fileName = QFileInfo(path).fileName();
+    PathReadResult result;
+    {
+        ReadProgress progress(parent, fileName, *model);
+        reading = true;
+        result = readPathFile(in, *model, prompts,
+                              [&progress](std::uint32_t read, std::uint32_t announced) {
+                                  return progress.report(read, announced);
+                              });
+        reading = false;
+    }
     // The framework's open leaves a document unmodified; the survey's own
     // open keeps what the read said (an old-layout file counts as a change).
     setModifiedFlag(framework ? false : model->modified);
@@ -76,9 +143,13 @@ bool CSurveyDoc::readFile(const QString& path, QWidget* parent, bool framework)
     updateAllViews();
     if (result.status != PathReadResult::Status::Ok) {
         setModifiedFlag();
-        app().prompter().warn(
-            parent, QString::fromStdString(describePathReadError(
-                        result, QFileInfo(path).fileName().toStdString())));
+        const QString account =
+            QString::fromStdString(describePathReadError(result, fileName.toStdString()));
+        // A stop the user asked for is news, not a fault.
+        if (result.status == PathReadResult::Status::Stopped)
+            app().prompter().inform(parent, account);
+        else
+            app().prompter().warn(parent, account);
     }
     return true;
 }

@@ -24,16 +24,22 @@ public:
     const SurveyModel& survey() const { return *model; }
 
     // Stores one live sample (see SurveyModel::addSample) and marks the
-    // document modified; a survey that cannot take it more says nothing.
+    // document modified; a survey that cannot take it more says nothing,
+    // nor does one in the middle of reading a file.
     void addSample(double latitude, double longitude, double altitude, std::int16_t pdop10,
                    std::int32_t fix3d, std::uint16_t hdop10, std::uint16_t vdop10);
 
     // Shown as "Survey Window - [title]".
     void setTitle(const QString& title) override;
 
+    // True while a path file is being read into the survey: events run
+    // during a long read, and the survey then holds part of the file.
+    bool isReading() const { return reading; }
+
     // The framework's open and save: a path file of either layout in, the
     // current layout out (through a temporary file, so a failed save leaves
-    // the old file whole).
+    // the old file whole). A long read shows its progress with a Cancel
+    // button; a cancelled read keeps what it read and says so.
     bool onOpenDocument(const QString& path) override;
     bool onSaveDocument(const QString& path) override;
 
@@ -64,6 +70,7 @@ private:
     bool readFile(const QString& path, QWidget* parent, bool framework);
 
     std::unique_ptr<SurveyModel> model; // tens of kilobytes of tables: not on the stack
+    bool reading = false;
 };
 
 // The survey context menu, in order: "&Open...", "&Erase and Clear Screen",
