@@ -71,8 +71,14 @@ public:
         const int sx = x < to.x ? 1 : -1;
         const int sy = y < to.y ? 1 : -1;
         int error = dx + dy;
+        // Both ends inside: every pixel between is too, and a million-sample
+        // repaint need not check each one.
+        const bool checked = !inside(from.x, from.y) || !inside(to.x, to.y);
         while (x != to.x || y != to.y) {
-            set(x, y, colour);
+            if (checked)
+                set(x, y, colour);
+            else
+                bits[y * stride + x] = colour;
             const int twice = 2 * error;
             if (twice >= dy) {
                 error += dy;
