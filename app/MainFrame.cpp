@@ -13,6 +13,8 @@
 #include "shell/Commands.h"
 #include "shell/StatusTexts.h"
 #include "shell/WindowKinds.h"
+#include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveySplitterFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -154,6 +156,9 @@ void CMainFrame::createMenus()
     add(playbackMenu, {kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow});
     add(connectMenu, {kSeparator, kDisconnect, kSeparator, kNetworkServer});
     add(menuBar()->addMenu(QStringLiteral("&Record NMEA")), {kRecordStart, kRecordStop});
+    surveyMenu = menuBar()->addMenu(QStringLiteral("Survey Settings"));
+    surveyMenu->menuAction()->setVisible(false);
+    connect(surveyMenu, &QMenu::aboutToShow, this, &CMainFrame::fillSurveySettings);
     windowsMenu = menuBar()->addMenu(QStringLiteral("&Window"));
     for (int i = 0; i < kWindowKindCount; ++i)
         windowsMenu->addAction(actions[windowKinds()[i].command]);
@@ -303,6 +308,8 @@ void CMainFrame::updateInterface()
     actions[kFilePrint]->setEnabled(printing);
     actions[kFilePrintPreview]->setEnabled(printing);
     for (int id : {kEditCut, kEditCopy, kEditPaste}) actions[id]->setEnabled(false);
+    surveyMenu->menuAction()->setVisible(
+        active != nullptr && qobject_cast<CSurveySplitterFrame*>(active->view()) != nullptr);
 }
 
 CChildFrame* CMainFrame::activeFrame() const
@@ -343,6 +350,16 @@ void CMainFrame::changeEvent(QEvent* event)
     // puts back a title Qt remembered: the caption already names the
     // document, so it is put back at once.
     if (event->type() == QEvent::WindowTitleChange) updateCaption();
+}
+
+void CMainFrame::fillSurveySettings()
+{
+    surveyMenu->clear();
+    CChildFrame* active = activeFrame();
+    auto* survey = active ? qobject_cast<CSurveySplitterFrame*>(active->view()) : nullptr;
+    if (survey == nullptr) return;
+    fillSurveyMenu(*surveyMenu, *survey->surveyDocument(), survey,
+                   [survey] { survey->showProperties(); }, false);
 }
 
 void CMainFrame::listOpenWindows()

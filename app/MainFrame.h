@@ -49,6 +49,9 @@ public:
     // The Window menu; as it opens it lists the open windows after its
     // commands, numbered in the order they were opened, the active one checked.
     QMenu* windowMenu() const { return windowsMenu; }
+    // "Survey Settings": shown while a survey window is active, its commands
+    // (all of the survey menu but Open) built as it opens.
+    QMenu* surveySettingsMenu() const { return surveyMenu; }
 
     // The command monitor takes each block read, as text.
     void setMonitorSink(std::function<void(const char* text, int length)> sink)
@@ -88,6 +91,7 @@ private:
     void updateCaption();
     void followActiveDocument();
     void listOpenWindows();
+    void fillSurveySettings();
 
     // Commands (MainFrameCommands.cpp).
     void connectSerial();
@@ -110,6 +114,7 @@ private:
     QToolBar* toolBars[4] = {};
     QMenu* playbackMenu = nullptr;
     QMenu* windowsMenu = nullptr;
+    QMenu* surveyMenu = nullptr;
     QList<QAction*> windowListActions;
     QMetaObject::Connection activeTitle;
     std::map<int, QAction*> actions;

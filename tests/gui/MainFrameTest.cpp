@@ -360,4 +360,24 @@ TEST_F(MainFrameTest, CommandMonitorShowsWhatIsReadWhileOpen)
     EXPECT_TRUE(pumpUntil([&] { return frame().dataPath().gps().fixQuality == 2; }));
 }
 
+TEST_F(MainFrameTest, SurveySettingsMenuFollowsTheActiveWindow)
+{
+    start();
+    app->showWindowOfKind(kinds::kSurvey);
+    frame().updateInterface();
+    QMenu* menu = frame().surveySettingsMenu();
+    EXPECT_TRUE(menu->menuAction()->isVisible());
+    QMetaObject::invokeMethod(menu, "aboutToShow");
+    QStringList items;
+    for (QAction* action : menu->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(items, (QStringList{"&Erase and Clear Screen", "-",
+                                  "E&nable Least Squares Fit Average Indicator",
+                                  "Enable Position &Average Indicator", "-", "&Properties"}));
+
+    app->showWindowOfKind(kinds::kSkyPlot);
+    frame().updateInterface();
+    EXPECT_FALSE(menu->menuAction()->isVisible()) << "only while a survey window is active";
+}
+
 } // namespace

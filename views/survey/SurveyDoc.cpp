@@ -222,7 +222,7 @@ void CSurveyDoc::propertiesConfirmed()
 }
 
 void fillSurveyMenu(QMenu& menu, CSurveyDoc& document, QWidget* parent,
-                    std::function<void()> properties)
+                    std::function<void()> properties, bool withOpen)
 {
     const SurveyModel& survey = document.survey();
     auto add = [&menu, parent](const QString& text, auto run) {
@@ -231,7 +231,9 @@ void fillSurveyMenu(QMenu& menu, CSurveyDoc& document, QWidget* parent,
         return action;
     };
     CSurveyDoc* doc = &document;
-    add(QStringLiteral("&Open..."), [doc, parent] { doc->onFileOpen(doc->app().prompter(), parent); });
+    if (withOpen)
+        add(QStringLiteral("&Open..."),
+            [doc, parent] { doc->onFileOpen(doc->app().prompter(), parent); });
     add(QStringLiteral("&Erase and Clear Screen"), [doc, parent] { doc->eraseCommand(parent); });
     menu.addSeparator();
     QAction* lsf = add(QStringLiteral("E&nable Least Squares Fit Average Indicator"),

@@ -76,8 +76,9 @@ private:
 // The survey context menu, in order: "&Open...", "&Erase and Clear Screen",
 // a separator, the two indicator toggles with their check marks, a
 // separator, "&Properties" (which runs `properties`). `parent` is the view
-// the menu opened over.
+// the menu opened over. The window's "Survey Settings" menu is the same
+// without "&Open..." (File > Open is there): withOpen false.
 void fillSurveyMenu(QMenu& menu, CSurveyDoc& document, QWidget* parent,
-                    std::function<void()> properties);
+                    std::function<void()> properties, bool withOpen = true);
 
 } // namespace orbilunex

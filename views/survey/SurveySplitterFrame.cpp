@@ -40,10 +40,8 @@ CSurveySplitterFrame::CSurveySplitterFrame(CDocument* document, AppContext& app)
     lower->addWidget(stats);
     rows->addWidget(plot);
     rows->addWidget(lower);
-    // "&Properties" from any pane's menu: the sheet, then the survey rebuilt.
-    const auto properties = [this] {
-        if (editSurveyProperties(*surveyDocument(), this)) surveyDocument()->propertiesConfirmed();
-    };
+    // "&Properties" from any pane's menu.
+    const auto properties = [this] { showProperties(); };
     plot->setPropertiesHandler(properties);
     elevation->setPropertiesHandler(properties);
     stats->setPropertiesHandler(properties);
@@ -61,6 +59,11 @@ CSurveySplitterFrame::CSurveySplitterFrame(CDocument* document, AppContext& app)
 CSurveyDoc* CSurveySplitterFrame::surveyDocument() const
 {
     return static_cast<CSurveyDoc*>(document());
+}
+
+void CSurveySplitterFrame::showProperties()
+{
+    if (editSurveyProperties(*surveyDocument(), this)) surveyDocument()->propertiesConfirmed();
 }
 
 void CSurveySplitterFrame::printPage(QPainter& painter, const QRect& pageRect, int dpi)

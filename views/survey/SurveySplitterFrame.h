@@ -28,6 +28,9 @@ public:
     // What the panes hold, merged, and the document's path name.
     QJsonObject shows() const override;
 
+    // "&Properties": the sheet, then the survey rebuilt when confirmed.
+    void showProperties();
+
     // The survey report, on one page, whichever pane is active.
     void printPage(QPainter& painter, const QRect& pageRect, int dpi) override;
 
