@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStringDecoder>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -43,6 +44,14 @@ bool parseDialogInteger(const QString& text, int& value)
     }
     value = static_cast<int>(result);
     return true;
+}
+
+QString storedText(const std::string& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(QByteArray::fromStdString(bytes));
+    return utf8.hasError() ? QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                           : text;
 }
 
 int dialogIntegerOr0(const QString& text)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <string>
+
 class QDialog;
 class QGridLayout;
 class QWidget;
@@ -48,6 +50,10 @@ FieldProblem checkIntegerField(QWidget* field, const QString& text);
 // `dialog`), then the field takes the focus with its text selected. Does
 // nothing for an empty problem.
 void refuseField(Prompter& prompter, QWidget* dialog, const FieldProblem& problem);
+
+// Text kept in a file as bytes (a comment): UTF-8, or single-byte text
+// where the bytes are not UTF-8 (files written that way).
+QString storedText(const std::string& bytes);
 
 // Puts `label` and its field into row `row` of the grid; the label's access
 // key moves the focus to the field.

@@ -1,5 +1,6 @@
 #include "views/sky/AzimuthElevationDoc.h"
 
+#include "framework/DialogKit.h"
 #include "framework/AppContext.h"
 #include "framework/Prompter.h"
 #include "settings/SkyPlotSettings.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace orbilunex {
 
@@ -24,12 +24,7 @@ constexpr QIODevice::OpenMode kMaskOpenMode = QIODevice::ReadWrite | QIODevice::
 
 QString maskCommentString(const MaskCommentBlock& block)
 {
-    const std::string bytes = maskCommentText(block);
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(QByteArray::fromStdString(bytes));
-    // Comments written as single-byte text read as such.
-    return utf8.hasError() ? QString::fromLatin1(bytes.data(), static_cast<int>(bytes.size()))
-                           : text;
+    return storedText(maskCommentText(block));
 }
 
 CAzimuthElevationDoc::CAzimuthElevationDoc(const DocTemplate& docTemplate, AppContext& app)

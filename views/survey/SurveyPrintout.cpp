@@ -4,6 +4,7 @@
 #include "format/GreatCircle.h"
 #include "format/PositionText.h"
 #include "format/Units.h"
+#include "framework/DialogKit.h"
 #include "framework/TextMetrics.h"
 #include "models/survey/elevation/ElevationScale.h"
 #include "models/survey/plot/PlotExtents.h"
@@ -21,7 +22,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QPolygon>
-#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -73,10 +73,7 @@ void drawTextAt(QPainter& painter, int x, int y, const QString& line)
 // written that way; line breaks as the page lays them out.
 QString commentText(const std::string& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString comment = utf8(QByteArray::fromStdString(bytes));
-    if (utf8.hasError())
-        comment = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QString comment = storedText(bytes);
     comment.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return comment;
 }

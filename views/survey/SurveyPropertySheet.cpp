@@ -2,6 +2,7 @@
 
 #include "format/FixedText.h"
 #include "framework/AppContext.h"
+#include "framework/DialogKit.h"
 #include "framework/Prompter.h"
 #include "nmea/NumberReader.h"
 #include "settings/SurveySettings.h"
@@ -17,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringDecoder>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -36,16 +36,6 @@ constexpr double kLimitScale = 10.0;
 int storedLength(const QString& text)
 {
     return static_cast<int>(text.toUtf8().size());
-}
-
-// The header's comment bytes as text: UTF-8, or single-byte text from files
-// written that way.
-QString commentString(const std::string& bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(QByteArray::fromStdString(bytes));
-    return utf8.hasError() ? QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                           : text;
 }
 
 QLabel* labelFor(const QString& text, QWidget* field, QWidget* parent)
@@ -320,7 +310,7 @@ bool editSurveyProperties(CSurveyDoc& doc, QWidget* parent)
     values.hdopLimit = survey.hdopThreshold;
     values.vdopLimit = survey.vdopThreshold;
     values.avgDopLimit = survey.avgDopThreshold;
-    values.comment = commentString(pathComment(survey.headerBlock));
+    values.comment = storedText(pathComment(survey.headerBlock));
 
     Prompter& prompter = doc.app().prompter();
     CSurveyPropertySheet sheet(values, prompter, parent);
