@@ -7,6 +7,7 @@
 #include "framework/PlacementGeometry.h"
 #include "framework/Prompter.h"
 #include "gauges/LedIndicator.h"
+#include "links/LinkTexts.h"
 #include "settings/GeneralSettings.h"
 #include "settings/SerialSettings.h"
 #include "settings/SettingsStore.h"
@@ -236,7 +237,15 @@ void CMainFrame::startDataPath()
     path.link.configure(readSetting(settings, settings::serial::kPort),
                         readSetting(settings, settings::serial::kBaud),
                         0, 8, 0);
-    path.link.openSerial();
+    // A stored port that stands for a device but cannot be opened is said,
+    // as the Connect command says it, once the window is up; a port number
+    // that stands for no device (0) is no failure.
+    if (path.link.openSerial() == 0 && !path.link.serialDevicePath().isEmpty()) {
+        path.link.close(); // the status then says there is no source, as after Connect
+        QTimer::singleShot(0, this, [this] {
+            if (!closing) app.prompter().warn(this, QString::fromUtf8(texts::kCannotOpenPort));
+        });
+    }
     poll.start(NmeaDataPath::kTickMs);
 }
 

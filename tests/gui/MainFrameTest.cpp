@@ -380,4 +380,16 @@ TEST_F(MainFrameTest, SurveySettingsMenuFollowsTheActiveWindow)
     EXPECT_FALSE(menu->menuAction()->isVisible()) << "only while a survey window is active";
 }
 
+TEST_F(MainFrameTest, StoredPortThatCannotBeOpenedIsReportedAtStart)
+{
+    writeSetting(settings, settings::serial::kPort, 16);
+    settings.setString("Serial Port Commmunications", "Device16",
+                       folder.filePath(QStringLiteral("no-receiver")).toStdString());
+    start();
+    EXPECT_TRUE(pumpUntil([&] { return !prompter.messages.isEmpty(); }, 2000));
+    EXPECT_EQ(prompter.messages, QStringList{"Cannot open communications port"});
+    frame().updateInterface();
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "None") << "not RS-232: nothing is open";
+}
+
 } // namespace
