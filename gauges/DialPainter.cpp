@@ -86,6 +86,27 @@ void drawTick(QPainter& painter, const DialGeometry& dial, double degrees, bool 
     drawRadialStroke(painter, dial, kOuter, major ? 73.0 : 80.0, degrees, pen);
 }
 
+void drawLabelledTicks(QPainter& painter, const DialGeometry& dial,
+                       const std::vector<DialTick>& ticks, double labelRadius, const QPen& pen)
+{
+    painter.setPen(pen);
+    for (const DialTick& tick : ticks) {
+        drawTick(painter, dial, tick.degrees, tick.major, pen);
+        if (tick.major)
+            drawCentredLabel(painter, dial, labelRadius, tick.degrees,
+                             QString::fromStdString(tick.label));
+    }
+}
+
+QRect drawReadoutBox(QPainter& painter, const DialGeometry& dial, const QString& unit,
+                     const GaugePalette& palette)
+{
+    const QRect box = valueTextBox(painter, dial, unit);
+    painter.setBrush(palette.face);
+    painter.drawRect(box.adjusted(0, 0, -1, -1)); // the box's right and bottom are outside it
+    return box;
+}
+
 void drawNeedleKite(QPainter& painter, const DialGeometry& dial, double degrees, double tail,
                     double shoulder, double halfAngle, double tip, const QColor& colour)
 {

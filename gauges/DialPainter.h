@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QString>
 
+#include <vector>
+
 class QFontMetrics;
 class QPainter;
 class QPalette;
@@ -61,6 +63,16 @@ void drawRadialStroke(QPainter& painter, const DialGeometry& dial, double r1, do
 // A scale tick at `degrees` from radius 89.9 inward to 73 (major) or 80.
 void drawTick(QPainter& painter, const DialGeometry& dial, double degrees, bool major,
               const QPen& pen);
+
+// A scale's ticks with the dial's pen, each major's label centred at
+// `labelRadius`, in the painter's font.
+void drawLabelledTicks(QPainter& painter, const DialGeometry& dial,
+                       const std::vector<DialTick>& ticks, double labelRadius, const QPen& pen);
+
+// The read-out box (see valueTextBox) outlined in the painter's pen and
+// filled with the face colour; returns it.
+QRect drawReadoutBox(QPainter& painter, const DialGeometry& dial, const QString& unit,
+                     const GaugePalette& palette);
 
 // A filled kite at needle angle `degrees`: tail, shoulders at +-halfAngle,
 // tip (radii in dial units); outline 1 pixel and fill in `colour`.

@@ -37,19 +37,10 @@ void CAltimeterWnd::paintDial(QPainter& painter, const QRect& client,
     painter.setBackgroundMode(Qt::TransparentMode);
     drawDialFace(painter, dial, palette);
 
-    const QPen dialPen = gaugePen(palette.text, diameter / 80);
-    painter.setPen(dialPen);
-    for (const AltimeterTick& tick : altimeterScale()) {
-        drawTick(painter, dial, tick.degrees, tick.major, dialPen);
-        if (tick.major)
-            drawCentredLabel(painter, dial, kNumeralRadius, tick.degrees,
-                             QString::fromStdString(tick.numeral));
-    }
-
+    drawLabelledTicks(painter, dial, altimeterScale(), kNumeralRadius,
+                      gaugePen(palette.text, diameter / 80));
     painter.setFont(gaugeFont(atLeastSixPoints(diameter / 2)));
-    const QRect box = valueTextBox(painter, dial, unitLabel);
-    painter.setBrush(palette.face);
-    painter.drawRect(box.adjusted(0, 0, -1, -1)); // the box's right and bottom are outside it
+    drawReadoutBox(painter, dial, unitLabel, palette);
     drawCaption(painter, dial, QStringLiteral("ALT"));
 }
 

@@ -47,19 +47,10 @@ void CSpeedometerWnd::paintDial(QPainter& painter, const QRect& client,
     painter.setBackgroundMode(Qt::TransparentMode);
     drawDialFace(painter, dial, palette);
 
-    const QPen dialPen = gaugePen(palette.text, diameter / 80);
-    painter.setPen(dialPen);
-    for (const SpeedometerTick& tick : speedometerScale(fullScale)) {
-        drawTick(painter, dial, tick.degrees, tick.major, dialPen);
-        if (tick.major)
-            drawCentredLabel(painter, dial, kLabelRadius, tick.degrees,
-                             QString::fromStdString(tick.label));
-    }
-
+    drawLabelledTicks(painter, dial, speedometerScale(fullScale), kLabelRadius,
+                      gaugePen(palette.text, diameter / 80));
     // The read-out keeps the scale's font; its box is sized by the unit.
-    const QRect box = valueTextBox(painter, dial, unitLabel);
-    painter.setBrush(palette.face);
-    painter.drawRect(box.adjusted(0, 0, -1, -1)); // the box's right and bottom are outside it
+    drawReadoutBox(painter, dial, unitLabel, palette);
     drawCaption(painter, dial, QStringLiteral("SPEED"));
 }
 

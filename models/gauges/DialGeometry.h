@@ -2,6 +2,8 @@
 
 #include "models/PixelGeometry.h"
 
+#include <string>
+
 namespace orbilunex {
 
 // The round dials' layout for a control's client rectangle: radial
@@ -23,6 +25,14 @@ DialGeometry layoutDial(const PixelRect& client);
 // The point at `radius` dial units and `degrees`, each coordinate truncated
 // toward zero.
 PixelPoint dialPoint(const DialGeometry& dial, double radius, double degrees);
+
+// One tick of a round scale: its angle, whether it is a major (long,
+// labelled) tick, and the label of a major.
+struct DialTick {
+    double degrees = 0; // clockwise from twelve o'clock
+    bool major = false;
+    std::string label;  // majors only
+};
 
 // A text size in tenths of a point that is at least six points.
 int atLeastSixPoints(int tenths);

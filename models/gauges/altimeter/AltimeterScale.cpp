@@ -13,16 +13,16 @@ constexpr int kTicksPerMajor = 5;
 
 } // namespace
 
-std::vector<AltimeterTick> altimeterScale()
+std::vector<DialTick> altimeterScale()
 {
-    std::vector<AltimeterTick> ticks;
-    ticks.reserve(kAltimeterTickCount);
+    std::vector<DialTick> ticks;
+    ticks.reserve(kDialTickCount);
     double degrees = 0.0;
-    for (int k = 0; k < kAltimeterTickCount; ++k) {
-        AltimeterTick tick;
+    for (int k = 0; k < kDialTickCount; ++k) {
+        DialTick tick;
         tick.degrees = degrees;
         tick.major = k % kTicksPerMajor == 0;
-        if (tick.major) tick.numeral = std::to_string(k / kTicksPerMajor);
+        if (tick.major) tick.label = std::to_string(k / kTicksPerMajor);
         ticks.push_back(tick);
         degrees += kTickStep;
     }

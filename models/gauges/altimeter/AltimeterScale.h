@@ -1,5 +1,7 @@
 #pragma once
 
+#include "models/gauges/DialGeometry.h"
+
 #include <string>
 #include <vector>
 
@@ -9,15 +11,9 @@ namespace orbilunex {
 // numbered 0 to 9, and three pointers turning once per 1000, 10 000 and
 // 100 000 units of altitude.
 
-struct AltimeterTick {
-    double degrees = 0; // clockwise from twelve o'clock
-    bool major = false;
-    std::string numeral; // majors only: "0" to "9"
-};
+constexpr int kDialTickCount = 50;
 
-constexpr int kAltimeterTickCount = 50;
-
-std::vector<AltimeterTick> altimeterScale();
+std::vector<DialTick> altimeterScale();
 
 // Pointer angles in degrees, clockwise from twelve o'clock.
 struct AltimeterPointers {

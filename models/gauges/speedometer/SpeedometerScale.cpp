@@ -16,13 +16,13 @@ constexpr double kShareOfFullScale = 0.020000000000000004;
 
 } // namespace
 
-std::vector<SpeedometerTick> speedometerScale(double maxSpeed)
+std::vector<DialTick> speedometerScale(double maxSpeed)
 {
-    std::vector<SpeedometerTick> ticks;
-    ticks.reserve(kSpeedometerTickCount);
+    std::vector<DialTick> ticks;
+    ticks.reserve(kDialTickCount);
     double degrees = 0.0;
-    for (int k = 0; k < kSpeedometerTickCount; ++k) {
-        SpeedometerTick tick;
+    for (int k = 0; k < kDialTickCount; ++k) {
+        DialTick tick;
         tick.degrees = degrees;
         tick.major = k % kTicksPerMajor == 0;
         if (tick.major) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "models/gauges/DialGeometry.h"
+
 #include <string>
 #include <vector>
 
@@ -9,18 +11,12 @@ namespace orbilunex {
 // o'clock, every fifth a major one labelled with its share of full scale.
 // Full scale coincides with 0 at the top and has no label of its own.
 
-struct SpeedometerTick {
-    double degrees = 0; // clockwise from twelve o'clock
-    bool major = false;
-    std::string label;  // majors only: the whole part of k/50 of full scale
-};
-
-constexpr int kSpeedometerTickCount = 50;
+constexpr int kDialTickCount = 50;
 
 // The full scales the menu offers, in menu order.
 constexpr int kSpeedometerScales[] = {500, 250, 200, 150, 100, 50, 20, 10};
 
-std::vector<SpeedometerTick> speedometerScale(double maxSpeed);
+std::vector<DialTick> speedometerScale(double maxSpeed);
 
 // The needle angle: speed / maxSpeed of a full turn, not limited, so a
 // speed above full scale goes on round the dial. A full scale of 0 has no

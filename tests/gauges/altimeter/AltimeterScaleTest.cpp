@@ -30,13 +30,13 @@ TEST(AltimeterScale, PointersAndReadout)
 
 TEST(AltimeterScale, MajorTicksAreNumberedZeroToNine)
 {
-    const std::vector<AltimeterTick> ticks = altimeterScale();
+    const std::vector<DialTick> ticks = altimeterScale();
     ASSERT_EQ(ticks.size(), 50u);
     std::string numerals;
     for (int k = 0; k < 50; ++k) {
         EXPECT_EQ(ticks[k].major, k % 5 == 0) << k;
         EXPECT_NEAR(ticks[k].degrees, 7.2 * k, 1e-9) << k;
-        numerals += ticks[k].numeral;
+        numerals += ticks[k].label;
     }
     EXPECT_EQ(numerals, "0123456789");
 }

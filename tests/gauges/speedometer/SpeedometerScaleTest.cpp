@@ -32,7 +32,7 @@ TEST(SpeedometerScale, MajorTicksCarryTenthsOfFullScale)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.maxSpeed);
-        const std::vector<SpeedometerTick> ticks = speedometerScale(c.maxSpeed);
+        const std::vector<DialTick> ticks = speedometerScale(c.maxSpeed);
         ASSERT_EQ(ticks.size(), 50u);
         std::vector<std::string> labels;
         for (int k = 0; k < 50; ++k) {
