@@ -23,7 +23,9 @@ bool toSeconds(const std::string& text, double& value)
     if (text.empty()) return false;
     const char* first = text.data();
     auto result = std::from_chars(first, first + text.size(), value);
-    return result.ec == std::errc() && result.ptr == first + text.size() && value >= 0;
+    // from_chars also takes "inf" and "nan"; a timer cannot hold more than kMaxSeconds.
+    return result.ec == std::errc() && result.ptr == first + text.size() && value >= 0 &&
+           value <= kMaxSeconds;
 }
 
 bool speedOf(const std::string& name, int& speed)
@@ -44,6 +46,17 @@ bool hostAndPort(const std::string& text, std::string& host, int& port)
     if (colon == std::string::npos || colon == 0) return false;
     host = text.substr(0, colon);
     return toInt(text.substr(colon + 1), port) && port >= 0 && port <= 65535;
+}
+
+// HOST or HOST:PORT; a lone host takes the gpsd port.
+bool gpsdHostAndPort(const std::string& text, std::string& host, int& port)
+{
+    if (text.find(':') == std::string::npos) {
+        host = text;
+        port = kDefaultGpsdPort;
+        return !host.empty();
+    }
+    return hostAndPort(text, host, port);
 }
 
 // "all", or short window names separated by commas.
@@ -79,6 +92,7 @@ std::string takeOption(const std::string& name, const std::string& value, Comman
     else if (name == "--baud") { if (!toInt(value, o.baud) || o.baud <= 0) return bad; }
     else if (name == "--speed") { if (!speedOf(value, o.speed)) return bad; }
     else if (name == "--connect") { if (!hostAndPort(value, o.connectHost, o.connectPort)) return bad; }
+    else if (name == "--gpsd") { if (!gpsdHostAndPort(value, o.gpsdHost, o.gpsdPort)) return bad; }
     else if (name == "--serve") {
         if (!toInt(value, o.servePort) || o.servePort < 0 || o.servePort > 65535) return bad;
     } else if (name == "--max-clients") {
@@ -95,8 +109,9 @@ std::string takeOption(const std::string& name, const std::string& value, Comman
 
 std::string checkCombination(const CommandLineOptions& o)
 {
-    const int sources = !o.serialDevice.empty() + !o.playFile.empty() + !o.connectHost.empty();
-    if (sources > 1) return "give only one of --serial, --play and --connect";
+    const int sources = !o.serialDevice.empty() + !o.playFile.empty() + !o.connectHost.empty() +
+                        !o.gpsdHost.empty();
+    if (sources > 1) return "give only one of --serial, --play, --connect and --gpsd";
     if (o.speed >= 0 && o.playFile.empty()) return "--speed goes with --play";
     if (o.maxClients >= 0 && o.servePort < 0) return "--max-clients goes with --serve";
     if (o.recordHours != 0 && o.recordFile.empty()) return "--hours goes with --record";
@@ -116,6 +131,15 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments)
         const std::string& name = arguments[i];
         if (name == "--headless") {
             o.headless = true;
+            continue;
+        }
+        if (name == "--all-systems") {
+            o.allSystems = true;
+            continue;
+        }
+        if (name == "--gpsd" && (i + 1 >= arguments.size() || arguments[i + 1].rfind("--", 0) == 0)) {
+            o.gpsdHost = "localhost";
+            o.gpsdPort = kDefaultGpsdPort;
             continue;
         }
         if (name == "--help" || name == "-h") {
@@ -144,9 +168,11 @@ std::string usageText()
            "    --play FILE [--speed slow|medium|fast|fastest]\n"
            "                                   play back a recorded NMEA log\n"
            "    --connect HOST:PORT            the relay server of another instance\n"
+           "    --gpsd [HOST[:PORT]]           the NMEA stream of a gpsd (default localhost:2947)\n"
            "  --serve PORT [--max-clients N]   relay the stream to TCP clients\n"
            "  --record FILE [--hours N]        record the stream (N hours, default no limit)\n"
-           "  --quit-after SECONDS             stop after this time\n"
+           "  --all-systems                    decode every satellite system, not GPS alone\n"
+           "  --quit-after SECONDS             stop after this time (at most 2073600)\n"
            "  --settings FILE                  settings file (default ~/.config/ORBX/orbilunex.conf)\n"
            "  Window only:\n"
            "    --open KIND,...|all            open windows: monitor, signal, sky, navigation,\n"

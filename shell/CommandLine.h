@@ -7,6 +7,12 @@ namespace orbilunex {
 
 // What the command line asks of the program. Numbers that are not given
 // stay at -1 (or 0 for the record duration) and the stored settings apply.
+// The longest --quit-after or --after: 24 days, what a millisecond timer holds.
+constexpr double kMaxSeconds = 2073600;
+
+// The gpsd port when --gpsd names none.
+constexpr int kDefaultGpsdPort = 2947;
+
 struct CommandLineOptions {
     bool headless = false;
     bool help = false;
@@ -17,11 +23,14 @@ struct CommandLineOptions {
     int speed = -1;           // --speed slow|medium|fast|fastest, as 0..3
     std::string connectHost;  // --connect HOST:PORT
     int connectPort = -1;
+    std::string gpsdHost;     // --gpsd [HOST[:PORT]]
+    int gpsdPort = -1;
+    bool allSystems = false;  // --all-systems
     int servePort = -1;       // --serve PORT
     int maxClients = -1;      // --max-clients N
     std::string recordFile;   // --record FILE
     int recordHours = 0;      // --hours N (0: no limit)
-    double quitAfterSeconds = -1; // --quit-after SECONDS
+    double quitAfterSeconds = -1; // --quit-after SECONDS (0 .. kMaxSeconds)
     std::string settingsFile; // --settings FILE
 
     // The window program only.

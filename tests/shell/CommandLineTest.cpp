@@ -59,8 +59,19 @@ TEST(CommandLine, SourcesAndDefaults)
     EXPECT_EQ(r.options.serialDevice, "/dev/ttyACM0");
     EXPECT_EQ(r.options.baud, 9600);
 
+    r = parseCommandLine(words("--headless --gpsd --all-systems"));
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.gpsdHost, "localhost");
+    EXPECT_EQ(r.options.gpsdPort, 2947);
+    EXPECT_TRUE(r.options.allSystems);
+    r = parseCommandLine(words("--gpsd pi.local"));
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.gpsdHost, "pi.local");
+    EXPECT_EQ(r.options.gpsdPort, 2947);
+
     r = parseCommandLine(words("--headless"));
     ASSERT_TRUE(r.ok);
+    EXPECT_FALSE(r.options.allSystems);
     EXPECT_EQ(r.options.baud, -1) << "stored settings apply";
     EXPECT_EQ(r.options.servePort, -1);
     EXPECT_EQ(r.options.recordHours, 0);
@@ -92,6 +103,11 @@ TEST(CommandLine, BadLinesAreRefused)
         {"negative hours", "--headless --record f --hours -2"},
         {"negative quit time", "--headless --quit-after -1"},
         {"quit time with letters", "--headless --quit-after soon"},
+        {"quit time beyond a timer", "--headless --quit-after 2592000"},
+        {"quit time huge", "--headless --quit-after 1e9"},
+        {"quit time infinite", "--headless --quit-after inf"},
+        {"snapshot time beyond a timer", "--snapshot d --after 1e9"},
+        {"gpsd and play", "--headless --gpsd --play f"},
         {"unknown window kind", "--open sky,radar"},
         {"empty window list", "--open ,"},
         {"snapshot without after", "--snapshot /tmp/x"},
