@@ -109,6 +109,7 @@ void NmeaParser::checksumLowByte(unsigned char b)
 {
     receivedChecksum = static_cast<std::uint8_t>(receivedChecksum | checksumDigit(b));
     if (receivedChecksum == runningChecksum) dispatch(address, data);
+    else ++checksumFailures;
     state = Hunt;
 }
 

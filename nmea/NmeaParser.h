@@ -46,6 +46,10 @@ public:
     // Dispatched sentences since construction, known or not; never reset.
     std::int32_t sentenceCount() const { return sentences; }
 
+    // Framed sentences dropped because their checksum did not match (a wrong
+    // baud rate shows as many of these); never reset.
+    std::int64_t checksumFailureCount() const { return checksumFailures; }
+
     const GpsState& gpsState() const { return gps; }
 
     // Back to the initial GpsState; framing and sentenceCount are untouched.
@@ -69,6 +73,7 @@ private:
     char address[kAddressCapacity] = {};
     char data[kDataCapacity] = {};
     std::int32_t sentences = 0;
+    std::int64_t checksumFailures = 0;
     GpsState gps;
 };
 

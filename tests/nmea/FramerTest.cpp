@@ -25,6 +25,7 @@ struct FramerCase {
     std::string bytes;
     int sentences; // dispatched, known or not
     int ggas;      // of those, decoded as GGA
+    int checksumFailures = 0;
 };
 
 TEST(Framer, Table)
@@ -34,11 +35,11 @@ TEST(Framer, Table)
     const FramerCase cases[] = {
         {"correct checksum", kGga, 1, 1},
         {"four bytes of leading garbage", "ab\r\n" + kGga, 1, 1},
-        {"wrong checksum", withChecksum(kGgaBody, "48"), 0, 0},
-        {"lower-case second digit where upper is right", withChecksum(kGgaBody, "4a"), 0, 0},
+        {"wrong checksum", withChecksum(kGgaBody, "48"), 0, 0, 1},
+        {"lower-case second digit where upper is right", withChecksum(kGgaBody, "4a"), 0, 0, 1},
         {"no checksum, ended by CR", "$" + kGgaBody + "\r\n", 1, 1},
         {"no checksum, LF only runs into the next sentence",
-         "$" + kGgaBody + "\n" + kGga, 0, 0},
+         "$" + kGgaBody + "\n" + kGga, 0, 0, 1},
         {"two sentences in one read", kGga + kGga, 2, 2},
         {"unknown address is counted, not decoded", sentence("GPXYZ,1,2,3"), 1, 0},
         {"six-character address decodes nothing", sentence("GPGGAX,123519"), 1, 0},
@@ -50,7 +51,7 @@ TEST(Framer, Table)
         {"255 data characters are kept", sentence("GPXYZ," + data255), 1, 0},
         {"256 data characters drop the sentence", sentence("GPXYZ," + data256), 0, 0},
         {"$ inside the data does not restart framing",
-         "$GPGGA,12" + kGga, 0, 0},
+         "$GPGGA,12" + kGga, 0, 0, 1},
         {"CR inside the address is an address character", sentence("GP\rGGA,1"), 1, 0},
         {"NUL in the data ends the decoded text, not the sentence",
          sentence(std::string("GPGGA,123519,4807.038,N\0,9", 26)), 1, 1},
@@ -61,6 +62,7 @@ TEST(Framer, Table)
         feedText(parser, c.bytes);
         EXPECT_EQ(parser.sentenceCount(), c.sentences) << c.legend;
         EXPECT_EQ(parser.gpsState().ggaCount, c.ggas) << c.legend;
+        EXPECT_EQ(parser.checksumFailureCount(), c.checksumFailures) << c.legend;
         EXPECT_EQ(parser.framerState(), NmeaParser::Hunt) << c.legend;
     }
 }
