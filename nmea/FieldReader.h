@@ -39,6 +39,9 @@ public:
     // The contract of getField.
     int get(int index, char* dest, int capacity) const;
 
+    // How many fields the text has (counted up to 24).
+    int count() const { return fieldCount; }
+
 private:
     // Decoders read at most field 18; later fields fall back to a scan.
     static constexpr int kIndexedFields = 24;

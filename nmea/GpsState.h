@@ -14,6 +14,53 @@ struct SatelliteInfo {
 };
 
 constexpr int kSatelliteTableSize = 36;
+
+// Satellite systems, numbered as NMEA 4.10 numbers them in GSA and GSV (SBAS,
+// which has no number there, comes after them).
+enum SatelliteSystem : std::uint8_t {
+    SystemUnknown = 0,
+    SystemGps = 1,
+    SystemGlonass = 2,
+    SystemGalileo = 3,
+    SystemBeiDou = 4,
+    SystemQzss = 5,
+    SystemNavic = 6,
+    SystemSbas = 7,
+};
+constexpr int kSatelliteSystemCount = 8;
+
+// A full sky of every system: GPS, GLONASS, Galileo and BeiDou alone can put
+// over 60 satellites above the horizon.
+constexpr int kAllSystemsTableSize = 160;
+// Signal ids are one hexadecimal digit.
+constexpr int kSignalIds = 16;
+// Satellites the GSA sentences of one epoch can mark as used.
+constexpr int kInUseCapacity = 96;
+
+// One satellite of the all-systems table, keyed by (system, prn) with the
+// PRN as the receiver numbered it.
+struct SystemSatellite {
+    std::uint8_t system;     // SatelliteSystem
+    std::uint8_t sequence;   // the GSV sequence (talker's system) that reported it
+    std::uint16_t prn;
+    std::uint16_t snr;       // the strongest of its signals, 0 when not tracked
+    std::int32_t usedInSolution; // 1 when the current epoch's GSA sentences list it
+    std::uint16_t azimuth;
+    std::uint16_t elevation;
+    std::uint16_t signals;       // bit per signal id reported in the last sequences
+    std::uint16_t seenInCycle;   // bit per signal id seen in the running sequences
+    std::uint8_t signalSnr[kSignalIds];
+};
+
+// What the "All systems" setting adds to the state: every system's
+// satellites in one table, ordered by system then PRN.
+struct AllSystemsSky {
+    std::uint16_t count;
+    SystemSatellite satellites[kAllSystemsTableSize];
+    std::uint16_t inUseCount;
+    std::uint8_t inUseSystem[kInUseCapacity];
+    std::uint16_t inUsePrn[kInUseCapacity];
+};
 constexpr int kGsaPrnFields = 12;
 constexpr int kWaypointSize = 32;
 
@@ -92,6 +139,11 @@ struct GpsState {
     std::int8_t localZoneHours;
     std::int8_t localZoneMinutes;
     std::int32_t zdaCount;
+
+    // Every satellite system; filled only while the parser decodes them all
+    // (allSystems 1). With GPS alone the members above are the whole state.
+    std::int32_t allSystems;
+    AllSystemsSky sky;
 };
 
 // Sets every member to its initial value: zero, except the status and mode

@@ -1,5 +1,6 @@
 #include "nmea/NmeaParser.h"
 
+#include "nmea/AllSystems.h"
 #include "nmea/SentenceDecoders.h"
 
 #include <cstring>
@@ -13,8 +14,8 @@ struct DecoderEntry {
     void (*decode)(GpsState&, const char*);
 };
 
-// Only these exact addresses decode; other talkers ("GN", "GL") and longer or
-// shorter identifiers are counted but not decoded.
+// With GPS alone only these exact addresses decode; other talkers ("GN",
+// "GL") and longer or shorter identifiers are counted but not decoded.
 constexpr DecoderEntry kDecoders[] = {
     {"GPGGA", decodeGga}, {"GPGSA", decodeGsa}, {"GPGSV", decodeGsv},
     {"GPRMB", decodeRmb}, {"GPRMC", decodeRmc}, {"GPZDA", decodeZda},
@@ -39,18 +40,71 @@ NmeaParser::NmeaParser()
 void NmeaParser::resetGpsState()
 {
     orbilunex::resetGpsState(gps);
+    gps.allSystems = all ? 1 : 0;
+}
+
+void NmeaParser::setAllSystems(bool allTalkers)
+{
+    if (allTalkers == all) return;
+    all = allTalkers;
+    previousWasGsa = false;
+    resetGpsState();
 }
 
 int NmeaParser::dispatch(const char* addressText, const char* dataText)
 {
-    for (const DecoderEntry& entry : kDecoders) {
-        if (std::memcmp(addressText, entry.address, sizeof entry.address) == 0) {
-            entry.decode(gps, dataText);
-            break;
+    if (all) {
+        dispatchAllSystems(addressText, dataText);
+    } else {
+        bool decoded = false;
+        for (const DecoderEntry& entry : kDecoders) {
+            if (std::memcmp(addressText, entry.address, sizeof entry.address) == 0) {
+                entry.decode(gps, dataText);
+                decoded = true;
+                break;
+            }
         }
+        if (!decoded) noteOtherTalker(addressText);
     }
     ++sentences;
     return 1;
+}
+
+void NmeaParser::noteOtherTalker(const char* addressText)
+{
+    if (std::strlen(addressText) != 5) return;
+    const char* type = addressText + 2;
+    if (std::memcmp(type, "GGA", 3) != 0 && std::memcmp(type, "RMC", 3) != 0) return;
+    bool known = false;
+    talkerSystem(addressText, known);
+    if (known) ++otherTalkerPositions;
+}
+
+void NmeaParser::dispatchAllSystems(const char* addressText, const char* dataText)
+{
+    bool known = false;
+    const SatelliteSystem talker =
+        std::strlen(addressText) == 5 ? talkerSystem(addressText, known) : SystemUnknown;
+    const bool wasGsa = previousWasGsa;
+    previousWasGsa = false;
+    if (!known) return;
+    const char* type = addressText + 2;
+    if (std::memcmp(type, "GSV", 3) == 0) {
+        decodeGsvAllSystems(gps, talker, dataText);
+    } else if (std::memcmp(type, "GSA", 3) == 0) {
+        // The fix type and DOPs are the receiver's, whichever system's GSA
+        // carries them; the used satellites gather over the epoch's GSAs.
+        decodeGsa(gps, dataText);
+        noteGsaAllSystems(gps, talker, dataText, !wasGsa);
+        previousWasGsa = true;
+    } else {
+        for (const DecoderEntry& entry : kDecoders) {
+            if (std::memcmp(type, entry.address + 2, 4) == 0) {
+                entry.decode(gps, dataText);
+                break;
+            }
+        }
+    }
 }
 
 void NmeaParser::huntByte(unsigned char b)

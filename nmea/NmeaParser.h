@@ -55,9 +55,22 @@ public:
     // Back to the initial GpsState; framing and sentenceCount are untouched.
     void resetGpsState();
 
+    // false (the default): only the GP talker's six sentences decode, as
+    // receivers of GPS alone send them. true: GGA, RMC, GSA, ZDA and RMB of
+    // every satellite system's talker decode too, and GSV fills the state's
+    // all-systems table. A change starts from a fresh state.
+    void setAllSystems(bool all);
+    bool allSystems() const { return all; }
+
+    // GGA and RMC sentences of talkers other than GP while decoding GPS
+    // alone: a receiver of several systems that the setting ignores.
+    std::int64_t otherTalkerPositionCount() const { return otherTalkerPositions; }
+
     FramerState framerState() const { return state; }
 
 private:
+    void dispatchAllSystems(const char* address, const char* data);
+    void noteOtherTalker(const char* address);
     void huntByte(unsigned char b);
     void addressByte(unsigned char b);
     void dataByte(unsigned char b);
@@ -74,6 +87,9 @@ private:
     char data[kDataCapacity] = {};
     std::int32_t sentences = 0;
     std::int64_t checksumFailures = 0;
+    std::int64_t otherTalkerPositions = 0;
+    bool all = false;
+    bool previousWasGsa = false;
     GpsState gps;
 };
 

@@ -1,6 +1,7 @@
 #include "nmea/StateJson.h"
 
 #include "format/JsonWriter.h"
+#include "nmea/AllSystems.h"
 
 namespace orbilunex {
 
@@ -43,19 +44,34 @@ void writeGsa(JsonWriter& json, const GpsState& s)
     json.key("gsaCount"); json.integer(s.gsaCount);
 }
 
+void writeSatellite(JsonWriter& json, int prn, int snr, int used, int azimuth, int elevation)
+{
+    json.key("prn"); json.integer(prn);
+    json.key("snr"); json.integer(snr);
+    json.key("usedInSolution"); json.integer(used);
+    json.key("azimuth"); json.integer(azimuth);
+    json.key("elevation"); json.integer(elevation);
+}
+
 void writeGsv(JsonWriter& json, const GpsState& s)
 {
     json.key("satellitesInView"); json.integer(s.satellitesInView);
     json.key("satellites");
     json.open('[');
-    for (const SatelliteInfo& sat : s.satellites) {
-        json.open('{');
-        json.key("prn"); json.integer(sat.prn);
-        json.key("snr"); json.integer(sat.snr);
-        json.key("usedInSolution"); json.integer(sat.usedInSolution);
-        json.key("azimuth"); json.integer(sat.azimuth);
-        json.key("elevation"); json.integer(sat.elevation);
-        json.close('}');
+    if (s.allSystems != 0) {
+        for (int i = 0; i < s.sky.count; ++i) {
+            const SystemSatellite& sat = s.sky.satellites[i];
+            json.open('{');
+            json.key("system"); json.text(systemName(sat.system));
+            writeSatellite(json, sat.prn, sat.snr, sat.usedInSolution, sat.azimuth, sat.elevation);
+            json.close('}');
+        }
+    } else {
+        for (const SatelliteInfo& sat : s.satellites) {
+            json.open('{');
+            writeSatellite(json, sat.prn, sat.snr, sat.usedInSolution, sat.azimuth, sat.elevation);
+            json.close('}');
+        }
     }
     json.close(']');
     json.key("gsvCount"); json.integer(s.gsvCount);

@@ -13,7 +13,8 @@ namespace orbilunex {
 // same double (null when not finite); character members as one-character
 // strings whose code point is the byte value; waypoint texts one code point
 // per byte; activePrns as an array of 36; satellites as an array of 36
-// objects. Independent of the process locale.
+// objects, or while every system is decoded, one object a satellite in view
+// with its "system" first. Independent of the process locale.
 std::string stateToJson(std::int32_t sentenceCount, const GpsState& state);
 
 } // namespace orbilunex

@@ -16,10 +16,12 @@ constexpr std::size_t kBlockSize = 4096;
 
 void printUsage(std::FILE* to)
 {
-    std::fputs("usage: orbilunex-decode [--each] [FILE|-]\n"
+    std::fputs("usage: orbilunex-decode [--each] [--all-systems] [FILE|-]\n"
                "  Prints the state decoded from the NMEA stream in FILE (or standard\n"
                "  input) as one JSON object; with --each, one object per dispatched\n"
-               "  sentence, taken right after it.\n",
+               "  sentence, taken right after it. With --all-systems the sentences of\n"
+               "  every satellite system decode, not only GPS (GP) ones, and\n"
+               "  \"satellites\" lists each satellite in view with its \"system\".\n",
                to);
 }
 
@@ -52,10 +54,13 @@ bool feedBlock(orbilunex::NmeaParser& parser, const unsigned char* block, std::s
 int main(int argc, char** argv)
 {
     bool each = false;
+    bool allSystems = false;
     const char* path = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--each") == 0) {
             each = true;
+        } else if (std::strcmp(argv[i], "--all-systems") == 0) {
+            allSystems = true;
         } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             printUsage(stdout);
             return 0;
@@ -82,6 +87,7 @@ int main(int argc, char** argv)
     }
 
     orbilunex::NmeaParser parser;
+    parser.setAllSystems(allSystems);
     unsigned char block[kBlockSize];
     bool ok = true;
     std::size_t count;
