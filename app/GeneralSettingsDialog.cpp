@@ -4,6 +4,7 @@
 
 #include "format/UnitTexts.h"
 #include "settings/DisplaySettings.h"
+#include "settings/GeneralSettings.h"
 #include "settings/SettingsStore.h"
 
 #include <QComboBox>
@@ -41,17 +42,21 @@ GeneralSettingsDialog::GeneralSettingsDialog(SettingsStore& store, QWidget* pare
     unitsList = makeList(unitsChoices, this);
     altitudeList = makeList(altitudeElevationUnitsChoices, this);
     positionList = makeList(positionFormatChoices, this);
+    systemsList = makeList(settings::general::kSatelliteSystemsChoices, this);
 
     auto* grid = new QGridLayout;
     addLabelledRow(this, grid, 0, QString::fromUtf8(distanceSpeedChoiceLabel), unitsList);
     addLabelledRow(this, grid, 1, QString::fromUtf8(altitudeElevationChoiceLabel), altitudeList);
     addLabelledRow(this, grid, 2, QString::fromUtf8(positionFormatChoiceLabel), positionList);
+    addLabelledRow(this, grid, 3, QString::fromUtf8(settings::general::kSatelliteSystemsLabel),
+                   systemsList);
 
     finishOkCancelDialog(this, grid);
 
     select(unitsList, readSetting(settings, settings::display::kUnits));
     select(altitudeList, readSetting(settings, settings::display::kAltitudeUnits));
     select(positionList, readSetting(settings, settings::display::kPositionFormat));
+    select(systemsList, readSetting(settings, settings::general::kSatelliteSystems));
 }
 
 void GeneralSettingsDialog::accept()
@@ -59,6 +64,7 @@ void GeneralSettingsDialog::accept()
     writeSetting(settings, settings::display::kUnits, unitsList->currentIndex());
     writeSetting(settings, settings::display::kPositionFormat, positionList->currentIndex());
     writeSetting(settings, settings::display::kAltitudeUnits, altitudeList->currentIndex());
+    writeSetting(settings, settings::general::kSatelliteSystems, systemsList->currentIndex());
     QDialog::accept();
 }
 

@@ -9,7 +9,8 @@ namespace orbilunex {
 class SettingsStore;
 
 // The "General Settins" dialog: picks the distance/speed units, the
-// altitude/elevation units and the position format. It reads the choices
+// altitude/elevation units, the position format and the satellite systems
+// decoded ("Satellite systems", section "General"). It reads the choices
 // from the store when built and writes them back on OK; the caller redraws
 // the windows when accepted() arrives.
 class GeneralSettingsDialog : public QDialog {
@@ -23,20 +24,22 @@ public:
     explicit GeneralSettingsDialog(SettingsStore& settings, QWidget* parent = nullptr);
 
     // Writes the three choices as zero-based entry indices, in the order
-    // "Units", "PositionFormat", "AltitudeElevationUnits", then closes with
-    // accepted(). Cancel (reject) writes nothing.
+    // "Units", "PositionFormat", "AltitudeElevationUnits", then the satellite
+    // systems, and closes with accepted(). Cancel (reject) writes nothing.
     void accept() override;
 
     // The lists, for callers and tests that drive the dialog directly.
     QComboBox* unitsBox() const { return unitsList; }
     QComboBox* altitudeElevationBox() const { return altitudeList; }
     QComboBox* positionFormatBox() const { return positionList; }
+    QComboBox* satelliteSystemsBox() const { return systemsList; }
 
 private:
     SettingsStore& settings;
     QComboBox* unitsList;
     QComboBox* altitudeList;
     QComboBox* positionList;
+    QComboBox* systemsList;
 };
 
 } // namespace orbilunex

@@ -4,11 +4,14 @@
 #include "links/IniSettingsStore.h"
 #include "links/NetServer.h"
 #include "links/NmeaDataPath.h"
+#include "settings/GeneralSettings.h"
 #include "settings/NetworkSettings.h"
 #include "settings/SerialSettings.h"
 #include "shell/StatusTexts.h"
+#include "shell/SystemsHint.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -103,6 +106,9 @@ int runHeadless(const CommandLineOptions& o)
         std::fprintf(stderr, "orbilunex: %s\n", text.c_str());
     };
     NmeaDataPath path(settings, clock, hooks);
+    path.parser.setAllSystems(o.allSystems ||
+                              readSetting(settings, settings::general::kSatelliteSystems) ==
+                                  settings::general::kAllSystems);
 
     if (!openSource(o, settings, path) || !startServer(o, settings, path)) return 1;
     if (!o.recordFile.empty() &&
@@ -120,7 +126,18 @@ int runHeadless(const CommandLineOptions& o)
     QObject::connect(&poll, &QTimer::timeout, [&path] { path.tick(); });
     poll.start(NmeaDataPath::kTickMs);
     QTimer status;
-    QObject::connect(&status, &QTimer::timeout, [&path] { printLine(statusLine(path)); });
+    SystemsHint hint;
+    QElapsedTimer hintClock;
+    hintClock.start();
+    QObject::connect(&status, &QTimer::timeout, [&] {
+        printLine(statusLine(path));
+        const bool wasShowing = hint.showing();
+        const GpsState& gps = path.gps();
+        if (hint.update(hintClock.elapsed(), gps.ggaCount + gps.rmcCount,
+                        path.parser.otherTalkerPositionCount(), path.parser.allSystems()) &&
+            !wasShowing)
+            std::fprintf(stderr, "orbilunex: %s (or give --all-systems)\n", kSystemsHintText);
+    });
     status.start(1000);
     if (o.quitAfterSeconds >= 0)
         QTimer::singleShot(static_cast<int>(o.quitAfterSeconds * 1000), qApp, &QCoreApplication::quit);

@@ -87,6 +87,21 @@ CMainFrame::CMainFrame(COrbilunexApp& application)
     resize(kDefaultMainSize);
     updateCaption();
     connect(&poll, &QTimer::timeout, this, &CMainFrame::pollTick);
+    applySatelliteSystems();
+    hintClock.start();
+}
+
+void CMainFrame::setAllSystemsOverride(bool all)
+{
+    allSystemsOverride = all;
+    applySatelliteSystems();
+}
+
+void CMainFrame::applySatelliteSystems()
+{
+    path.parser.setAllSystems(allSystemsOverride ||
+                              readSetting(app.settings(), settings::general::kSatelliteSystems) ==
+                                  settings::general::kAllSystems);
 }
 
 CMainFrame::~CMainFrame()
@@ -261,7 +276,21 @@ void CMainFrame::pollTick()
         rxLed->set(row, kLampLookIdle, kLampRowOffset);
         rxLed->flash(kLampFlashMs);
     }
+    updateSystemsHint();
     updateInterface();
+}
+
+void CMainFrame::updateSystemsHint()
+{
+    const bool wasShowing = systemsHint.showing();
+    const GpsState& gps = path.gps();
+    const bool showing = systemsHint.update(hintClock.elapsed(), gps.ggaCount + gps.rmcCount,
+                                            path.parser.otherTalkerPositionCount(),
+                                            path.parser.allSystems());
+    // Shown again while it holds, as menu tips clear the message pane.
+    const QString hint = QString::fromUtf8(kSystemsHintText);
+    if (showing && statusBar()->currentMessage().isEmpty()) statusBar()->showMessage(hint);
+    if (!showing && wasShowing && statusBar()->currentMessage() == hint) statusBar()->clearMessage();
 }
 
 QString CMainFrame::paneText(Pane pane) const

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "links/NmeaDataPath.h"
+#include "shell/SystemsHint.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -38,6 +40,13 @@ public:
 
     // Opens the stored serial port and starts the 100 ms poll.
     void startDataPath();
+
+    // Decodes every satellite system whatever the setting says (--all-systems).
+    void setAllSystemsOverride(bool all);
+    // The parser follows the "Satellite systems" setting (or the override).
+    void applySatelliteSystems();
+    // The hint that positions of other satellite systems are being ignored.
+    bool systemsHintShowing() const { return systemsHint.showing(); }
 
     NmeaDataPath& dataPath() { return path; }
     const NmeaDataPath& dataPath() const { return path; }
@@ -92,6 +101,7 @@ private:
     void followActiveDocument();
     void listOpenWindows();
     void fillSurveySettings();
+    void updateSystemsHint();
 
     // Commands (MainFrameCommands.cpp).
     void connectSerial();
@@ -119,6 +129,9 @@ private:
     QMetaObject::Connection activeTitle;
     std::map<int, QAction*> actions;
     QTimer poll;
+    SystemsHint systemsHint;
+    QElapsedTimer hintClock;
+    bool allSystemsOverride = false;
     std::function<void(const char*, int)> monitorSink;
     bool closing = false;
 };

@@ -170,6 +170,7 @@ void CMainFrame::generalSettings()
 {
     GeneralSettingsDialog dialog(app.settings(), this);
     if (!app.prompter().runDialog(dialog)) return;
+    applySatelliteSystems();
     // Every window shows the new units at once.
     for (QWidget* widget : findChildren<QWidget*>()) widget->update();
     update();

@@ -28,6 +28,7 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
                   Prompter& prompter)
 {
     NmeaDataPath& path = frame.dataPath();
+    if (o.allSystems) frame.setAllSystemsOverride(true);
     if (!o.serialDevice.empty() || o.baud > 0) {
         path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
         const int port = readSetting(settings, settings::serial::kPort);

@@ -77,7 +77,7 @@ std::uint16_t strongest(const SystemSatellite& sat)
 {
     std::uint16_t best = 0;
     for (int id = 0; id < kSignalIds; ++id)
-        if ((sat.signals & (1u << id)) != 0 && sat.signalSnr[id] > best) best = sat.signalSnr[id];
+        if ((sat.signalMask & (1u << id)) != 0 && sat.signalSnr[id] > best) best = sat.signalSnr[id];
     return best;
 }
 
@@ -89,12 +89,12 @@ void endSequence(AllSystemsSky& sky, std::uint8_t sequence, int signalId)
     int kept = 0;
     for (int i = 0; i < sky.count; ++i) {
         SystemSatellite sat = sky.satellites[i];
-        if (sat.sequence == sequence && (sat.signals & bit) != 0 && (sat.seenInCycle & bit) == 0) {
-            sat.signals = static_cast<std::uint16_t>(sat.signals & ~bit);
+        if (sat.sequence == sequence && (sat.signalMask & bit) != 0 && (sat.seenInCycle & bit) == 0) {
+            sat.signalMask = static_cast<std::uint16_t>(sat.signalMask & ~bit);
             sat.signalSnr[signalId] = 0;
             sat.snr = strongest(sat);
         }
-        if (sat.signals != 0) sky.satellites[kept++] = sat;
+        if (sat.signalMask != 0) sky.satellites[kept++] = sat;
     }
     sky.count = static_cast<std::uint16_t>(kept);
 }
@@ -189,7 +189,7 @@ void decodeGsvAllSystems(GpsState& s, SatelliteSystem talker, const char* data)
         sat->elevation = static_cast<std::uint16_t>(integerOr(fields, base + 1, 0));
         sat->azimuth = static_cast<std::uint16_t>(integerOr(fields, base + 2, 0));
         sat->signalSnr[signalId] = static_cast<std::uint8_t>(integerOr(fields, base + 3, 0));
-        sat->signals = static_cast<std::uint16_t>(sat->signals | bit);
+        sat->signalMask = static_cast<std::uint16_t>(sat->signalMask | bit);
         sat->seenInCycle = static_cast<std::uint16_t>(sat->seenInCycle | bit);
         sat->snr = strongest(*sat);
     }

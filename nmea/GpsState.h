@@ -47,7 +47,7 @@ struct SystemSatellite {
     std::int32_t usedInSolution; // 1 when the current epoch's GSA sentences list it
     std::uint16_t azimuth;
     std::uint16_t elevation;
-    std::uint16_t signals;       // bit per signal id reported in the last sequences
+    std::uint16_t signalMask;    // bit per signal id reported in the last sequences
     std::uint16_t seenInCycle;   // bit per signal id seen in the running sequences
     std::uint8_t signalSnr[kSignalIds];
 };

@@ -8,4 +8,12 @@ constexpr const char* kSection = "General";
 // The main window's tool bars as Qt saves their state, base64.
 constexpr StringSetting kToolBars{kSection, "ToolBars", ""};
 
+// Which talkers decode: 0 GP alone (receivers of GPS only), 1 every
+// satellite system's.
+constexpr IntSetting kSatelliteSystems{kSection, "SatelliteSystems", 0};
+constexpr int kGpsOnly = 0;
+constexpr int kAllSystems = 1;
+constexpr const char* kSatelliteSystemsLabel = "Satellite systems:";
+constexpr const char* const kSatelliteSystemsChoices[] = {"GPS only", "All systems"};
+
 } // namespace orbilunex::settings::general

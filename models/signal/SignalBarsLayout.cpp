@@ -24,7 +24,7 @@ SignalBarsLayout layoutSignalBars(const PixelRect& client, int lineHeight,
 {
     SignalBarsLayout layout;
     const int innerWidth = (client.right - 1) - (client.left + 1);
-    layout.barCount = std::clamp(model.barCount, 1, kSignalBarEntries);
+    layout.barCount = std::clamp(model.barCount, 1, kSignalBarCapacity);
     layout.slotWidth = innerWidth / layout.barCount;
     layout.fontTenths = signalFontTenths(innerWidth);
     const int w = layout.slotWidth;

@@ -20,7 +20,7 @@ struct SignalBarsLayout {
     int slotWidth = 0;    // inner width / barCount
     int fontTenths = 0;   // text size in tenths of a point
     int barCount = 0;
-    SignalBarGeometry bars[kSignalBarEntries];
+    SignalBarGeometry bars[kSignalBarCapacity];
 };
 
 // Text size for an inner width (client width less 2): a third of it in

@@ -6,15 +6,23 @@ namespace orbilunex {
 
 void SignalBarsModel::copySatellites(const GpsState& state)
 {
+    allSystems = state.allSystems != 0 ? 1 : 0;
+    if (allSystems == 1) {
+        barCount = state.sky.count == 0 ? kDefaultBarCount
+                                        : std::min<int>(state.sky.count, kSignalBarCapacity);
+        for (int i = 0; i < barCount; ++i) {
+            const SystemSatellite& satellite = state.sky.satellites[i];
+            bars[i] = {satellite.prn, satellite.snr, satellite.usedInSolution, satellite.system};
+        }
+        return;
+    }
     barCount = state.satellitesInView == 0 ? kDefaultBarCount : state.satellitesInView;
     barCount = std::min(barCount, kSignalBarEntries);
     // The state's table is larger than the bars, so every bar has an entry.
     static_assert(kSatelliteTableSize >= kSignalBarEntries);
     for (int i = 0; i < barCount; ++i) {
         const SatelliteInfo& satellite = state.satellites[i];
-        bars[i].prn = satellite.prn;
-        bars[i].snr = satellite.snr;
-        bars[i].usedInSolution = satellite.usedInSolution;
+        bars[i] = {satellite.prn, satellite.snr, satellite.usedInSolution, SystemGps};
     }
 }
 

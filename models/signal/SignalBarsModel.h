@@ -6,7 +6,9 @@
 
 namespace orbilunex {
 
+// Bars at most with GPS alone; with every system, one per table entry.
 constexpr int kSignalBarEntries = 32;
+constexpr int kSignalBarCapacity = kAllSystemsTableSize;
 // Bars drawn while the receiver reports no satellites in view.
 constexpr int kDefaultBarCount = 12;
 // The observed extremes before any non-zero SNR: every later SNR widens them.
@@ -17,14 +19,17 @@ struct SignalBar {
     std::int32_t prn = 0;
     std::int32_t snr = 0;
     std::int32_t usedInSolution = 0;
+    std::int32_t system = SystemGps; // SatelliteSystem
 };
 
 // What the signal-quality bars show: one entry per satellite in view, the
 // thresholds that map an SNR onto a bar's height, and the extremes seen
 // since the window opened (or since they were reset).
 struct SignalBarsModel {
-    SignalBar bars[kSignalBarEntries];
+    SignalBar bars[kSignalBarCapacity];
     int barCount = kDefaultBarCount;
+    // 1 while the bars come from every system (labels and colours by system).
+    int allSystems = 0;
     int upperThreshold = 60;
     int lowerThreshold = 30;
     int observedMax = kObservedMaxStart;
@@ -33,7 +38,8 @@ struct SignalBarsModel {
 
     // barCount from satellitesInView (0 gives 12, at most 32), then the
     // first barCount satellite entries copied into the bars, so that every
-    // bar drawn shows a satellite the state holds.
+    // bar drawn shows a satellite the state holds. While every system is
+    // decoded, one bar per satellite of the all-systems table instead.
     void copySatellites(const GpsState& state);
 
     // Widens the observed extremes with the non-zero SNRs of the bars drawn

@@ -10,17 +10,23 @@ SkyPlotModel::SkyPlotModel()
 
 void SkyPlotModel::copySatellites(const GpsState& state)
 {
-    int n = state.satellitesInView;
-    if (n > kSatelliteTableSize) n = kSatelliteTableSize;
-    if (n > kSkySlots) n = kSkySlots;
-    for (int i = 0; i < n; ++i) {
-        const SatelliteInfo& from = state.satellites[i];
-        SkySatellite& to = satellites[i];
-        to.prn = from.prn;
-        to.azimuth = from.azimuth;
-        to.elevation = from.elevation;
-        to.usedInSolution = from.usedInSolution;
-        to.snr = from.snr;
+    allSystems = state.allSystems != 0 ? 1 : 0;
+    int n = 0;
+    if (allSystems == 1) {
+        n = state.sky.count < kSkySlots ? state.sky.count : kSkySlots;
+        for (int i = 0; i < n; ++i) {
+            const SystemSatellite& from = state.sky.satellites[i];
+            satellites[i] = {from.prn, from.azimuth, from.elevation, from.usedInSolution,
+                             from.snr, from.system};
+        }
+    } else {
+        n = state.satellitesInView;
+        if (n > kSatelliteTableSize) n = kSatelliteTableSize;
+        for (int i = 0; i < n; ++i) {
+            const SatelliteInfo& from = state.satellites[i];
+            satellites[i] = {from.prn, from.azimuth, from.elevation, from.usedInSolution,
+                             from.snr, SystemGps};
+        }
     }
     for (int i = n; i < kSkySlots; ++i) {
         SkySatellite& slot = satellites[i];

@@ -6,7 +6,8 @@
 
 namespace orbilunex {
 
-constexpr int kSkySlots = 40;
+// Room for every satellite of every system (a GPS-only table fills 36).
+constexpr int kSkySlots = kAllSystemsTableSize;
 constexpr int kMaskEntries = 360;
 constexpr int kTrailPoints = 500;
 // An elevation of this or more never lowers a mask entry; entries start here.
@@ -19,6 +20,7 @@ struct SkySatellite {
     std::int32_t elevation = 0;
     std::int32_t usedInSolution = 0;
     std::int32_t snr = 0;
+    std::int32_t system = SystemGps; // SatelliteSystem
 };
 
 // The lowest elevation at which a used satellite with a good signal was seen
@@ -45,7 +47,8 @@ public:
 
     // Copies the decoded satellite table: entries 0..N-1 with N the number in
     // view, limited to the table; slots from N on lose prn, azimuth,
-    // elevation and the used flag (their SNR stays as it was).
+    // elevation and the used flag (their SNR stays as it was). While every
+    // system is decoded, the table is the all-systems one and allSystems 1.
     void copySatellites(const GpsState& state);
 
     // For each slot in order: a used satellite with SNR at least the
@@ -66,6 +69,9 @@ public:
     TrailPoint trails[kSkySlots][kTrailPoints];
     std::uint16_t trailNext[kSkySlots];
 
+    // 1 while the satellites come from every system: labels then carry
+    // the system letter and markers its colour.
+    int allSystems = 0;
     int trailsEnabled = 1;
     int maskOutlineEnabled = 1;
     int snrThreshold = 30;

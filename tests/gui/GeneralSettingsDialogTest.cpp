@@ -66,8 +66,10 @@ TEST(GeneralSettingsDialogTest, ShowsTheTitleLabelsListsAndButtons)
                            QString::fromUtf8("ddd\xC2\xB0mm'ss.sss"),
                            QString::fromUtf8("ddd.dddddddd\xC2\xB0")}));
     EXPECT_EQ(dialog.positionFormatBox()->itemText(0).at(3), QChar(0x00B0));
+    EXPECT_EQ(labelOf(dialog, dialog.satelliteSystemsBox()), "Satellite systems:");
+    EXPECT_EQ(entries(dialog.satelliteSystemsBox()), QStringList({"GPS only", "All systems"}));
     for (const QComboBox* box : dialog.findChildren<QComboBox*>()) EXPECT_FALSE(box->isEditable());
-    EXPECT_EQ(dialog.findChildren<QComboBox*>().size(), 3);
+    EXPECT_EQ(dialog.findChildren<QComboBox*>().size(), 4);
     EXPECT_NE(buttonWithText(dialog, "OK"), nullptr);
     EXPECT_NE(buttonWithText(dialog, "Cancel"), nullptr);
 }
@@ -131,16 +133,16 @@ TEST(GeneralSettingsDialogTest, OpensWithTheStoredChoicesSelected)
     }
 }
 
-TEST(GeneralSettingsDialogTest, OkWritesTheThreeIndicesInOrderBeforeAccepted)
+TEST(GeneralSettingsDialogTest, OkWritesTheFourIndicesInOrderBeforeAccepted)
 {
     struct Case {
         const char* legend;
-        int units, altitude, position; // chosen in the dialog
+        int units, altitude, position, systems; // chosen in the dialog
     };
     const Case cases[] = {
-        {"metric, meters, seconds", 2, 1, 1},
-        {"nautical, feet, decimal degrees", 1, 0, 2},
-        {"all first entries", 0, 0, 0},
+        {"metric, meters, seconds, all systems", 2, 1, 1, 1},
+        {"nautical, feet, decimal degrees", 1, 0, 2, 0},
+        {"all first entries", 0, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.legend);
@@ -153,6 +155,7 @@ TEST(GeneralSettingsDialogTest, OkWritesTheThreeIndicesInOrderBeforeAccepted)
         dialog.unitsBox()->setCurrentIndex(c.units);
         dialog.altitudeElevationBox()->setCurrentIndex(c.altitude);
         dialog.positionFormatBox()->setCurrentIndex(c.position);
+        dialog.satelliteSystemsBox()->setCurrentIndex(c.systems);
         ASSERT_TRUE(store.writes.empty()) << "choosing writes nothing yet";
 
         std::size_t writesAtAccepted = 0;
@@ -164,9 +167,10 @@ TEST(GeneralSettingsDialogTest, OkWritesTheThreeIndicesInOrderBeforeAccepted)
             {"Settings", "Units", std::to_string(c.units)},
             {"Settings", "PositionFormat", std::to_string(c.position)},
             {"Settings", "AltitudeElevationUnits", std::to_string(c.altitude)},
+            {"General", "SatelliteSystems", std::to_string(c.systems)},
         };
         EXPECT_EQ(store.writes, expected);
-        EXPECT_EQ(writesAtAccepted, 3u) << "written before the caller redraws";
+        EXPECT_EQ(writesAtAccepted, 4u) << "written before the caller redraws";
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(store.getInt("Settings", "Units", -9), c.units);
         EXPECT_EQ(store.getInt("Settings", "AltitudeElevationUnits", -9), c.altitude);
@@ -188,6 +192,7 @@ TEST(GeneralSettingsDialogTest, OkAfterKeyboardChoiceAndOutOfRangeValue)
         {"Settings", "Units", "0"},
         {"Settings", "PositionFormat", "0"},
         {"Settings", "AltitudeElevationUnits", "1"},
+        {"General", "SatelliteSystems", "0"},
     };
     EXPECT_EQ(store.writes, expected) << "the damaged Units value becomes what was shown";
 }

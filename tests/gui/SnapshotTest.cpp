@@ -63,8 +63,9 @@ TEST(Snapshot, PlayingTheSampleLogShowsTheFix)
         const QJsonObject shows = entry.value("shows").toObject();
         EXPECT_EQ(shows.value("snrThreshold").toInt(), 40);
         const QJsonArray prns = shows.value("prns").toArray();
-        EXPECT_EQ(prns.size(), 40);
-        EXPECT_GT(prns.at(0).toInt(), 0) << "the sample log has satellites in view";
+        ASSERT_GT(prns.size(), 0) << "the sample log has satellites in view";
+        EXPECT_LE(prns.size(), 36) << "a GPS-only table holds at most 36";
+        EXPECT_GT(prns.at(0).toInt(), 0);
     }
     EXPECT_EQ(skyEntries, 1);
 

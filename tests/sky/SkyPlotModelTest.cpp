@@ -50,7 +50,7 @@ TEST(SkyPlotModel, StartsWithResetMaskEmptyTrailsAndDefaultFlags)
 {
     const auto model = freshModel();
     expectMaskResetExcept(*model);
-    for (int s = 0; s < 40; ++s) {
+    for (int s = 0; s < kSkySlots; ++s) {
         SCOPED_TRACE(s);
         EXPECT_EQ(model->trailNext[s], 0);
         EXPECT_EQ(model->satellites[s].prn, 0);
@@ -253,9 +253,9 @@ TEST(SkyPlotModel, CopiesSatellitesInViewLimitedToTheTable)
         SCOPED_TRACE(row.legend);
         auto model = freshModel();
         // Leftovers of an earlier tick: only the SNR must survive clearing.
-        for (int s = 0; s < 40; ++s) model->satellites[s] = {99, 98, 97, 1, 1000 + s};
+        for (int s = 0; s < kSkySlots; ++s) model->satellites[s] = {99, 98, 97, 1, 1000 + s};
         model->copySatellites(stateWithDistinctSatellites(row.satellitesInView));
-        for (int s = 0; s < 40; ++s) {
+        for (int s = 0; s < kSkySlots; ++s) {
             SCOPED_TRACE(s);
             const SkySatellite& sat = model->satellites[s];
             if (s < row.copied) {
@@ -273,6 +273,26 @@ TEST(SkyPlotModel, CopiesSatellitesInViewLimitedToTheTable)
             }
         }
     }
+}
+
+// Every system: the wide table fills the slots, each with its system.
+TEST(SkyPlotModel, CopiesEverySystemsTableWhenAllSystemsAreDecoded)
+{
+    auto model = freshModel();
+    auto state = std::make_unique<GpsState>();
+    resetGpsState(*state);
+    state->allSystems = 1;
+    state->satellitesInView = 3; // the GPS-only table must not be read
+    state->sky.count = 100;
+    for (int i = 0; i < 100; ++i)
+        state->sky.satellites[i] = {static_cast<std::uint8_t>(1 + i % 4), 0,
+                                    static_cast<std::uint16_t>(i + 1), 40, 1, 10, 20, 1, 1, {}};
+    model->copySatellites(*state);
+    EXPECT_EQ(model->allSystems, 1);
+    EXPECT_EQ(model->satellites[99].prn, 100);
+    EXPECT_EQ(model->satellites[99].system, 4);
+    EXPECT_EQ(model->satellites[1].system, 2);
+    EXPECT_EQ(model->satellites[100].prn, 0);
 }
 
 // A decoded satellite that goes through the copy and then the learning.
@@ -346,7 +366,7 @@ TEST(SkyPlotModel, FirstPositionComparesWithPoint499)
         EXPECT_EQ(model->trailNext[4], row.added);
         expectPoint(model->trails[4][0], row.satellite.prn * row.added,
                     row.satellite.azimuth * row.added, row.satellite.elevation * row.added);
-        for (int s = 0; s < 40; ++s) {
+        for (int s = 0; s < kSkySlots; ++s) {
             if (s != 4) {
                 EXPECT_EQ(model->trailNext[s], 0) << "slot " << s;
             }
@@ -488,7 +508,7 @@ TEST(SkyPlotModel, ClearTrailsEmptiesEveryRing)
     ASSERT_EQ(model->trailNext[39], 1);
 
     model->clearTrails();
-    for (int s = 0; s < 40; ++s) {
+    for (int s = 0; s < kSkySlots; ++s) {
         SCOPED_TRACE(s);
         EXPECT_EQ(model->trailNext[s], 0);
         for (int p = 0; p < 500; ++p) expectPoint(model->trails[s][p], 0, 0, 0);

@@ -1,5 +1,7 @@
 #include "views/signal/SignalBarsPainter.h"
 
+#include "framework/SystemColours.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
@@ -32,15 +34,18 @@ void drawSunkenFrame(QPainter& painter, const PixelRect& r, const SignalBarsPale
     painter.fillRect(r.left, r.bottom - 1, w, 1, palette.buttonHighlight);
 }
 
+// With every system shown a used satellite's level takes its system's
+// colour and its PRN the system's letter.
 void drawBar(QPainter& painter, const SignalBarGeometry& g, const SignalBar& entry,
-             const SignalBarsPalette& palette)
+             const SignalBarsPalette& palette, bool allSystems)
 {
     drawSunkenFrame(painter, g.frame, palette);
     const PixelRect& bar = g.bar;
     const int split = bar.bottom - g.filledHeight;
     painter.fillRect(toQRect({bar.left, bar.top, bar.right, split}), palette.buttonFace);
+    const QColor used = allSystems ? systemColour(entry.system) : palette.highlight;
     painter.fillRect(toQRect({bar.left, split, bar.right, bar.bottom}),
-                     entry.usedInSolution == 1 ? palette.highlight : palette.greyText);
+                     entry.usedInSolution == 1 ? used : palette.greyText);
 
     // The SNR sits at the top of the level; a level lower than a text line
     // shows only the top of the number.
@@ -56,7 +61,8 @@ void drawBar(QPainter& painter, const SignalBarGeometry& g, const SignalBar& ent
     painter.fillRect(prnBox, palette.buttonFace);
     painter.setPen(palette.windowText);
     painter.drawText(prnBox, Qt::AlignHCenter | Qt::AlignTop,
-                     QString::asprintf("%d", static_cast<int>(entry.prn)));
+                     allSystems ? systemPrnText(entry.system, entry.prn)
+                                : QString::asprintf("%d", static_cast<int>(entry.prn)));
 }
 
 } // namespace
@@ -106,7 +112,7 @@ SignalBarsLayout paintSignalBars(QPainter& painter, const QRect& client,
     painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
     for (int i = 0; i < layout.barCount; ++i)
-        drawBar(painter, layout.bars[i], layout.bars[i].entry, palette);
+        drawBar(painter, layout.bars[i], layout.bars[i].entry, palette, model.allSystems == 1);
     painter.restore();
     return layout;
 }

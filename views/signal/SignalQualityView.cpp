@@ -1,5 +1,7 @@
 #include "views/signal/SignalQualityView.h"
 
+#include "nmea/AllSystems.h"
+
 #include "framework/AppContext.h"
 #include "framework/Prompter.h"
 #include "settings/SignalQualitySettings.h"
@@ -82,11 +84,14 @@ QJsonObject CSignalQualityView::shows() const
         bar[QStringLiteral("prn")] = entry.prn;
         bar[QStringLiteral("snr")] = entry.snr;
         bar[QStringLiteral("used")] = entry.usedInSolution;
+        if (model.allSystems == 1)
+            bar[QStringLiteral("system")] = QString(QChar::fromLatin1(systemLetter(entry.system)));
         bar[QStringLiteral("height")] = layout.bars[i].filledHeight;
         drawnBars.append(bar);
     }
     QJsonObject values;
     values[QStringLiteral("barCount")] = layout.barCount;
+    values[QStringLiteral("allSystems")] = model.allSystems;
     values[QStringLiteral("lowerThreshold")] = model.lowerThreshold;
     values[QStringLiteral("upperThreshold")] = model.upperThreshold;
     values[QStringLiteral("observedMin")] = model.observedMin;

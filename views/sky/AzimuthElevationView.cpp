@@ -1,5 +1,7 @@
 #include "views/sky/AzimuthElevationView.h"
 
+#include "framework/SystemColours.h"
+
 #include "framework/AppContext.h"
 #include "framework/Prompter.h"
 #include "settings/SkyPlotSettings.h"
@@ -111,10 +113,20 @@ void CAzimuthElevationView::showProperties()
 QJsonObject CAzimuthElevationView::shows() const
 {
     const SkyPlotModel& model = plotWindow()->model();
+    // The slots that hold a satellite; "satellites" names each with its
+    // system's letter while every system is shown.
     QJsonArray prns;
-    for (const SkySatellite& satellite : model.satellites) prns.append(satellite.prn);
+    QJsonArray labels;
+    for (const SkySatellite& satellite : model.satellites) {
+        if (satellite.prn == 0) continue;
+        prns.append(satellite.prn);
+        labels.append(model.allSystems == 1 ? systemPrnText(satellite.system, satellite.prn)
+                                            : QString::number(satellite.prn));
+    }
     QJsonObject values;
     values[QStringLiteral("prns")] = prns;
+    values[QStringLiteral("satellites")] = labels;
+    values[QStringLiteral("allSystems")] = model.allSystems;
     values[QStringLiteral("snrThreshold")] = model.snrThreshold;
     values[QStringLiteral("trailsEnabled")] = model.trailsEnabled;
     values[QStringLiteral("maskOutlineEnabled")] = model.maskOutlineEnabled;

@@ -1,5 +1,6 @@
 #include "views/sky/SkyPlotPainter.h"
 
+#include "framework/SystemColours.h"
 #include "models/sky/SkyGeometry.h"
 
 #include <QBitmap>
@@ -63,15 +64,18 @@ bool isPlotted(const SkySatellite& satellite)
            satellite.elevation <= 90;
 }
 
-QString satelliteLabel(const SkySatellite& satellite, int detailsEnabled)
+// With every system shown the PRN carries its system's letter ("R65").
+QString satelliteLabel(const SkySatellite& satellite, int detailsEnabled, int allSystems)
 {
+    const QString prn = allSystems == 1 ? systemPrnText(satellite.system, satellite.prn)
+                                        : QString::number(satellite.prn);
     if (detailsEnabled == 1) {
         return QStringLiteral(" PRN:%1 \n A:%2 E:%3 ")
-            .arg(satellite.prn)
+            .arg(prn)
             .arg(satellite.azimuth)
             .arg(satellite.elevation);
     }
-    return QString::number(satellite.prn);
+    return prn;
 }
 
 // Text whose cell (advance by line height) is centred on `centre`, halves
@@ -161,12 +165,16 @@ void paintScreenSatellites(QPainter& painter, const PlotSquare& plot, const SkyP
         if (!isPlotted(satellite)) continue;
         const PixelPoint at = project(plot, satellite.azimuth, satellite.elevation);
         // An X five pixels across: Qt's aliased lines include both end points.
-        painter.setPen(QPen(Qt::white, 1));
+        // Its colour tells the system apart while every system is shown.
+        painter.setPen(QPen(model.allSystems == 1 ? systemColour(satellite.system)
+                                                 : QColor(Qt::white),
+                            model.allSystems == 1 ? 2 : 1));
         painter.drawLine(at.x - 2, at.y - 2, at.x + 2, at.y + 2);
         painter.drawLine(at.x + 2, at.y - 2, at.x - 2, at.y + 2);
         const QColor colour = satellite.usedInSolution == 1 ? kUsedColour : kGridGrey;
         drawSatelliteLabel(painter, at, kScreenLabelGap,
-                           satelliteLabel(satellite, model.detailsEnabled), colour);
+                           satelliteLabel(satellite, model.detailsEnabled, model.allSystems),
+                           colour);
     }
 }
 
@@ -281,9 +289,12 @@ void printPlot(QPainter& painter, const PixelRect& area, int dpi, const SkyPlotM
         if (!isPlotted(satellite)) continue;
         const PixelPoint at = project(plot, satellite.azimuth, satellite.elevation);
         // A zero-length stroke with a round cap is a disc the pen's width across.
-        painter.setPen(QPen(Qt::black, dpi / 16, Qt::SolidLine, Qt::RoundCap));
+        const QColor disc = model.allSystems == 1 ? systemColour(satellite.system).darker(130)
+                                                  : QColor(Qt::black);
+        painter.setPen(QPen(disc, dpi / 16, Qt::SolidLine, Qt::RoundCap));
         painter.drawPoint(at.x, at.y);
-        drawSatelliteLabel(painter, at, dpi / 16, satelliteLabel(satellite, model.detailsEnabled),
+        drawSatelliteLabel(painter, at, dpi / 16,
+                           satelliteLabel(satellite, model.detailsEnabled, model.allSystems),
                            Qt::black);
     }
 }
