@@ -53,10 +53,11 @@ public:
     // (all of the survey menu but Open) built as it opens.
     QMenu* surveySettingsMenu() const { return surveyMenu; }
 
-    // The command monitor takes each block read, as text.
+    // The command monitor takes each block the data path reads, as text, as
+    // the tick reads it.
     void setMonitorSink(std::function<void(const char* text, int length)> sink)
     {
-        monitorSink = std::move(sink);
+        path.setBlockSink(std::move(sink));
     }
 
     // One poll tick: data path, monitor, lamp, panes (also run by the timer).
@@ -119,7 +120,6 @@ private:
     QMetaObject::Connection activeTitle;
     std::map<int, QAction*> actions;
     QTimer poll;
-    std::function<void(const char*, int)> monitorSink;
     bool closing = false;
 };
 

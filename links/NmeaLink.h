@@ -47,7 +47,9 @@ class NmeaLink : public QObject {
 public:
     // How long a network connect may take before it counts as refused.
     static constexpr int kConnectTimeoutMs = 10000;
-    static constexpr qint64 kSerialQueueSize = 16384;
+    // Bytes a serial port holds between reads: a whole tick at the data
+    // path's limit, so that nothing is left for the device to drop.
+    static constexpr qint64 kSerialQueueSize = 256 * 1024;
     static constexpr int kSerialWriteTimeoutMs = 1000;
 
     // settings is read for the device path of a port number.

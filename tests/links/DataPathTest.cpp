@@ -46,7 +46,8 @@ TEST_F(DataPathTest, BlockSizeFollowsSourceAndSpeed)
     }
     path.disconnectSource();
     path.setPlaybackSpeed(PlayFastest);
-    EXPECT_EQ(path.blockSize(), 256) << "live sources read 256 bytes whatever the speed";
+    EXPECT_EQ(path.blockSize(), NmeaDataPath::kLiveBlockSize)
+        << "live sources read in the same blocks whatever the speed";
 }
 
 TEST_F(DataPathTest, RecordingIsAByteCopyAtEverySpeed)
