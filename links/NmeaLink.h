@@ -85,8 +85,10 @@ public:
     // Releases the current source; the kind becomes 0. Returns 0.
     int close();
 
-    // Opens a file for playback. A file that cannot be opened shows
-    // "File Error!"; either way the kind becomes 3 and the result is 1.
+    // Opens a file for playback. Anything but a regular file (a pipe, a
+    // terminal, a device) is refused with "Cannot play <path>: not a regular
+    // file", as read() would wait on it; a file that cannot be opened shows
+    // "File Error!". Either way the kind becomes 3 and the result is 1.
     int openFile(const QString& path);
 
     // Connects to another instance's relay server, waiting with the event
