@@ -267,7 +267,6 @@ void CMainFrame::startDataPath()
 void CMainFrame::pollTick()
 {
     const NmeaDataPath::TickResult result = path.tick();
-    if (result.bytesRead > 0 && monitorSink) monitorSink(path.lastBlock(), path.lastBlockSize());
     if (result.newSentences) {
         const int quality = path.gps().fixQuality;
         const int row = quality == 0 ? kLampRowNoFix

@@ -62,10 +62,11 @@ public:
     // (all of the survey menu but Open) built as it opens.
     QMenu* surveySettingsMenu() const { return surveyMenu; }
 
-    // The command monitor takes each block read, as text.
+    // The command monitor takes each block the data path reads, as text, as
+    // the tick reads it.
     void setMonitorSink(std::function<void(const char* text, int length)> sink)
     {
-        monitorSink = std::move(sink);
+        path.setBlockSink(std::move(sink));
     }
 
     // One poll tick: data path, monitor, lamp, panes (also run by the timer).
@@ -132,7 +133,6 @@ private:
     SystemsHint systemsHint;
     QElapsedTimer hintClock;
     bool allSystemsOverride = false;
-    std::function<void(const char*, int)> monitorSink;
     bool closing = false;
 };
 

@@ -19,6 +19,8 @@ constexpr const char* kCannotOpenPort = "Cannot open communications port"; // 30
 
 // Playback and recording.
 constexpr const char* kFileError = "File Error!";
+// Why a pipe, a terminal or a device is neither played nor recorded to.
+constexpr const char* kNotRegularFile = "not a regular file";
 constexpr const char* kAlreadyRecording =
     "WARNING!\nCurrently recording data. Would you like to close current file and open a new "
     "one?"; // 30013

@@ -36,15 +36,18 @@ NmeaDataPath::TickResult NmeaDataPath::tick()
         return result;
     }
     inTick = true;
-    const int count = link.read(buffer, blockSize());
-    if (count > 0) {
-        parser.feed(buffer, static_cast<std::size_t>(count));
-        if (recorder.active() && !recorder.write(buffer, count))
-            hooks.say(recorder.lastError().toStdString());
-        buffer[count] = '\0';
-        lastCount = count;
+    if (link.sourceKind() == SourceFile) {
+        result.bytesRead = takeBlock(playbackBlockSize(playback));
+    } else {
+        // Everything waiting, so that a fast receiver never backs up in the
+        // port's queue (a real UART drops what does not fit there). A command
+        // run while a relay send waits may have switched to a file meanwhile.
+        while (result.bytesRead < kTickByteLimit && link.sourceKind() != SourceFile) {
+            const int count = takeBlock(kLiveBlockSize);
+            result.bytesRead += count;
+            if (count < kLiveBlockSize) break;
+        }
     }
-    result.bytesRead = count;
     if (parser.sentenceCount() != lastSeenSentences) {
         lastSeenSentences = parser.sentenceCount();
         result.newSentences = true;
@@ -79,6 +82,19 @@ bool NmeaDataPath::startRecording(const QString& path, int hours)
     if (recorder.start(path, hours)) return true;
     hooks.say(recorder.lastError().toStdString());
     return false;
+}
+
+int NmeaDataPath::takeBlock(int maximum)
+{
+    const int count = link.read(buffer, maximum);
+    if (count <= 0) return 0;
+    parser.feed(buffer, static_cast<std::size_t>(count));
+    if (recorder.active() && !recorder.write(buffer, count))
+        hooks.say(recorder.lastError().toStdString());
+    buffer[count] = '\0';
+    lastCount = count;
+    if (blockSink) blockSink(buffer, count);
+    return count;
 }
 
 bool NmeaDataPath::checkRecordingDuration()

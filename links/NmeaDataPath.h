@@ -8,6 +8,8 @@
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 namespace orbilunex {
 
@@ -25,22 +27,29 @@ enum PlaybackSpeed : int {
 int playbackBlockSize(int speed);
 
 // The widget-free half of the main window's 100 ms tick, also run without
-// any window by the headless program: read one block from the link (which
-// relays it when the server runs), feed the parser, append to the recording,
-// keep the block for the command monitor, notice new sentences for the lamp,
-// then check the recording's duration.
+// any window by the headless program. A tick takes one block from a playback
+// file, and from a live source everything waiting, block by block, up to
+// kTickByteLimit (the rest waits for the next tick). Each block goes to the
+// relay server (while it runs, from inside the link's read), the parser, the
+// recording and the block sink, in that order. Then the tick notices new
+// sentences for the lamp and checks the recording's duration.
 class NmeaDataPath : public QObject {
     Q_OBJECT
 
 public:
     static constexpr int kTickMs = 100;
     static constexpr int kBufferSize = 2048;
-    static constexpr int kLiveBlockSize = 256;
+    // Live bytes go on in blocks no larger than the fastest playback's, the
+    // largest addition the command monitor is made to take at once.
+    static constexpr int kLiveBlockSize = kBufferSize;
+    // 2.6 MB/s, far beyond any receiver (115200 baud is 11.5 kB/s), while a
+    // flood cannot hold the window for long in one tick.
+    static constexpr int kTickByteLimit = 256 * 1024;
 
     NmeaDataPath(const SettingsStore& settings, const Clock& clock, const LinkHooks& hooks);
 
     struct TickResult {
-        int bytesRead = 0;
+        int bytesRead = 0;         // over all the blocks of the tick
         bool newSentences = false; // the sentence count changed since last seen
         bool skipped = false;      // re-entered while the link waits: nothing done
     };
@@ -49,11 +58,18 @@ public:
     // hooks.
     TickResult tick();
 
-    // Bytes the next tick reads: by playback speed for a file, else 256.
+    // Bytes one read takes: by playback speed for a file (one read a tick),
+    // else kLiveBlockSize.
     int blockSize() const;
 
-    // The block of the last tick that read bytes, NUL-terminated (the
-    // command monitor shows it as text), and its length.
+    // Receives every block the ticks read, NUL-terminated (the command
+    // monitor shows it as text), with its length; empty takes nothing.
+    void setBlockSink(std::function<void(const char* block, int length)> sink)
+    {
+        blockSink = std::move(sink);
+    }
+
+    // The last block read, NUL-terminated, and its length.
     const char* lastBlock() const { return buffer; }
     int lastBlockSize() const { return lastCount; }
 
@@ -84,7 +100,11 @@ public:
     Recorder recorder;
 
 private:
+    // Reads up to maximum bytes and hands them on; returns how many.
+    int takeBlock(int maximum);
+
     LinkHooks hooks;
+    std::function<void(const char*, int)> blockSink;
     int playback = PlayMedium;
     char buffer[kBufferSize + 1] = {};
     int lastCount = 0;

@@ -5,6 +5,7 @@
 #include "links/NetServer.h"
 #include "links/SerialPortMap.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 
 namespace orbilunex {
@@ -216,7 +217,11 @@ int NmeaLink::openFile(const QString& path)
 {
     if (file.isOpen()) file.close();
     file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) hooks.say(texts::kFileError);
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        hooks.say("Cannot play " + path.toStdString() + ": " + texts::kNotRegularFile);
+    else if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
+        hooks.say(texts::kFileError);
     kind = SourceFile;
     return 1;
 }

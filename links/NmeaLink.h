@@ -47,7 +47,9 @@ class NmeaLink : public QObject {
 public:
     // How long a network connect may take before it counts as refused.
     static constexpr int kConnectTimeoutMs = 10000;
-    static constexpr qint64 kSerialQueueSize = 16384;
+    // Bytes a serial port holds between reads: a whole tick at the data
+    // path's limit, so that nothing is left for the device to drop.
+    static constexpr qint64 kSerialQueueSize = 256 * 1024;
     static constexpr int kSerialWriteTimeoutMs = 1000;
 
     // settings is read for the device path of a port number.
@@ -83,8 +85,10 @@ public:
     // Releases the current source; the kind becomes 0. Returns 0.
     int close();
 
-    // Opens a file for playback. A file that cannot be opened shows
-    // "File Error!"; either way the kind becomes 3 and the result is 1.
+    // Opens a file for playback. Anything but a regular file (a pipe, a
+    // terminal, a device) is refused with "Cannot play <path>: not a regular
+    // file", as read() would wait on it; a file that cannot be opened shows
+    // "File Error!". Either way the kind becomes 3 and the result is 1.
     int openFile(const QString& path);
 
     // Connects to another instance's relay server, waiting with the event

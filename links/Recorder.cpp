@@ -1,6 +1,9 @@
 #include "links/Recorder.h"
 
+#include "links/LinkTexts.h"
 #include "shell/StatusTexts.h"
+
+#include <QFileInfo>
 
 namespace orbilunex {
 
@@ -14,6 +17,14 @@ bool Recorder::start(const QString& filePath, int durationHours)
     hours = durationHours;
     started = clock.now();
     file.setFileName(filePath);
+    // A pipe without a reader would hold the open, and a pipe or a device
+    // may hold any write: only a regular file is recorded to.
+    const QFileInfo target(filePath);
+    if (target.exists() && !target.isFile()) {
+        error = QStringLiteral("Cannot create the recording file %1: %2")
+                    .arg(filePath, QString::fromUtf8(texts::kNotRegularFile));
+        return false;
+    }
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         error = QStringLiteral("Cannot create the recording file %1: %2")
                     .arg(filePath, file.errorString());

@@ -22,7 +22,8 @@ public:
     // Creates (or empties) the file and starts recording for `hours` hours;
     // 0 means no limit, a negative value is already expired. A running
     // recording is closed first. Returns false when the file cannot be
-    // created; lastError() then says why.
+    // created or is not a regular file (a pipe, a terminal, a device);
+    // lastError() then says why.
     bool start(const QString& path, int hours);
 
     // Closes the file; recording is off.

@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using namespace orbilunex;
 using namespace orbilunex::test;
 
@@ -46,7 +50,8 @@ TEST_F(DataPathTest, BlockSizeFollowsSourceAndSpeed)
     }
     path.disconnectSource();
     path.setPlaybackSpeed(PlayFastest);
-    EXPECT_EQ(path.blockSize(), 256) << "live sources read 256 bytes whatever the speed";
+    EXPECT_EQ(path.blockSize(), NmeaDataPath::kLiveBlockSize)
+        << "live sources read in the same blocks whatever the speed";
 }
 
 TEST_F(DataPathTest, RecordingIsAByteCopyAtEverySpeed)
@@ -120,11 +125,41 @@ TEST_F(DataPathTest, RecordingFileThatCannotBeCreatedIsReported)
     EXPECT_EQ(path.recorder.statusText(), "Data capture off");
 }
 
+TEST_F(DataPathTest, RecordingToAFifoIsRefusedAtOnce)
+{
+    // Opening a pipe with no reader for writing would wait for one forever.
+    const QString fifo = tempFile("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(path.startRecording(fifo, 0));
+    EXPECT_FALSE(path.recorder.active());
+    ASSERT_EQ(seen.messages.size(), 1u);
+    EXPECT_EQ(seen.messages[0],
+              "Cannot create the recording file " + fifo.toStdString() + ": not a regular file");
+}
+
 TEST_F(DataPathTest, FailedWriteStopsTheRecording)
 {
-    // Every write to /dev/full fails as on a full disk.
+    // Under a file size limit of nothing every write fails, as on a full
+    // disk (the signal that would end the process is ignored meanwhile).
+    struct NoRoomToWrite {
+        rlimit saved = {};
+        void (*savedHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+        NoRoomToWrite()
+        {
+            getrlimit(RLIMIT_FSIZE, &saved);
+            rlimit none = saved;
+            none.rlim_cur = 0;
+            setrlimit(RLIMIT_FSIZE, &none);
+        }
+        ~NoRoomToWrite()
+        {
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, savedHandler);
+        }
+    };
     path.connectFile(samplePath("sample-lf.nmea"));
-    ASSERT_TRUE(path.startRecording(QStringLiteral("/dev/full"), 0));
+    ASSERT_TRUE(path.startRecording(tempFile("full.txt"), 0));
+    const NoRoomToWrite full;
     EXPECT_GT(path.tick().bytesRead, 0) << "the data still reaches the parser";
     EXPECT_FALSE(path.recorder.active());
     ASSERT_EQ(seen.messages.size(), 1u);

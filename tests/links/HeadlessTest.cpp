@@ -7,6 +7,8 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 using namespace orbilunex::test;
 
 namespace {
@@ -102,6 +104,20 @@ TEST_F(HeadlessTest, MissingPlaybackFileIsAnError)
     ASSERT_TRUE(program.waitForFinished(5000));
     EXPECT_EQ(program.exitCode(), 1);
     EXPECT_TRUE(program.readAllStandardError().contains("File Error!"));
+}
+
+TEST_F(HeadlessTest, PlayingAFifoIsRefusedAtOnce)
+{
+    // A pipe (or a terminal) would leave the program waiting in a read that
+    // no signal or timer interrupts.
+    const QString fifo = folder.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    start({"--headless", "--play", fifo, "--quit-after", "30"});
+    ASSERT_TRUE(program.waitForFinished(5000)) << "still running";
+    EXPECT_EQ(program.exitCode(), 1);
+    const QByteArray errors = program.readAllStandardError();
+    EXPECT_TRUE(errors.contains(("Cannot play " + fifo + ": not a regular file").toUtf8()))
+        << errors.constData();
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "LinkTestUtil.h"
 
+#include "links/Clock.h"
 #include "links/LinkTexts.h"
+#include "links/NmeaDataPath.h"
 #include "links/NmeaLink.h"
 #include "links/SerialPortMap.h"
 
@@ -126,6 +128,35 @@ TEST_F(SerialTest, DeviceThatDisappearsLeavesTheLinkReadingNothing)
     pumpUntil([&] { total += link.read(buffer, sizeof buffer); return false; }, 500);
     EXPECT_EQ(total, 0);
     EXPECT_EQ(link.sourceKind(), SourceSerial);
+}
+
+TEST_F(SerialTest, DataPathTakesEverythingWaitingAtEachTick)
+{
+    // A receiver at 115200 baud sends some 11.5 kB a second; here 60 kB
+    // arrive at once and ten ticks must take all of them, every byte decoded
+    // and recorded.
+    ManualClock clock{1'000'000};
+    NmeaDataPath path(settings, clock, seen.hooks());
+    path.link.setDeviceOverride(linkEnd);
+    ASSERT_EQ(path.connectSerial(1, 115200), 1);
+    const QString recording = folder.filePath(QStringLiteral("burst.txt"));
+    ASSERT_TRUE(path.startRecording(recording, 0));
+
+    const QByteArray sent = readAll(samplePath("sample-lf.nmea")).left(60000);
+    receiver.write(sent);
+    qint64 read = 0;
+    for (int tick = 0; tick < 10; ++tick) {
+        pumpFor(NmeaDataPath::kTickMs);
+        read += path.tick().bytesRead;
+    }
+    path.stopRecording();
+    EXPECT_EQ(read, sent.size());
+    EXPECT_TRUE(readAll(recording) == sent) << "recorded " << readAll(recording).size();
+    NmeaParser reference;
+    reference.feed(sent.constData(), static_cast<std::size_t>(sent.size()));
+    EXPECT_GT(reference.sentenceCount(), 500);
+    EXPECT_EQ(path.sentenceCount(), reference.sentenceCount());
+    EXPECT_TRUE(seen.messages.empty());
 }
 
 TEST(SerialOpen, MissingDevicesAreNotFound)
