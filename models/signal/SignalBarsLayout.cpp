@@ -9,6 +9,14 @@ int signalFontTenths(int innerWidth)
     return std::max(60, innerWidth / 3);
 }
 
+int signalFontTenths(int innerWidth, const SignalBarsModel& model)
+{
+    const int tenths = signalFontTenths(innerWidth);
+    if (model.allSystems != 1) return tenths;
+    const int slot = innerWidth / std::clamp(model.barCount, 1, kSignalBarCapacity);
+    return std::min(tenths, std::max(45, 4 * slot));
+}
+
 int signalFilledHeight(int barHeight, int snr, int lowerThreshold, int upperThreshold)
 {
     if (upperThreshold <= lowerThreshold) return 0;
@@ -26,7 +34,7 @@ SignalBarsLayout layoutSignalBars(const PixelRect& client, int lineHeight,
     const int innerWidth = (client.right - 1) - (client.left + 1);
     layout.barCount = std::clamp(model.barCount, 1, kSignalBarCapacity);
     layout.slotWidth = innerWidth / layout.barCount;
-    layout.fontTenths = signalFontTenths(innerWidth);
+    layout.fontTenths = signalFontTenths(innerWidth, model);
     const int w = layout.slotWidth;
     for (int i = 0; i < layout.barCount; ++i) {
         SignalBarGeometry& g = layout.bars[i];

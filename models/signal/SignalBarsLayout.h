@@ -27,6 +27,11 @@ struct SignalBarsLayout {
 // tenths of a point, at least 60 (six points).
 int signalFontTenths(int innerWidth);
 
+// The text size the model's bars use: signalFontTenths, but with every
+// system shown (many bars, labels like "E301") no wider than fits a slot,
+// four tenths a pixel of slot, and at least 45 tenths.
+int signalFontTenths(int innerWidth, const SignalBarsModel& model);
+
 // The filled height of a bar `barHeight` pixels high for an SNR: the SNR is
 // clamped to the upper, then the lower threshold, and mapped linearly in
 // floating point, truncated toward zero. Upper at or below lower: 0.

@@ -91,7 +91,8 @@ SignalBarsLayout paintSignalBars(QPainter& painter, const QRect& client,
                                  const SignalBarsModel& model, const SignalBarsPalette& palette)
 {
     const PixelRect area = toPixelRect(client);
-    const QFont font = signalBarsFont(signalFontTenths((area.right - 1) - (area.left + 1)));
+    const QFont font =
+        signalBarsFont(signalFontTenths((area.right - 1) - (area.left + 1), model));
     const int lineHeight = QFontMetrics(font, painter.device()).height();
     const SignalBarsLayout layout = layoutSignalBars(area, lineHeight, model);
 
