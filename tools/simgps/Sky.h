@@ -31,9 +31,9 @@ struct Constellation {
 };
 const Constellation& constellationOf(GnssSystem system);
 
-// The satellites of one system above the horizon. Real orbits take hours to cross the sky;
-// here a pass lasts 8 to 20 minutes, so that a half-hour log sweeps most
-// azimuths at low elevation and the in-view set keeps changing.
+// The satellites of one system above the horizon. Real orbits take hours to
+// cross the sky; here a pass lasts 8 to 20 minutes, so that a half-hour log
+// sweeps most azimuths at low elevation and the in-view set keeps changing.
 //
 // A pass is a great circle on the sky: it rises at one azimuth, culminates
 // 90 degrees further round and sets opposite where it rose, with
