@@ -103,7 +103,8 @@ std::vector<Epoch> groupEpochs(const std::vector<Sentence>& sentences)
 {
     std::vector<Epoch> epochs;
     for (const Sentence& s : sentences) {
-        if (s.address == "GPGGA" || epochs.empty())
+        const bool gga = s.address.size() == 5 && s.address.compare(2, 3, "GGA") == 0;
+        if (gga || epochs.empty())
             epochs.emplace_back();
         epochs.back().sentences.push_back(&s);
     }

@@ -24,7 +24,7 @@ struct Sentence {
 bool readSentences(const std::string& text, const std::string& lineEnd,
                    std::vector<Sentence>& out, std::string& error);
 
-// One epoch: the sentences from a GGA up to (not including) the next GGA.
+// One epoch: the sentences from a GGA (of any talker) up to the next GGA.
 struct Epoch {
     std::vector<const Sentence*> sentences;
     const Sentence* find(const std::string& address) const;

@@ -5,4 +5,5 @@
 set(ORBILUNEX_SAMPLE_LOGS
   "data/sample.nmea|--seed 2032 --minutes 30"
   "tests/data/sample-lf.nmea|--seed 2032 --minutes 3 --skip 120 --lf --site south-west"
-  "tests/data/sample-badsum.nmea|--seed 2032 --minutes 3 --bad-checksum-every 7")
+  "tests/data/sample-badsum.nmea|--seed 2032 --minutes 3 --bad-checksum-every 7"
+  "data/sample-multi.nmea|--seed 2032 --minutes 10 --systems all")

@@ -242,7 +242,8 @@ Options parsed(const std::vector<std::string>& args, bool expectOk = true)
 TEST(SimGpsOptions, ParsesEveryOption)
 {
     const Options o = parsed({"--seed", "18446744073709551615", "--minutes", "3", "--skip", "120", "--lf",
-                              "--bad-checksum-every", "7", "-o", "x.nmea", "--stats", "--site", "south-west"});
+                              "--bad-checksum-every", "7", "-o", "x.nmea", "--stats", "--site", "south-west",
+                              "--systems", "all"});
     EXPECT_EQ(o.seed, 18446744073709551615ULL);
     EXPECT_EQ(o.epochs(), 180);
     EXPECT_EQ(o.skipSeconds, 120);
@@ -251,10 +252,12 @@ TEST(SimGpsOptions, ParsesEveryOption)
     EXPECT_EQ(o.outputPath, "x.nmea");
     EXPECT_TRUE(o.stats);
     EXPECT_STREQ(o.site->name, "south-west");
+    EXPECT_EQ(o.systems, everySystem());
     const Options defaults = parsed({});
     EXPECT_EQ(defaults.epochs(), 1800);
     EXPECT_FALSE(defaults.lfOnly);
     EXPECT_EQ(defaults.badChecksumEvery, 0);
+    EXPECT_EQ(defaults.systems, gpsOnly());
 }
 
 TEST(SimGpsOptions, RejectsBadArguments)
@@ -262,7 +265,7 @@ TEST(SimGpsOptions, RejectsBadArguments)
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"--seed"}, {"--seed", "-1"}, {"--seed", "+1"}, {"--seed", "1e3"}, {"--seed", " 1"},
              {"--minutes", "0"}, {"--minutes", "1441"}, {"--skip", "86401"},
-             {"--bad-checksum-every", "0"}, {"--site", "nowhere"}, {"-o", ""}, {"--verbose"}, {"-"}}) {
+             {"--bad-checksum-every", "0"}, {"--site", "nowhere"}, {"--systems", "glonass"}, {"--systems", ""}, {"-o", ""}, {"--verbose"}, {"-"}}) {
         parsed(args, false);
     }
 }

@@ -17,6 +17,19 @@ int daysInMonth(int year, int month)
 
 } // namespace
 
+const std::vector<GnssSystem>& gpsOnly()
+{
+    static const std::vector<GnssSystem> systems{GnssSystem::Gps};
+    return systems;
+}
+
+const std::vector<GnssSystem>& everySystem()
+{
+    static const std::vector<GnssSystem> systems{GnssSystem::Gps, GnssSystem::Glonass,
+                                                 GnssSystem::Galileo, GnssSystem::Beidou};
+    return systems;
+}
+
 UtcTime utcAt(int secondsFromStart)
 {
     const int total = kStartSecondOfDay + secondsFromStart;

@@ -19,13 +19,24 @@ struct UtcTime {
 // half-hour log crosses 10:00 and a long one crosses midnight.
 UtcTime utcAt(int secondsFromStart);
 
+// The satellite systems the receiver can track. The values are the system ids
+// a GSA carries in its last field when it lists one system only.
+enum class GnssSystem { Gps = 1, Glonass = 2, Galileo = 3, Beidou = 4 };
+
+// GPS alone, or every system, in the order the receiver lists them.
+const std::vector<GnssSystem>& gpsOnly();
+const std::vector<GnssSystem>& everySystem();
+
 // One satellite as the receiver reports it in GSV, rounded as printed.
 struct SatelliteReport {
-    int prn;
+    GnssSystem system;
+    int prn;       // as NMEA numbers it in that system: GLONASS 65..96
     int elevation; // degrees
     int azimuth;   // degrees, 0..359
     int snr;       // dB-Hz, negative while the satellite is not tracked
     bool used;     // part of the solution, listed in GSA
+    bool hasL5;    // GPS only: also sends the L5 signal
+    int l5Snr;     // dB-Hz on L5, negative while not tracked there
 };
 
 // Navigation to the active waypoint, as RMB reports it.
@@ -53,7 +64,10 @@ struct EpochReport {
     double pdop = 0.0;
     double hdop = 0.0;
     double vdop = 0.0;
-    std::vector<SatelliteReport> satellites; // in view, ascending PRN
+    // The systems tracked, in the order GSA and GSV list them. With more than
+    // one, the position sentences come under the combined talker GN.
+    std::vector<GnssSystem> systems = gpsOnly();
+    std::vector<SatelliteReport> satellites; // in view, by system, ascending PRN
     double speedKnots = 0.0;
     double courseDeg = 0.0;
     double magneticVariation = 0.0; // east positive
@@ -66,6 +80,7 @@ struct EpochReport {
 
     bool hasFix() const { return quality > 0; }
     int usedCount() const;
+    bool multiSystem() const { return systems.size() > 1; }
 };
 
 } // namespace orbilunex::simgps

@@ -7,7 +7,7 @@ namespace orbilunex::simgps {
 
 GenerationSummary generate(const Options& options, std::ostream& out, Stats* stats)
 {
-    Scenario scenario(options.seed, *options.site);
+    Scenario scenario(options.seed, *options.site, options.systems);
     SentenceWriter writer(out, options.lfOnly, options.badChecksumEvery);
     // Skipped seconds are still simulated: the sky, the tracking state and the
     // drive must be where they would be in the full log.

@@ -42,6 +42,9 @@ bool applyValueOption(const std::string& name, const std::string& value, Options
         ok = parseInt(value, 0, 86400, o.skipSeconds);
     } else if (name == "--bad-checksum-every") {
         ok = parseInt(value, 1, 1000000, o.badChecksumEvery);
+    } else if (name == "--systems") {
+        ok = value == "gps" || value == "all";
+        o.systems = value == "all" ? everySystem() : gpsOnly();
     } else if (name == "--site") {
         o.site = findSite(value);
         ok = o.site != nullptr;
@@ -57,7 +60,7 @@ bool applyValueOption(const std::string& name, const std::string& value, Options
 bool takesValue(const std::string& name)
 {
     return name == "--seed" || name == "--minutes" || name == "--skip" || name == "--bad-checksum-every"
-        || name == "--site" || name == "-o";
+        || name == "--site" || name == "--systems" || name == "-o";
 }
 
 } // namespace
@@ -95,6 +98,8 @@ std::string usageText()
            "  --minutes M              length of the log, 1..1440 (default 30)\n"
            "  --skip S                 simulate S seconds before writing starts (default 0)\n"
            "  --site NAME              " + siteNames() + " (default " + defaultSite().name + ")\n"
+           "  --systems gps|all        a GPS receiver (default), or one of GPS, GLONASS, Galileo\n"
+           "                           and BeiDou, writing GN positions and GSA/GSV per system\n"
            "  --lf                     end lines with LF only (default CR LF)\n"
            "  --bad-checksum-every N   give every N-th sentence a wrong checksum\n"
            "  -o FILE                  write to FILE (default standard output)\n"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Epoch.h"
 #include "Geo.h"
 
 #include <cstdint>
@@ -13,6 +14,7 @@ struct Options {
     int minutes = 30;
     int skipSeconds = 0; // simulated but not written, e.g. to start with a fix
     const Site* site = &defaultSite();
+    std::vector<GnssSystem> systems = gpsOnly(); // or everySystem()
     bool lfOnly = false;
     int badChecksumEvery = 0; // 0: all checksums right
     std::string outputPath;   // empty: standard output

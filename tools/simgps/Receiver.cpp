@@ -26,16 +26,34 @@ bool usable(const SatelliteReport& s)
     return s.snr >= Tracker::kMinUsableSnr && s.elevation >= Tracker::kElevationMask;
 }
 
+SatelliteId idOf(const SatelliteReport& s)
+{
+    return {s.system, s.prn};
+}
+
+bool contains(const std::vector<SatelliteId>& ids, const SatelliteReport& s)
+{
+    return std::find(ids.begin(), ids.end(), idOf(s)) != ids.end();
+}
+
+// The GPS satellites of the later blocks, which send L5 as well.
+bool sendsL5(int prn)
+{
+    static const int prns[] = {1, 3, 4, 6, 8, 9, 10, 11, 14, 18, 23, 24, 25, 26, 27, 28, 30, 32};
+    return std::find(std::begin(prns), std::end(prns), prn) != std::end(prns);
+}
+
 } // namespace
 
 Tracker::Tracker(std::uint64_t seed)
     : rng_(seed, 2)
+    , l5Noise_(seed, 10)
 {
 }
 
 int Tracker::trackSignal(int second, const SatelliteReport& sat, bool blocked)
 {
-    auto found = locks_.find(sat.prn);
+    auto found = locks_.find(idOf(sat));
     if (blocked) {
         if (found != locks_.end())
             locks_.erase(found);
@@ -45,7 +63,7 @@ int Tracker::trackSignal(int second, const SatelliteReport& sat, bool blocked)
         // A cold start takes most of a minute to find the first satellites;
         // later ones are picked up within seconds of coming into view.
         const double delay = second == 0 ? rng_.uniform(6.0, 56.0) : rng_.uniform(2.0, 6.0);
-        found = locks_.emplace(sat.prn, Lock{double(second), delay, false, 0.0}).first;
+        found = locks_.emplace(idOf(sat), Lock{double(second), delay, false, 0.0}).first;
     }
     Lock& lock = found->second;
     if (!lock.locked && second - lock.visibleSince >= lock.acquireDelay) {
@@ -64,15 +82,16 @@ std::vector<SatelliteReport> Tracker::update(int second, const std::vector<SkyPo
 {
     std::vector<SatelliteReport> sats;
     for (const SkyPosition& p : sky) {
-        SatelliteReport s{p.prn, roundToInt(p.elevation), roundToInt(p.azimuth) % 360, -1, false};
+        SatelliteReport s{p.system, p.prn, roundToInt(p.elevation), roundToInt(p.azimuth) % 360,
+                          -1, false, false, -1};
         s.snr = trackSignal(second, s, blockedByBuilding(s.azimuth, s.elevation));
         sats.push_back(s);
     }
     // Forget satellites that have set, so they are acquired afresh next time.
     for (auto it = locks_.begin(); it != locks_.end();) {
-        const int prn = it->first;
+        const SatelliteId id = it->first;
         const bool present = std::any_of(sats.begin(), sats.end(),
-                                         [prn](const SatelliteReport& s) { return s.prn == prn; });
+                                         [&id](const SatelliteReport& s) { return idOf(s) == id; });
         it = present ? std::next(it) : locks_.erase(it);
     }
     if (shadowEvent >= 0)
@@ -82,23 +101,23 @@ std::vector<SatelliteReport> Tracker::update(int second, const std::vector<SkyPo
     return sats;
 }
 
-std::vector<int> Tracker::nearestToOpening(const std::vector<SatelliteReport>& sats,
-                                           double azimuth, int keep) const
+std::vector<SatelliteId> Tracker::nearestToOpening(const std::vector<SatelliteReport>& sats,
+                                                   double azimuth, int keep) const
 {
     // Only satellites with some margin above the mask, so that none of them
     // drops out during the few seconds of the event and changes the geometry.
     constexpr double kOpeningElevation = 40.0;
     constexpr int kMargin = 3;
-    std::vector<std::pair<double, int>> ranked;
+    std::vector<std::pair<double, SatelliteId>> ranked;
     for (const SatelliteReport& s : sats) {
         if (usable(s) && s.elevation >= kElevationMask + kMargin)
-            ranked.emplace_back(-closeness(s.elevation, s.azimuth, kOpeningElevation, azimuth), s.prn);
+            ranked.emplace_back(-closeness(s.elevation, s.azimuth, kOpeningElevation, azimuth), idOf(s));
     }
     std::sort(ranked.begin(), ranked.end());
-    std::vector<int> prns;
+    std::vector<SatelliteId> ids;
     for (int i = 0; i < keep && i < static_cast<int>(ranked.size()); ++i)
-        prns.push_back(ranked[i].second);
-    return prns;
+        ids.push_back(ranked[i].second);
+    return ids;
 }
 
 void Tracker::chooseShadow(const std::vector<SatelliteReport>& sats)
@@ -110,10 +129,10 @@ void Tracker::chooseShadow(const std::vector<SatelliteReport>& sats)
     double bestScore = 1e9;
     for (int keep = 4; keep <= 7; ++keep) {
         for (int az = 0; az < 360; az += 10) {
-            const std::vector<int> prns = nearestToOpening(sats, az, keep);
+            const std::vector<SatelliteId> ids = nearestToOpening(sats, az, keep);
             std::vector<Direction> dirs;
             for (const SatelliteReport& s : sats) {
-                if (std::find(prns.begin(), prns.end(), s.prn) != prns.end())
+                if (contains(ids, s))
                     dirs.push_back({double(s.elevation), double(s.azimuth)});
             }
             Dops d;
@@ -126,7 +145,7 @@ void Tracker::chooseShadow(const std::vector<SatelliteReport>& sats)
                 + (d.pdop < 15.0 ? 0.0 : 1000.0);
             if (score < bestScore) {
                 bestScore = score;
-                openSatellites_ = prns;
+                openSatellites_ = ids;
             }
         }
     }
@@ -139,9 +158,7 @@ void Tracker::shadow(int event, std::vector<SatelliteReport>& sats)
         chooseShadow(sats);
     }
     for (SatelliteReport& s : sats) {
-        const bool open = std::find(openSatellites_.begin(), openSatellites_.end(), s.prn)
-            != openSatellites_.end();
-        if (s.snr < 0 || open)
+        if (s.snr < 0 || contains(openSatellites_, s))
             continue;
         // Still tracked through the obstacle, but too weak to be trusted.
         s.snr = 29 + rng_.below(6);
@@ -150,8 +167,8 @@ void Tracker::shadow(int event, std::vector<SatelliteReport>& sats)
 
 void Tracker::selectUsed(std::vector<SatelliteReport>& sats) const
 {
-    // Highest first when more than twelve qualify: they suffer least from
-    // multipath and fill the twelve GSA slots.
+    // Highest first when more than twelve of a system qualify: they suffer
+    // least from multipath and fill the twelve slots of its GSA.
     std::vector<SatelliteReport*> candidates;
     for (SatelliteReport& s : sats)
         if (usable(s))
@@ -160,8 +177,23 @@ void Tracker::selectUsed(std::vector<SatelliteReport>& sats) const
                      [](const SatelliteReport* a, const SatelliteReport* b) {
                          return a->elevation > b->elevation;
                      });
-    for (int i = 0; i < kMaxUsed && i < static_cast<int>(candidates.size()); ++i)
-        candidates[i]->used = true;
+    std::map<GnssSystem, int> usedOf;
+    for (SatelliteReport* s : candidates) {
+        if (usedOf[s->system] < kMaxUsed) {
+            s->used = true;
+            ++usedOf[s->system];
+        }
+    }
+}
+
+void Tracker::addL5(std::vector<SatelliteReport>& sats)
+{
+    for (SatelliteReport& s : sats) {
+        s.hasL5 = s.system == GnssSystem::Gps && sendsL5(s.prn);
+        if (!s.hasL5 || s.snr < 0)
+            continue;
+        s.l5Snr = std::clamp(roundToInt(s.snr - 3.5 + 0.8 * l5Noise_.normal()), 20, 50);
+    }
 }
 
 ErrorModel::ErrorModel(std::uint64_t seed)

@@ -6,9 +6,13 @@
 
 #include <cstdint>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace orbilunex::simgps {
+
+// A satellite among all systems: PRNs repeat from one system to the next.
+using SatelliteId = std::pair<GnssSystem, int>;
 
 // Signal tracking and satellite selection of the simulated receiver: cold
 // start, acquisition after rising or coming out from behind the building
@@ -22,10 +26,14 @@ public:
     // nearby-obstacle event in progress, or -1.
     std::vector<SatelliteReport> update(int second, const std::vector<SkyPosition>& sky,
                                         bool solving, int shadowEvent);
+    // The second GPS signal, L5, on the satellites that send it: tracked with
+    // L1, a few dB weaker through the receiver's antenna. Only a receiver that
+    // reports it calls this, once per update.
+    void addL5(std::vector<SatelliteReport>& sats);
 
     static constexpr int kElevationMask = 5;  // degrees
     static constexpr int kMinUsableSnr = 35;  // dB-Hz
-    static constexpr int kMaxUsed = 12;       // GSA has twelve PRN fields
+    static constexpr int kMaxUsed = 12;       // of one system: GSA has twelve PRN fields
 
 private:
     struct Lock {
@@ -38,14 +46,15 @@ private:
     int trackSignal(int second, const SatelliteReport& sat, bool blocked);
     void shadow(int event, std::vector<SatelliteReport>& sats);
     void chooseShadow(const std::vector<SatelliteReport>& sats);
-    std::vector<int> nearestToOpening(const std::vector<SatelliteReport>& sats,
-                                      double azimuth, int keep) const;
+    std::vector<SatelliteId> nearestToOpening(const std::vector<SatelliteReport>& sats,
+                                              double azimuth, int keep) const;
     void selectUsed(std::vector<SatelliteReport>& sats) const;
 
     Rng rng_;
-    std::map<int, Lock> locks_;
+    Rng l5Noise_; // a stream of its own: L5 leaves the rest of the log as it is
+    std::map<SatelliteId, Lock> locks_;
     int shadowEvent_ = -1;
-    std::vector<int> openSatellites_; // left unobstructed by the current event
+    std::vector<SatelliteId> openSatellites_; // left unobstructed by the current event
 };
 
 struct Offset {

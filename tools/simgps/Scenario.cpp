@@ -43,10 +43,10 @@ int Timeline::shadowEventAt(int second)
     return -1;
 }
 
-Scenario::Scenario(std::uint64_t seed, const Site& site)
+Scenario::Scenario(std::uint64_t seed, const Site& site, const std::vector<GnssSystem>& systems)
     : site_(site)
     , frame_(site.latitude, site.longitude)
-    , sky_(seed)
+    , systems_(systems)
     , tracker_(seed)
     , errors_(seed)
     , route_(Route::standard(seed))
@@ -54,6 +54,8 @@ Scenario::Scenario(std::uint64_t seed, const Site& site)
     , motionNoise_(seed, 5)
     , extras_(seed, 6)
 {
+    for (GnssSystem system : systems_)
+        skies_.emplace_back(seed, constellationOf(system));
 }
 
 double Scenario::plannedSpeed(int second) const
@@ -90,15 +92,17 @@ EpochReport Scenario::next()
         driveOneSecond();
     if (second_ == Timeline::kDriveFrom)
         route_.activate();
-    sky_.advanceTo(second_);
     const int shadowEvent = Timeline::shadowEventAt(second_);
 
     EpochReport r;
+    r.systems = systems_;
     r.utc = utcAt(second_);
     r.geoidSeparation = site_.geoidSeparation;
     r.magneticVariation = site_.magneticVariation;
-    r.satellites = tracker_.update(second_, sky_.inView(second_), second_ >= Timeline::kFirstFix,
+    r.satellites = tracker_.update(second_, skyAt(second_), second_ >= Timeline::kFirstFix,
                                    shadowEvent);
+    if (r.multiSystem())
+        tracker_.addL5(r.satellites);
     solve(r);
     reportFix(r, shadowEvent >= 0);
     if (r.hasFix()) {
@@ -108,6 +112,17 @@ EpochReport Scenario::next()
         r.withVtg = extras_.chance(0.08);
     }
     return r;
+}
+
+std::vector<SkyPosition> Scenario::skyAt(int second)
+{
+    std::vector<SkyPosition> all;
+    for (Sky& sky : skies_) {
+        sky.advanceTo(second);
+        const std::vector<SkyPosition> some = sky.inView(second);
+        all.insert(all.end(), some.begin(), some.end());
+    }
+    return all;
 }
 
 void Scenario::solve(EpochReport& r) const

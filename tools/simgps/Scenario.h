@@ -9,6 +9,7 @@
 #include "Vehicle.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace orbilunex::simgps {
 
@@ -31,10 +32,12 @@ struct Timeline {
     static bool parked(int second) { return second >= kParkFrom && second < kParkUntil; }
 };
 
-// The simulated receiver on its drive, one epoch per second.
+// The simulated receiver on its drive, one epoch per second. It tracks the
+// given systems; with more than GPS it also reports GPS L5.
 class Scenario {
 public:
-    Scenario(std::uint64_t seed, const Site& site);
+    Scenario(std::uint64_t seed, const Site& site,
+             const std::vector<GnssSystem>& systems = gpsOnly());
 
     // The next epoch; the first call gives second 0.
     EpochReport next();
@@ -47,10 +50,12 @@ private:
     void reportFix(EpochReport& r, bool shadowed);
     void reportMotion(EpochReport& r);
     void reportRoute(EpochReport& r);
+    std::vector<SkyPosition> skyAt(int second);
 
     const Site& site_;
     LocalFrame frame_;
-    Sky sky_;
+    std::vector<GnssSystem> systems_;
+    std::vector<Sky> skies_; // one a system, in the order of systems_
     Tracker tracker_;
     ErrorModel errors_;
     Route route_;

@@ -9,8 +9,12 @@
 namespace orbilunex::simgps {
 
 // Sentence bodies: the address and the fields, without '$', '*' or checksum.
+// A GPS receiver writes them all under talker GP. A receiver of several
+// systems writes the position sentences under GN, a GSA for each system with
+// its system id last, and GSV sequences under each system's talker (GP, GL,
+// GA, GB), one per signal, with the signal id last.
 std::string ggaBody(const EpochReport& r);
-std::string gsaBody(const EpochReport& r);
+std::vector<std::string> gsaBodies(const EpochReport& r); // one, or one a system
 std::vector<std::string> gsvBodies(const EpochReport& r); // four satellites each
 std::string rmcBody(const EpochReport& r);
 std::string rmbBody(const EpochReport& r); // requires r.route
@@ -36,7 +40,7 @@ private:
     long long corrupted_ = 0;
 };
 
-// One epoch in the order a receiver sends it: GGA, (GLL), GSA, GSV..., RMC,
+// One epoch in the order a receiver sends it: GGA, (GLL), GSA..., GSV..., RMC,
 // (VTG), RMB while a route is active, ZDA.
 void writeEpoch(SentenceWriter& writer, const EpochReport& r);
 

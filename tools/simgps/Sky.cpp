@@ -10,13 +10,11 @@
 namespace orbilunex::simgps {
 namespace {
 
-constexpr int kPrnCount = 32;
 // A satellite that has just set is not seen again for this long, as in life.
 constexpr double kPrnRestSeconds = 600.0;
 // Longest pause between a set and the next rise in the same slot; the pauses
 // make the number in view wander.
 constexpr double kMaxPause = 300.0;
-constexpr int kSlotsBusyAtStart = 12;
 constexpr int kCandidateSectors = 8;
 constexpr int kUsefulElevation = 10;
 
@@ -28,25 +26,58 @@ bool useful(const SkyPosition& p)
     return elevation >= kUsefulElevation && !blockedByBuilding(azimuth, elevation);
 }
 
+constexpr PassHeight kLow = PassHeight::Low;
+constexpr PassHeight kMiddle = PassHeight::Middle;
+constexpr PassHeight kHigh = PassHeight::High;
+
+// GPS keeps 8 to 14 in view, the others fewer each, so that a receiver of all
+// four sees 25 to 40. GLONASS numbers its 24 orbit slots 65 to 88 in NMEA.
+const Constellation kGps{GnssSystem::Gps, 1, 32,
+                         {kHigh, kMiddle, kLow, kHigh, kMiddle, kLow, kMiddle, kLow, kHigh, kMiddle,
+                          kLow, kLow, kMiddle, kHigh},
+                         12, 8, 1};
+const Constellation kGlonass{GnssSystem::Glonass, 65, 24,
+                             {kHigh, kLow, kMiddle, kLow, kHigh, kMiddle, kLow, kMiddle},
+                             7, 5, 7};
+const Constellation kGalileo{GnssSystem::Galileo, 1, 36,
+                             {kMiddle, kHigh, kLow, kMiddle, kLow, kHigh, kLow, kMiddle, kLow},
+                             8, 6, 8};
+const Constellation kBeidou{GnssSystem::Beidou, 1, 63,
+                            {kHigh, kMiddle, kLow, kLow, kMiddle, kHigh, kLow, kMiddle, kLow},
+                            8, 6, 9};
+
 } // namespace
 
-Sky::Sky(std::uint64_t seed)
-    : rng_(seed, 1)
-    , lastSet_(kPrnCount + 1, -1.0e9)
+const Constellation& constellationOf(GnssSystem system)
 {
-    const Height layout[kMaxInView] = {
-        Height::High, Height::Middle, Height::Low, Height::High, Height::Middle,
-        Height::Low, Height::Middle, Height::Low, Height::High, Height::Middle,
-        Height::Low, Height::Low, Height::Middle, Height::High};
-    for (Height h : layout)
+    switch (system) {
+    case GnssSystem::Glonass: return kGlonass;
+    case GnssSystem::Galileo: return kGalileo;
+    case GnssSystem::Beidou: return kBeidou;
+    default: return kGps;
+    }
+}
+
+Sky::Sky(std::uint64_t seed)
+    : Sky(seed, kGps)
+{
+}
+
+Sky::Sky(std::uint64_t seed, const Constellation& constellation)
+    : constellation_(constellation)
+    , rng_(seed, constellation.stream)
+    , lastSet_(constellation.prnCount, -1.0e9)
+{
+    for (PassHeight h : constellation_.slots)
         slots_.push_back({h, false, rng_.uniform(0.0, kMaxPause)});
     // Start mid-sky, with passes already partly across. Passes of one height
     // class are staggered, so that some high satellites are always well up.
+    const int busy = constellation_.busyAtStart;
     int ofClass[3] = {0, 0, 0};
-    for (int slot = 0; slot < kSlotsBusyAtStart; ++slot)
+    for (int slot = 0; slot < busy; ++slot)
         ++ofClass[static_cast<int>(slots_[slot].height)];
     int seenOfClass[3] = {0, 0, 0};
-    for (int slot = 0; slot < kSlotsBusyAtStart; ++slot) {
+    for (int slot = 0; slot < busy; ++slot) {
         const int cls = static_cast<int>(slots_[slot].height);
         const double phase = (seenOfClass[cls]++ + rng_.uniform(0.15, 0.85)) / ofClass[cls];
         passes_.push_back(makePass(slot, 0.0, phase));
@@ -54,32 +85,34 @@ Sky::Sky(std::uint64_t seed)
     }
 }
 
-double Sky::drawHighest(Height height)
+double Sky::drawHighest(PassHeight height)
 {
     switch (height) {
-    case Height::Low: return rng_.uniform(7.0, 18.0);
-    case Height::Middle: return rng_.uniform(22.0, 60.0);
+    case PassHeight::Low: return rng_.uniform(7.0, 18.0);
+    case PassHeight::Middle: return rng_.uniform(22.0, 60.0);
     default: return rng_.uniform(62.0, 88.0);
     }
 }
 
 int Sky::pickPrn(double now)
 {
+    // Indexes from the first PRN.
     std::vector<int> candidates;
-    int oldest = 0; // 0: none yet
-    for (int prn = 1; prn <= kPrnCount; ++prn) {
+    int oldest = -1; // none yet
+    for (int i = 0; i < constellation_.prnCount; ++i) {
+        const int prn = constellation_.firstPrn + i;
         const bool visible = std::any_of(passes_.begin(), passes_.end(),
                                          [prn](const Pass& p) { return p.prn == prn; });
         if (visible)
             continue;
-        if (now - lastSet_[prn] >= kPrnRestSeconds)
-            candidates.push_back(prn);
-        if (oldest == 0 || lastSet_[prn] < lastSet_[oldest])
-            oldest = prn;
+        if (now - lastSet_[i] >= kPrnRestSeconds)
+            candidates.push_back(i);
+        if (oldest < 0 || lastSet_[i] < lastSet_[oldest])
+            oldest = i;
     }
     if (candidates.empty())
-        return oldest;
-    return candidates[rng_.below(static_cast<int>(candidates.size()))];
+        return constellation_.firstPrn + oldest;
+    return constellation_.firstPrn + candidates[rng_.below(static_cast<int>(candidates.size()))];
 }
 
 Sky::Pass Sky::makePass(int slot, double now, double phase)
@@ -130,7 +163,7 @@ double Sky::predictedPdop(const Pass& candidate, double now) const
     return total;
 }
 
-bool Sky::position(const Pass& pass, double second, SkyPosition& out)
+bool Sky::position(const Pass& pass, double second, SkyPosition& out) const
 {
     const double angle = kPi * (second - pass.start) / pass.duration;
     if (angle < 0.0 || angle > kPi)
@@ -145,6 +178,7 @@ bool Sky::position(const Pass& pass, double second, SkyPosition& out)
     const double east = c * sinDeg(rise) + horizontal * sinDeg(top);
     const double north = c * cosDeg(rise) + horizontal * cosDeg(top);
     const double up = s * sinDeg(pass.highest);
+    out.system = constellation_.system;
     out.prn = pass.prn;
     out.elevation = detAsin(up) * kRadToDeg;
     out.azimuth = wrap360(detAtan2(east, north) * kRadToDeg);
@@ -161,21 +195,22 @@ void Sky::advanceTo(int second)
 {
     for (auto it = passes_.begin(); it != passes_.end();) {
         if (second > it->start + it->duration) {
-            lastSet_[it->prn] = second;
+            lastSet_[it->prn - constellation_.firstPrn] = second;
             slots_[it->slot] = {slots_[it->slot].height, false, second + rng_.uniform(0.0, kMaxPause)};
             it = passes_.erase(it);
         } else {
             ++it;
         }
     }
-    for (int slot = 0; slot < kMaxInView; ++slot) {
+    const int slots = static_cast<int>(slots_.size());
+    for (int slot = 0; slot < slots; ++slot) {
         if (!slots_[slot].busy && slots_[slot].nextRise <= second)
             rise(slot, second);
     }
     // Never fewer than the minimum: cut the shortest remaining pause.
-    while (static_cast<int>(passes_.size()) < kMinInView) {
+    while (static_cast<int>(passes_.size()) < constellation_.minInView) {
         int next = -1;
-        for (int slot = 0; slot < kMaxInView; ++slot) {
+        for (int slot = 0; slot < slots; ++slot) {
             if (!slots_[slot].busy && (next < 0 || slots_[slot].nextRise < slots_[next].nextRise))
                 next = slot;
         }

@@ -1,6 +1,7 @@
 #include "Stats.h"
 
 #include "NmeaFormat.h"
+#include "Sentences.h"
 
 #include <algorithm>
 
@@ -9,6 +10,7 @@ namespace orbilunex::simgps {
 Stats::Stats()
 {
     lowest_.fill(kUnseen);
+    minBySystem_.fill(99);
 }
 
 void Stats::add(const EpochReport& r)
@@ -18,7 +20,15 @@ void Stats::add(const EpochReport& r)
     const int inView = static_cast<int>(r.satellites.size());
     minInView_ = std::min(minInView_, inView);
     maxInView_ = std::max(maxInView_, inView);
-    ++gsvMessages_[std::min(9, (inView + 3) / 4)];
+    ++gsvMessages_[std::min(kMostGsv, static_cast<int>(gsvBodies(r).size()))];
+    multiSystem_ = r.multiSystem();
+    for (GnssSystem system : r.systems) {
+        const int id = static_cast<int>(system);
+        const int n = static_cast<int>(std::count_if(r.satellites.begin(), r.satellites.end(),
+            [system](const SatelliteReport& s) { return s.system == system; }));
+        minBySystem_[id] = std::min(minBySystem_[id], n);
+        maxBySystem_[id] = std::max(maxBySystem_[id], n);
+    }
     for (const SatelliteReport& s : r.satellites) {
         if (s.used && s.snr >= kStrongSnr)
             lowest_[s.azimuth] = std::min(lowest_[s.azimuth], s.elevation);
@@ -56,10 +66,17 @@ void Stats::print(std::ostream& out) const
     out << "epochs " << epochs_ << ": no fix " << quality_[0] << ", GPS " << quality_[1]
         << ", differential " << quality_[2] << "\n";
     out << "satellites in view " << minInView_ << ".." << maxInView_ << "; GSV groups:";
-    for (int n = 1; n < 10; ++n)
+    for (int n = 1; n <= kMostGsv; ++n)
         if (gsvMessages_[n] > 0)
             out << ' ' << n << "x" << gsvMessages_[n];
     out << "\n";
+    if (multiSystem_) {
+        static const char* const names[] = {"", "GPS", "GLONASS", "Galileo", "BeiDou"};
+        out << "in view by system:";
+        for (int id = 1; id <= 4; ++id)
+            out << ' ' << names[id] << ' ' << minBySystem_[id] << ".." << maxBySystem_[id];
+        out << "\n";
+    }
     out << "fixes with HDOP > 3.0: " << highHdop_ << "\n";
     out << "max speed " << fixedField(maxSpeedKnots_, 1) << " kn (" << fixedField(maxSpeedKnots_ * 1.852, 1)
         << " km/h); altitude " << fixedField(minAltitude_, 1) << ".." << fixedField(maxAltitude_, 1) << " m\n";

@@ -32,10 +32,15 @@ public:
 private:
     std::array<int, 360> lowest_;
     std::array<int, 3> quality_{};
-    std::array<int, 10> gsvMessages_{};
+    static constexpr int kMostGsv = 19; // GSV messages an epoch; more count here
+    std::array<int, kMostGsv + 1> gsvMessages_{};
     int epochs_ = 0;
     int minInView_ = 99;
     int maxInView_ = 0;
+    // Per system id (index 0 unused), for a receiver of several systems.
+    std::array<int, 5> minBySystem_{};
+    std::array<int, 5> maxBySystem_{};
+    bool multiSystem_ = false;
     int highHdop_ = 0;
     int arrivals_ = 0;
     int routeEpochs_ = 0;
