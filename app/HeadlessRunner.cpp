@@ -66,6 +66,8 @@ bool openSource(const CommandLineOptions& o, const SettingsStore& settings, Nmea
     }
     if (!o.connectHost.empty())
         return path.connectNetwork(QString::fromStdString(o.connectHost), o.connectPort) == 1;
+    if (!o.gpsdHost.empty())
+        return path.connectGpsd(QString::fromStdString(o.gpsdHost), o.gpsdPort) == 1;
 
     const int port = readSetting(settings, settings::serial::kPort);
     const int baud = o.baud > 0 ? o.baud

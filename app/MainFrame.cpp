@@ -121,7 +121,7 @@ void CMainFrame::createActions()
                    kContextHelp, kWindowCascade, kWindowTile, kWindowArrange, kConnectFile,
                    kGeneralSettings})
         makeAction(id);
-    for (int id : {kConnectSerial, kConnectNetwork, kDisconnect, kNetworkServer, kRecordStart,
+    for (int id : {kConnectSerial, kConnectNetwork, kConnectGpsd, kDisconnect, kNetworkServer, kRecordStart,
                    kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow, kViewMainToolbar,
                    kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar, kViewStatusBar})
         makeAction(id, true);
@@ -152,7 +152,7 @@ void CMainFrame::createMenus()
         {kViewMainToolbar, kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar,
          kViewStatusBar, kSeparator, kGeneralSettings});
     QMenu* connectMenu = menuBar()->addMenu(QStringLiteral("&Connect"));
-    add(connectMenu, {kConnectSerial, kConnectNetwork, kConnectFile});
+    add(connectMenu, {kConnectSerial, kConnectNetwork, kConnectGpsd, kConnectFile});
     playbackMenu = connectMenu->addMenu(QStringLiteral("Playback"));
     add(playbackMenu, {kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow});
     add(connectMenu, {kSeparator, kDisconnect, kSeparator, kNetworkServer});
@@ -293,6 +293,7 @@ void CMainFrame::updateInterface()
 
     actions[kConnectSerial]->setChecked(kind == SourceSerial);
     actions[kConnectNetwork]->setChecked(kind == SourceNetwork);
+    actions[kConnectGpsd]->setChecked(kind == SourceGpsd);
     actions[kConnectFile]->setChecked(kind == SourceFile);
     actions[kDisconnect]->setChecked(kind == SourceNone);
     actions[kNetworkServer]->setChecked(path.link.serverEnabled());

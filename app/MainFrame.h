@@ -96,6 +96,7 @@ private:
     // Commands (MainFrameCommands.cpp).
     void connectSerial();
     void connectNetwork();
+    void connectGpsd();
     void connectFile();
     void toggleServer();
     void startRecording();

@@ -74,6 +74,13 @@ int NmeaDataPath::connectNetwork(const QString& address, int port)
     return link.connectNetwork(address, port);
 }
 
+int NmeaDataPath::connectGpsd(const QString& host, int port)
+{
+    link.close();
+    parser.resetGpsState();
+    return link.connectGpsd(host, port);
+}
+
 bool NmeaDataPath::startRecording(const QString& path, int hours)
 {
     if (recorder.start(path, hours)) return true;

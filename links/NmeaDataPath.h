@@ -69,6 +69,8 @@ public:
     int connectFile(const QString& path);
     // Resets the decoded state before connecting, as a new receiver begins.
     int connectNetwork(const QString& address, int port);
+    // gpsd's NMEA stream; the decoded state is reset as for the network.
+    int connectGpsd(const QString& host, int port);
     void disconnectSource() { link.close(); }
 
     // Starts recording to path for hours (0 = no limit); a failure is shown

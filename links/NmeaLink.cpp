@@ -1,5 +1,6 @@
 #include "links/NmeaLink.h"
 
+#include "links/GpsdClient.h"
 #include "links/LinkTexts.h"
 #include "links/NetConnection.h"
 #include "links/NetServer.h"
@@ -170,6 +171,7 @@ int NmeaLink::read(char* buffer, int maximum)
 {
     if (maximum <= 0) return 0;
     const int count = kind == SourceNetwork ? readNetwork(buffer, maximum)
+                      : kind == SourceGpsd  ? readGpsd(buffer, maximum)
                                             : readDevice(buffer, maximum);
     if (count > 0 && serverFlag && relay != nullptr) {
         WaitScope scope(waiting);
@@ -198,6 +200,7 @@ int NmeaLink::close()
     }
     if (file.isOpen()) file.close();
     closeNetwork();
+    closeGpsd();
     kind = SourceNone;
     return 0;
 }
@@ -208,6 +211,7 @@ bool NmeaLink::sourceOpen() const
     case SourceSerial: return serial != nullptr && serial->isOpen();
     case SourceFile: return file.isOpen();
     case SourceNetwork: return connection != nullptr;
+    case SourceGpsd: return gpsd != nullptr;
     default: return false;
     }
 }
@@ -239,6 +243,46 @@ int NmeaLink::connectNetwork(const QString& address, int port)
     }
     connection = attempt;
     kind = SourceNetwork;
+    return 1;
+}
+
+int NmeaLink::readGpsd(char* buffer, int maximum)
+{
+    if (gpsd == nullptr) return 0;
+    const std::size_t n = gpsd->take(buffer, static_cast<std::size_t>(maximum));
+    if (n == 0 && gpsd->ended()) {
+        close();
+        return 0;
+    }
+    return static_cast<int>(n);
+}
+
+void NmeaLink::closeGpsd()
+{
+    if (gpsd == nullptr) return;
+    GpsdClient* old = gpsd;
+    gpsd = nullptr;
+    old->close();
+    old->deleteLater();
+}
+
+int NmeaLink::connectGpsd(const QString& host, int port)
+{
+    closeGpsd();
+    auto* client = new GpsdClient();
+    client->setParent(this);
+    GpsdOutcome outcome;
+    {
+        WaitScope scope(waiting);
+        outcome = client->open(host, port, kConnectTimeoutMs);
+    }
+    if (outcome != GpsdOutcome::Connected) {
+        client->deleteLater();
+        hooks.say(gpsdFailureText(outcome, host.toStdString(), port));
+        return 0;
+    }
+    gpsd = client;
+    kind = SourceGpsd;
     return 1;
 }
 

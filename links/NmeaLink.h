@@ -15,6 +15,7 @@ class QSerialPort;
 namespace orbilunex {
 
 class CNetServer;
+class GpsdClient;
 class NetConnection;
 class SettingsStore;
 
@@ -24,6 +25,7 @@ enum SourceKind : int {
     SourceSerial = 1,  // "RS-232"
     SourceNetwork = 2, // "Lan"
     SourceFile = 3,    // "File"
+    SourceGpsd = 4,    // "gpsd"
 };
 
 // Why a serial port did not open.
@@ -37,8 +39,8 @@ enum class SerialOpenFailure {
 // The text shown for a failed serial open, by class (code for Other).
 std::string serialOpenFailureText(SerialOpenFailure failure, int code);
 
-// The program's one source of NMEA bytes: a serial port, a playback file or a
-// connection to another instance's relay server, one at a time. read() never
+// The program's one source of NMEA bytes: a serial port, a playback file, a
+// connection to another instance's relay server or to gpsd, one at a time. read() never
 // waits. While the relay server is enabled every block read is also handed
 // to it for its clients, whatever the source.
 class NmeaLink : public QObject {
@@ -92,6 +94,13 @@ public:
     // leaves the kind 0; on success the kind is 2. Returns 1 on success.
     int connectNetwork(const QString& address, int port);
 
+    // Connects to gpsd at host:port and asks for its NMEA, waiting with the
+    // event loop running; gpsd's own JSON lines never leave read(). On
+    // failure shows why (nothing listens: "... Is gpsd running?"; something
+    // else answers: "... is not gpsd ...") and leaves the kind as it was;
+    // on success the kind is 4. Returns 1 on success.
+    int connectGpsd(const QString& host, int port);
+
     // Starts the relay server on port (a running one is replaced); the
     // server-enabled flag is 1 afterwards even when listening failed.
     void enableServer(int port);
@@ -112,13 +121,16 @@ public:
 private:
     int readDevice(char* buffer, int maximum);
     int readNetwork(char* buffer, int maximum);
+    int readGpsd(char* buffer, int maximum);
     void closeNetwork();
+    void closeGpsd();
     void onSerialError(int error);
 
     const SettingsStore& settings;
     LinkHooks hooks;
     int serverFlag = 0;
     NetConnection* connection = nullptr;
+    GpsdClient* gpsd = nullptr;
     CNetServer* relay = nullptr;
     int portNumber = 1;
     int baudRate = 4800;

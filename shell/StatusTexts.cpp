@@ -17,8 +17,8 @@ std::string fixQualityText(int fixQuality)
 
 std::string sourceKindText(int sourceKind)
 {
-    static const char* const texts[] = {"None", "RS-232", "Lan", "File"};
-    if (sourceKind < 0 || sourceKind > 3) return "??";
+    static const char* const texts[] = {"None", "RS-232", "Lan", "File", "gpsd"};
+    if (sourceKind < 0 || sourceKind > 4) return "??";
     return texts[sourceKind];
 }
 

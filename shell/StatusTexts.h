@@ -12,7 +12,8 @@ namespace orbilunex {
 // "GPS mode unknown".
 std::string fixQualityText(int fixQuality);
 
-// "None", "RS-232", "Lan", "File" by link source kind; other values "??".
+// "None", "RS-232", "Lan", "File", "gpsd" by link source kind; other values
+// "??".
 std::string sourceKindText(int sourceKind);
 
 // "Fix NA", "2D fix", "3D fix" by GSA fix type; other values "NA".
