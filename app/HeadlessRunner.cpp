@@ -51,7 +51,8 @@ void printLine(const std::string& text)
 std::string statusLine(const NmeaDataPath& path)
 {
     const GpsState& gps = path.gps();
-    return sourceKindText(path.link.sourceKind()) + " | " + fixQualityText(gps.fixQuality) +
+    return sourcePaneText(path.link.sourceKind(), path.link.waitingForDevice().toStdString()) +
+           " | " + fixQualityText(gps.fixQuality) +
            " | " + fixTypeText(gps.fixType) + " | " + satellitesText(gps.satellitesUsed) + " | " +
            path.recorder.statusText();
 }

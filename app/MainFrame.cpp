@@ -287,7 +287,8 @@ void CMainFrame::updateInterface()
     const int kind = path.link.sourceKind();
     setPaneText(RecordingPane, QString::fromStdString(path.recorder.statusText()));
     setPaneText(QualityPane, QString::fromStdString(fixQualityText(gps.fixQuality)));
-    setPaneText(SourcePane, QString::fromStdString(sourceKindText(kind)));
+    setPaneText(SourcePane, QString::fromStdString(sourcePaneText(
+                                kind, path.link.waitingForDevice().toStdString())));
     setPaneText(FixTypePane, QString::fromStdString(fixTypeText(gps.fixType)));
     setPaneText(SatellitesPane, QString::fromStdString(satellitesText(gps.satellitesUsed)));
 

@@ -7,6 +7,7 @@
 #include "links/SerialPortMap.h"
 
 #include <QSerialPort>
+#include <QTimer>
 
 namespace orbilunex {
 
@@ -96,9 +97,13 @@ QString NmeaLink::serialDevicePath() const
 
 int NmeaLink::openSerial()
 {
+    return openSerialDevice(serialDevicePath());
+}
+
+int NmeaLink::openSerialDevice(const QString& device)
+{
     serialFailure = SerialOpenFailure::None;
     serialErrorCode = 0;
-    const QString device = serialDevicePath();
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
     if (device.isEmpty() || !port->open(QIODevice::ReadWrite)) {
@@ -132,15 +137,39 @@ int NmeaLink::openSerial()
     if (serial != nullptr) delete serial;
     serial = port.release();
     serial->setParent(this);
+    serialPath = device;
+    lostDevice.clear();
+    if (retry != nullptr) retry->stop();
     kind = SourceSerial;
     return 1;
 }
 
 void NmeaLink::onSerialError(int error)
 {
-    // A device that went away (USB unplugged): release it; reads give 0 and
-    // the kind stays, as for any port that falls silent.
-    if (error == QSerialPort::ResourceError && serial != nullptr) serial->close();
+    // A device that went away (a USB adapter pulled out reports a resource
+    // error, a terminal whose far end closed a read error, again at every
+    // read): release it, so that the same device can be opened again when it
+    // comes back, and look for it every few seconds. Reads give 0 meanwhile
+    // and the kind stays. A passing read error costs a reopen, no more.
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (!gone || serial == nullptr || !serial->isOpen()) return;
+    serial->close();
+    lostDevice = serialPath;
+    if (retry == nullptr) {
+        retry = new QTimer(this);
+        connect(retry, &QTimer::timeout, this, &NmeaLink::retryLostDevice);
+    }
+    retry->start(kDeviceRetryMs);
+}
+
+void NmeaLink::retryLostDevice()
+{
+    if (lostDevice.isEmpty() || kind != SourceSerial) {
+        retry->stop();
+        return;
+    }
+    // The closed port object is replaced when the device opens again.
+    openSerialDevice(lostDevice);
 }
 
 int NmeaLink::readDevice(char* buffer, int maximum)
@@ -192,6 +221,8 @@ void NmeaLink::closeNetwork()
 
 int NmeaLink::close()
 {
+    if (retry != nullptr) retry->stop();
+    lostDevice.clear();
     if (serial != nullptr) {
         serial->disconnect(this);
         serial->close();

@@ -11,6 +11,7 @@
 #include <string>
 
 class QSerialPort;
+class QTimer;
 
 namespace orbilunex {
 
@@ -51,6 +52,8 @@ public:
     static constexpr int kConnectTimeoutMs = 10000;
     static constexpr qint64 kSerialQueueSize = 16384;
     static constexpr int kSerialWriteTimeoutMs = 1000;
+    // How often a serial device that went away is looked for again.
+    static constexpr int kDeviceRetryMs = 2000;
 
     // settings is read for the device path of a port number.
     NmeaLink(const SettingsStore& settings, const LinkHooks& hooks);
@@ -75,6 +78,11 @@ public:
     int openSerial();
     SerialOpenFailure lastSerialFailure() const { return serialFailure; }
     int lastSerialErrorCode() const { return serialErrorCode; }
+
+    // The device path of an open serial port that went away (a USB receiver
+    // unplugged) while the link tries every kDeviceRetryMs to open it again;
+    // empty otherwise. The kind stays 1 meanwhile; close() stops the tries.
+    QString waitingForDevice() const { return lostDevice; }
 
     // Places up to maximum bytes that have arrived into buffer and returns
     // how many; never waits. A non-empty block also goes to the relay server
@@ -124,7 +132,9 @@ private:
     int readGpsd(char* buffer, int maximum);
     void closeNetwork();
     void closeGpsd();
+    int openSerialDevice(const QString& device);
     void onSerialError(int error);
+    void retryLostDevice();
 
     const SettingsStore& settings;
     LinkHooks hooks;
@@ -138,6 +148,9 @@ private:
     int byteSize = 8;
     int stopBits = 0;
     QSerialPort* serial = nullptr;
+    QString serialPath;     // the device the port was opened on
+    QString lostDevice;     // that device while it is looked for again
+    QTimer* retry = nullptr;
     QFile file;
     int kind = SourceSerial;
     QString deviceOverride;

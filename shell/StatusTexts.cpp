@@ -22,6 +22,13 @@ std::string sourceKindText(int sourceKind)
     return texts[sourceKind];
 }
 
+std::string sourcePaneText(int sourceKind, const std::string& waitingDevice)
+{
+    std::string text = sourceKindText(sourceKind);
+    if (!waitingDevice.empty()) text += " (waiting for " + waitingDevice + ")";
+    return text;
+}
+
 std::string fixTypeText(int fixType)
 {
     switch (fixType) {

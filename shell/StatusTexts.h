@@ -16,6 +16,11 @@ std::string fixQualityText(int fixQuality);
 // "??".
 std::string sourceKindText(int sourceKind);
 
+// The source pane: the kind's text as above, followed by
+// " (waiting for DEVICE)" while waitingDevice names a serial device that went
+// away and is looked for again.
+std::string sourcePaneText(int sourceKind, const std::string& waitingDevice);
+
 // "Fix NA", "2D fix", "3D fix" by GSA fix type; other values "NA".
 std::string fixTypeText(int fixType);
 
