@@ -51,10 +51,11 @@ void printLine(const std::string& text)
 std::string statusLine(const NmeaDataPath& path)
 {
     const GpsState& gps = path.gps();
-    return sourcePaneText(path.link.sourceKind(), path.link.waitingForDevice().toStdString()) +
-           " | " + fixQualityText(gps.fixQuality) +
-           " | " + fixTypeText(gps.fixType) + " | " + satellitesText(gps.satellitesUsed) + " | " +
-           path.recorder.statusText();
+    return sourcePaneText(path.link.sourceKind(), path.health(),
+                          path.link.waitingForDevice().toStdString()) +
+           " | " + fixQualityText(gps.fixQuality) + " | " + fixTypeText(gps.fixType) + " | " +
+           satellitesText(gps.satellitesUsed) + " | " + path.recorder.statusText() + " | " +
+           sentenceCountsText(path.parser.sentenceCount(), path.parser.checksumFailureCount());
 }
 
 // Opens the source the options name (the stored serial port by default).

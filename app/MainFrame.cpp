@@ -287,8 +287,14 @@ void CMainFrame::updateInterface()
     const int kind = path.link.sourceKind();
     setPaneText(RecordingPane, QString::fromStdString(path.recorder.statusText()));
     setPaneText(QualityPane, QString::fromStdString(fixQualityText(gps.fixQuality)));
-    setPaneText(SourcePane, QString::fromStdString(sourcePaneText(
-                                kind, path.link.waitingForDevice().toStdString())));
+    setPaneText(SourcePane,
+                QString::fromStdString(sourcePaneText(
+                    kind, path.health(), path.link.waitingForDevice().toStdString())));
+    const QString sourceTip =
+        QString::fromUtf8(kPaneInfo[SourcePane].toolTip) + QLatin1Char('\n') +
+        QString::fromStdString(sentenceCountsText(path.parser.sentenceCount(),
+                                                  path.parser.checksumFailureCount()));
+    if (panes[SourcePane]->toolTip() != sourceTip) panes[SourcePane]->setToolTip(sourceTip);
     setPaneText(FixTypePane, QString::fromStdString(fixTypeText(gps.fixType)));
     setPaneText(SatellitesPane, QString::fromStdString(satellitesText(gps.satellitesUsed)));
 

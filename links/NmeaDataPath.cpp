@@ -19,6 +19,7 @@ NmeaDataPath::NmeaDataPath(const SettingsStore& settings, const Clock& clock,
                            const LinkHooks& linkHooks)
     : link(settings, linkHooks), recorder(clock), hooks(linkHooks)
 {
+    sinceStart.start();
 }
 
 int NmeaDataPath::blockSize() const
@@ -49,6 +50,8 @@ NmeaDataPath::TickResult NmeaDataPath::tick()
         lastSeenSentences = parser.sentenceCount();
         result.newSentences = true;
     }
+    linkHealth.update(sinceStart.elapsed(), link.sourceOpen(), link.sessionNumber(),
+                      result.bytesRead, parser.sentenceCount());
     checkRecordingDuration();
     inTick = false;
     return result;

@@ -4,7 +4,9 @@
 #include "links/NmeaLink.h"
 #include "links/Recorder.h"
 #include "nmea/NmeaParser.h"
+#include "shell/LinkHealth.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <cstdint>
@@ -28,7 +30,7 @@ int playbackBlockSize(int speed);
 // any window by the headless program: read one block from the link (which
 // relays it when the server runs), feed the parser, append to the recording,
 // keep the block for the command monitor, notice new sentences for the lamp,
-// then check the recording's duration.
+// watch the link's health, then check the recording's duration.
 class NmeaDataPath : public QObject {
     Q_OBJECT
 
@@ -58,6 +60,10 @@ public:
     int lastBlockSize() const { return lastCount; }
 
     std::int32_t sentenceCount() const { return parser.sentenceCount(); }
+
+    // How the open source does (silent, or bytes that are not NMEA), as of
+    // the last tick.
+    LinkHealthState health() const { return linkHealth.state(); }
     const GpsState& gps() const { return parser.gpsState(); }
 
     void setPlaybackSpeed(int speed) { playback = speed; }
@@ -87,6 +93,8 @@ public:
 
 private:
     LinkHooks hooks;
+    LinkHealth linkHealth;
+    QElapsedTimer sinceStart; // the health's milliseconds
     int playback = PlayMedium;
     char buffer[kBufferSize + 1] = {};
     int lastCount = 0;

@@ -141,6 +141,7 @@ int NmeaLink::openSerialDevice(const QString& device)
     lostDevice.clear();
     if (retry != nullptr) retry->stop();
     kind = SourceSerial;
+    ++sessions;
     return 1;
 }
 
@@ -253,6 +254,7 @@ int NmeaLink::openFile(const QString& path)
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) hooks.say(texts::kFileError);
     kind = SourceFile;
+    ++sessions;
     return 1;
 }
 
@@ -274,6 +276,7 @@ int NmeaLink::connectNetwork(const QString& address, int port)
     }
     connection = attempt;
     kind = SourceNetwork;
+    ++sessions;
     return 1;
 }
 
@@ -314,6 +317,7 @@ int NmeaLink::connectGpsd(const QString& host, int port)
     }
     gpsd = client;
     kind = SourceGpsd;
+    ++sessions;
     return 1;
 }
 

@@ -118,6 +118,10 @@ public:
 
     int sourceKind() const { return kind; }
 
+    // Counts the sources opened (a serial device opened again included), so
+    // that a watcher can tell one source from the next.
+    int sessionNumber() const { return sessions; }
+
     // Whether the current source has something open to read from (a file
     // that failed to open leaves the kind at 3 with nothing open).
     bool sourceOpen() const;
@@ -157,6 +161,7 @@ private:
     SerialOpenFailure serialFailure = SerialOpenFailure::None;
     int serialErrorCode = 0;
     int waiting = 0;
+    int sessions = 0;
 };
 
 } // namespace orbilunex

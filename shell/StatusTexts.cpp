@@ -22,11 +22,27 @@ std::string sourceKindText(int sourceKind)
     return texts[sourceKind];
 }
 
-std::string sourcePaneText(int sourceKind, const std::string& waitingDevice)
+std::string sourcePaneText(int sourceKind, LinkHealthState health,
+                           const std::string& waitingDevice)
 {
-    std::string text = sourceKindText(sourceKind);
-    if (!waitingDevice.empty()) text += " (waiting for " + waitingDevice + ")";
-    return text;
+    const std::string kind = sourceKindText(sourceKind);
+    if (!waitingDevice.empty()) return kind + " (waiting for " + waitingDevice + ")";
+    switch (health) {
+    case LinkHealthState::NoData: return kind + " (no data)";
+    case LinkHealthState::NoValidNmea:
+        // Only a serial port (kind 1) has a baud rate to get wrong.
+        return kind + (sourceKind == 1 ? " (no valid NMEA: check the baud rate)"
+                                       : " (no valid NMEA)");
+    case LinkHealthState::Closed:
+    case LinkHealthState::Ok: break;
+    }
+    return kind;
+}
+
+std::string sentenceCountsText(std::int64_t good, std::int64_t failed)
+{
+    return "Sentences: " + std::to_string(good) + " good, " + std::to_string(failed) +
+           " bad checksum";
 }
 
 std::string fixTypeText(int fixType)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/LinkHealth.h"
+
 #include <cstdint>
 #include <string>
 
@@ -16,10 +18,15 @@ std::string fixQualityText(int fixQuality);
 // "??".
 std::string sourceKindText(int sourceKind);
 
-// The source pane: the kind's text as above, followed by
-// " (waiting for DEVICE)" while waitingDevice names a serial device that went
-// away and is looked for again.
-std::string sourcePaneText(int sourceKind, const std::string& waitingDevice);
+// The source pane: the kind's text as above, followed by the first that holds
+// of " (waiting for DEVICE)" while waitingDevice names a serial device that
+// went away and is looked for again, " (no data)" and " (no valid NMEA: check
+// the baud rate)" (without the advice for a source that has no baud rate).
+std::string sourcePaneText(int sourceKind, LinkHealthState health,
+                           const std::string& waitingDevice);
+
+// "Sentences: GOOD good, FAILED bad checksum".
+std::string sentenceCountsText(std::int64_t good, std::int64_t failed);
 
 // "Fix NA", "2D fix", "3D fix" by GSA fix type; other values "NA".
 std::string fixTypeText(int fixType);
