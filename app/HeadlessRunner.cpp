@@ -54,9 +54,11 @@ void printLine(const std::string& text)
 std::string statusLine(const NmeaDataPath& path)
 {
     const GpsState& gps = path.gps();
-    return sourceKindText(path.link.sourceKind()) + " | " + fixQualityText(gps.fixQuality) +
-           " | " + fixTypeText(gps.fixType) + " | " + satellitesText(gps.satellitesUsed) + " | " +
-           path.recorder.statusText();
+    return sourcePaneText(path.link.sourceKind(), path.health(),
+                          path.link.waitingForDevice().toStdString()) +
+           " | " + fixQualityText(gps.fixQuality) + " | " + fixTypeText(gps.fixType) + " | " +
+           satellitesText(gps.satellitesUsed) + " | " + path.recorder.statusText() + " | " +
+           sentenceCountsText(path.parser.sentenceCount(), path.parser.checksumFailureCount());
 }
 
 // Opens the source the options name (the stored serial port by default).
@@ -69,6 +71,8 @@ bool openSource(const CommandLineOptions& o, const SettingsStore& settings, Nmea
     }
     if (!o.connectHost.empty())
         return path.connectNetwork(QString::fromStdString(o.connectHost), o.connectPort) == 1;
+    if (!o.gpsdHost.empty())
+        return path.connectGpsd(QString::fromStdString(o.gpsdHost), o.gpsdPort) == 1;
 
     const int port = readSetting(settings, settings::serial::kPort);
     const int baud = o.baud > 0 ? o.baud

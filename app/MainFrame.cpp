@@ -136,7 +136,7 @@ void CMainFrame::createActions()
                    kContextHelp, kWindowCascade, kWindowTile, kWindowArrange, kConnectFile,
                    kGeneralSettings})
         makeAction(id);
-    for (int id : {kConnectSerial, kConnectNetwork, kDisconnect, kNetworkServer, kRecordStart,
+    for (int id : {kConnectSerial, kConnectNetwork, kConnectGpsd, kDisconnect, kNetworkServer, kRecordStart,
                    kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow, kViewMainToolbar,
                    kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar, kViewStatusBar})
         makeAction(id, true);
@@ -167,7 +167,7 @@ void CMainFrame::createMenus()
         {kViewMainToolbar, kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar,
          kViewStatusBar, kSeparator, kGeneralSettings});
     QMenu* connectMenu = menuBar()->addMenu(QStringLiteral("&Connect"));
-    add(connectMenu, {kConnectSerial, kConnectNetwork, kConnectFile});
+    add(connectMenu, {kConnectSerial, kConnectNetwork, kConnectGpsd, kConnectFile});
     playbackMenu = connectMenu->addMenu(QStringLiteral("Playback"));
     add(playbackMenu, {kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow});
     add(connectMenu, {kSeparator, kDisconnect, kSeparator, kNetworkServer});
@@ -315,12 +315,20 @@ void CMainFrame::updateInterface()
     const int kind = path.link.sourceKind();
     setPaneText(RecordingPane, QString::fromStdString(path.recorder.statusText()));
     setPaneText(QualityPane, QString::fromStdString(fixQualityText(gps.fixQuality)));
-    setPaneText(SourcePane, QString::fromStdString(sourceKindText(kind)));
+    setPaneText(SourcePane,
+                QString::fromStdString(sourcePaneText(
+                    kind, path.health(), path.link.waitingForDevice().toStdString())));
+    const QString sourceTip =
+        QString::fromUtf8(kPaneInfo[SourcePane].toolTip) + QLatin1Char('\n') +
+        QString::fromStdString(sentenceCountsText(path.parser.sentenceCount(),
+                                                  path.parser.checksumFailureCount()));
+    if (panes[SourcePane]->toolTip() != sourceTip) panes[SourcePane]->setToolTip(sourceTip);
     setPaneText(FixTypePane, QString::fromStdString(fixTypeText(gps.fixType)));
     setPaneText(SatellitesPane, QString::fromStdString(satellitesText(gps.satellitesUsed)));
 
     actions[kConnectSerial]->setChecked(kind == SourceSerial);
     actions[kConnectNetwork]->setChecked(kind == SourceNetwork);
+    actions[kConnectGpsd]->setChecked(kind == SourceGpsd);
     actions[kConnectFile]->setChecked(kind == SourceFile);
     actions[kDisconnect]->setChecked(kind == SourceNone);
     actions[kNetworkServer]->setChecked(path.link.serverEnabled());

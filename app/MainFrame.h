@@ -107,6 +107,7 @@ private:
     // Commands (MainFrameCommands.cpp).
     void connectSerial();
     void connectNetwork();
+    void connectGpsd();
     void connectFile();
     void toggleServer();
     void startRecording();

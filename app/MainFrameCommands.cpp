@@ -51,6 +51,7 @@ void CMainFrame::runCommand(int id)
     switch (id) {
     case kConnectSerial: connectSerial(); break;
     case kConnectNetwork: connectNetwork(); break;
+    case kConnectGpsd: connectGpsd(); break;
     case kConnectFile: connectFile(); break;
     case kDisconnect: path.disconnectSource(); break;
     case kNetworkServer: toggleServer(); break;
@@ -125,6 +126,20 @@ void CMainFrame::connectNetwork()
     path.connectNetwork(dialog.address(), dialog.port());
     writeSetting(settings, settings::network::kNetAddress, dialog.address().toStdString());
     writeSetting(settings, settings::network::kConnectToPort, dialog.port());
+}
+
+void CMainFrame::connectGpsd()
+{
+    SettingsStore& settings = app.settings();
+    NetworkConnectDialog dialog(
+        QString::fromStdString(readSetting(settings, settings::network::kGpsdHost)),
+        readSetting(settings, settings::network::kGpsdPort), app.prompter(), this);
+    dialog.setWindowTitle(QStringLiteral("Connect to gpsd"));
+    if (!app.prompter().runDialog(dialog)) return;
+    // The link says why a connect failed; the values are kept either way.
+    path.connectGpsd(dialog.address(), dialog.port());
+    writeSetting(settings, settings::network::kGpsdHost, dialog.address().toStdString());
+    writeSetting(settings, settings::network::kGpsdPort, dialog.port());
 }
 
 void CMainFrame::connectFile()

@@ -43,6 +43,7 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
     }
     if (!o.connectHost.empty())
         path.connectNetwork(QString::fromStdString(o.connectHost), o.connectPort);
+    if (!o.gpsdHost.empty()) path.connectGpsd(QString::fromStdString(o.gpsdHost), o.gpsdPort);
     if (o.servePort >= 0) {
         path.link.enableServer(o.servePort);
         path.link.server()->setMaxConnections(

@@ -33,4 +33,14 @@ constexpr const char* kCannotCreateConnection = "Could not create a network conn
 constexpr const char* kCannotConnect = "Could not connect to computer";                   // 30005
 constexpr const char* kCannotCreateServer = "CNetServer Error: Could not create server";
 
+// gpsd: "Could not connect to gpsd at HOST:PORT: " and why, or the server
+// there is something else.
+constexpr const char* kGpsdConnectPrefix = "Could not connect to gpsd at ";
+constexpr const char* kGpsdRefused = "connection refused. Is gpsd running?";
+constexpr const char* kGpsdHostNotFound = "host not found.";
+constexpr const char* kGpsdNoAnswer = "no answer.";
+constexpr const char* kGpsdBadPort = "the port must be 1 to 65535.";
+constexpr const char* kGpsdNotGpsdPrefix = "The server at ";
+constexpr const char* kGpsdNotGpsdSuffix = " is not gpsd: it did not greet as gpsd does.";
+
 } // namespace orbilunex::texts

@@ -19,6 +19,7 @@ NmeaDataPath::NmeaDataPath(const SettingsStore& settings, const Clock& clock,
                            const LinkHooks& linkHooks)
     : link(settings, linkHooks), recorder(clock), hooks(linkHooks)
 {
+    sinceStart.start();
 }
 
 int NmeaDataPath::blockSize() const
@@ -52,6 +53,8 @@ NmeaDataPath::TickResult NmeaDataPath::tick()
         lastSeenSentences = parser.sentenceCount();
         result.newSentences = true;
     }
+    linkHealth.update(sinceStart.elapsed(), link.sourceOpen(), link.sessionNumber(),
+                      result.bytesRead, parser.sentenceCount());
     checkRecordingDuration();
     inTick = false;
     return result;
@@ -75,6 +78,13 @@ int NmeaDataPath::connectNetwork(const QString& address, int port)
     link.close();
     parser.resetGpsState();
     return link.connectNetwork(address, port);
+}
+
+int NmeaDataPath::connectGpsd(const QString& host, int port)
+{
+    link.close();
+    parser.resetGpsState();
+    return link.connectGpsd(host, port);
 }
 
 bool NmeaDataPath::startRecording(const QString& path, int hours)

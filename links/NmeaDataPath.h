@@ -4,7 +4,9 @@
 #include "links/NmeaLink.h"
 #include "links/Recorder.h"
 #include "nmea/NmeaParser.h"
+#include "shell/LinkHealth.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 #include <cstdint>
@@ -32,7 +34,8 @@ int playbackBlockSize(int speed);
 // kTickByteLimit (the rest waits for the next tick). Each block goes to the
 // relay server (while it runs, from inside the link's read), the parser, the
 // recording and the block sink, in that order. Then the tick notices new
-// sentences for the lamp and checks the recording's duration.
+// sentences for the lamp, watches the link's health and checks the
+// recording's duration.
 class NmeaDataPath : public QObject {
     Q_OBJECT
 
@@ -74,6 +77,10 @@ public:
     int lastBlockSize() const { return lastCount; }
 
     std::int32_t sentenceCount() const { return parser.sentenceCount(); }
+
+    // How the open source does (silent, or bytes that are not NMEA), as of
+    // the last tick.
+    LinkHealthState health() const { return linkHealth.state(); }
     const GpsState& gps() const { return parser.gpsState(); }
 
     void setPlaybackSpeed(int speed) { playback = speed; }
@@ -85,6 +92,8 @@ public:
     int connectFile(const QString& path);
     // Resets the decoded state before connecting, as a new receiver begins.
     int connectNetwork(const QString& address, int port);
+    // gpsd's NMEA stream; the decoded state is reset as for the network.
+    int connectGpsd(const QString& host, int port);
     void disconnectSource() { link.close(); }
 
     // Starts recording to path for hours (0 = no limit); a failure is shown
@@ -105,6 +114,8 @@ private:
 
     LinkHooks hooks;
     std::function<void(const char*, int)> blockSink;
+    LinkHealth linkHealth;
+    QElapsedTimer sinceStart; // the health's milliseconds
     int playback = PlayMedium;
     char buffer[kBufferSize + 1] = {};
     int lastCount = 0;

@@ -1,5 +1,6 @@
 #include "links/NmeaLink.h"
 
+#include "links/GpsdClient.h"
 #include "links/LinkTexts.h"
 #include "links/NetConnection.h"
 #include "links/NetServer.h"
@@ -7,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QSerialPort>
+#include <QTimer>
 
 namespace orbilunex {
 
@@ -96,9 +98,13 @@ QString NmeaLink::serialDevicePath() const
 
 int NmeaLink::openSerial()
 {
+    return openSerialDevice(serialDevicePath());
+}
+
+int NmeaLink::openSerialDevice(const QString& device)
+{
     serialFailure = SerialOpenFailure::None;
     serialErrorCode = 0;
-    const QString device = serialDevicePath();
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
     if (device.isEmpty() || !port->open(QIODevice::ReadWrite)) {
@@ -132,15 +138,40 @@ int NmeaLink::openSerial()
     if (serial != nullptr) delete serial;
     serial = port.release();
     serial->setParent(this);
+    serialPath = device;
+    lostDevice.clear();
+    if (retry != nullptr) retry->stop();
     kind = SourceSerial;
+    ++sessions;
     return 1;
 }
 
 void NmeaLink::onSerialError(int error)
 {
-    // A device that went away (USB unplugged): release it; reads give 0 and
-    // the kind stays, as for any port that falls silent.
-    if (error == QSerialPort::ResourceError && serial != nullptr) serial->close();
+    // A device that went away (a USB adapter pulled out reports a resource
+    // error, a terminal whose far end closed a read error, again at every
+    // read): release it, so that the same device can be opened again when it
+    // comes back, and look for it every few seconds. Reads give 0 meanwhile
+    // and the kind stays. A passing read error costs a reopen, no more.
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (!gone || serial == nullptr || !serial->isOpen()) return;
+    serial->close();
+    lostDevice = serialPath;
+    if (retry == nullptr) {
+        retry = new QTimer(this);
+        connect(retry, &QTimer::timeout, this, &NmeaLink::retryLostDevice);
+    }
+    retry->start(kDeviceRetryMs);
+}
+
+void NmeaLink::retryLostDevice()
+{
+    if (lostDevice.isEmpty() || kind != SourceSerial) {
+        retry->stop();
+        return;
+    }
+    // The closed port object is replaced when the device opens again.
+    openSerialDevice(lostDevice);
 }
 
 int NmeaLink::readDevice(char* buffer, int maximum)
@@ -171,6 +202,7 @@ int NmeaLink::read(char* buffer, int maximum)
 {
     if (maximum <= 0) return 0;
     const int count = kind == SourceNetwork ? readNetwork(buffer, maximum)
+                      : kind == SourceGpsd  ? readGpsd(buffer, maximum)
                                             : readDevice(buffer, maximum);
     if (count > 0 && serverFlag && relay != nullptr) {
         WaitScope scope(waiting);
@@ -191,6 +223,8 @@ void NmeaLink::closeNetwork()
 
 int NmeaLink::close()
 {
+    if (retry != nullptr) retry->stop();
+    lostDevice.clear();
     if (serial != nullptr) {
         serial->disconnect(this);
         serial->close();
@@ -199,6 +233,7 @@ int NmeaLink::close()
     }
     if (file.isOpen()) file.close();
     closeNetwork();
+    closeGpsd();
     kind = SourceNone;
     return 0;
 }
@@ -209,6 +244,7 @@ bool NmeaLink::sourceOpen() const
     case SourceSerial: return serial != nullptr && serial->isOpen();
     case SourceFile: return file.isOpen();
     case SourceNetwork: return connection != nullptr;
+    case SourceGpsd: return gpsd != nullptr;
     default: return false;
     }
 }
@@ -223,6 +259,7 @@ int NmeaLink::openFile(const QString& path)
     else if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly))
         hooks.say(texts::kFileError);
     kind = SourceFile;
+    ++sessions;
     return 1;
 }
 
@@ -244,6 +281,48 @@ int NmeaLink::connectNetwork(const QString& address, int port)
     }
     connection = attempt;
     kind = SourceNetwork;
+    ++sessions;
+    return 1;
+}
+
+int NmeaLink::readGpsd(char* buffer, int maximum)
+{
+    if (gpsd == nullptr) return 0;
+    const std::size_t n = gpsd->take(buffer, static_cast<std::size_t>(maximum));
+    if (n == 0 && gpsd->ended()) {
+        close();
+        return 0;
+    }
+    return static_cast<int>(n);
+}
+
+void NmeaLink::closeGpsd()
+{
+    if (gpsd == nullptr) return;
+    GpsdClient* old = gpsd;
+    gpsd = nullptr;
+    old->close();
+    old->deleteLater();
+}
+
+int NmeaLink::connectGpsd(const QString& host, int port)
+{
+    closeGpsd();
+    auto* client = new GpsdClient();
+    client->setParent(this);
+    GpsdOutcome outcome;
+    {
+        WaitScope scope(waiting);
+        outcome = client->open(host, port, kConnectTimeoutMs);
+    }
+    if (outcome != GpsdOutcome::Connected) {
+        client->deleteLater();
+        hooks.say(gpsdFailureText(outcome, host.toStdString(), port));
+        return 0;
+    }
+    gpsd = client;
+    kind = SourceGpsd;
+    ++sessions;
     return 1;
 }
 

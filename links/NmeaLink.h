@@ -11,10 +11,12 @@
 #include <string>
 
 class QSerialPort;
+class QTimer;
 
 namespace orbilunex {
 
 class CNetServer;
+class GpsdClient;
 class NetConnection;
 class SettingsStore;
 
@@ -24,6 +26,7 @@ enum SourceKind : int {
     SourceSerial = 1,  // "RS-232"
     SourceNetwork = 2, // "Lan"
     SourceFile = 3,    // "File"
+    SourceGpsd = 4,    // "gpsd"
 };
 
 // Why a serial port did not open.
@@ -37,8 +40,8 @@ enum class SerialOpenFailure {
 // The text shown for a failed serial open, by class (code for Other).
 std::string serialOpenFailureText(SerialOpenFailure failure, int code);
 
-// The program's one source of NMEA bytes: a serial port, a playback file or a
-// connection to another instance's relay server, one at a time. read() never
+// The program's one source of NMEA bytes: a serial port, a playback file, a
+// connection to another instance's relay server or to gpsd, one at a time. read() never
 // waits. While the relay server is enabled every block read is also handed
 // to it for its clients, whatever the source.
 class NmeaLink : public QObject {
@@ -51,6 +54,8 @@ public:
     // path's limit, so that nothing is left for the device to drop.
     static constexpr qint64 kSerialQueueSize = 256 * 1024;
     static constexpr int kSerialWriteTimeoutMs = 1000;
+    // How often a serial device that went away is looked for again.
+    static constexpr int kDeviceRetryMs = 2000;
 
     // settings is read for the device path of a port number.
     NmeaLink(const SettingsStore& settings, const LinkHooks& hooks);
@@ -76,6 +81,11 @@ public:
     SerialOpenFailure lastSerialFailure() const { return serialFailure; }
     int lastSerialErrorCode() const { return serialErrorCode; }
 
+    // The device path of an open serial port that went away (a USB receiver
+    // unplugged) while the link tries every kDeviceRetryMs to open it again;
+    // empty otherwise. The kind stays 1 meanwhile; close() stops the tries.
+    QString waitingForDevice() const { return lostDevice; }
+
     // Places up to maximum bytes that have arrived into buffer and returns
     // how many; never waits. A non-empty block also goes to the relay server
     // while it is enabled. A network source whose far end closed delivers
@@ -96,6 +106,13 @@ public:
     // leaves the kind 0; on success the kind is 2. Returns 1 on success.
     int connectNetwork(const QString& address, int port);
 
+    // Connects to gpsd at host:port and asks for its NMEA, waiting with the
+    // event loop running; gpsd's own JSON lines never leave read(). On
+    // failure shows why (nothing listens: "... Is gpsd running?"; something
+    // else answers: "... is not gpsd ...") and leaves the kind as it was;
+    // on success the kind is 4. Returns 1 on success.
+    int connectGpsd(const QString& host, int port);
+
     // Starts the relay server on port (a running one is replaced); the
     // server-enabled flag is 1 afterwards even when listening failed.
     void enableServer(int port);
@@ -104,6 +121,10 @@ public:
     CNetServer* server() const { return relay; }
 
     int sourceKind() const { return kind; }
+
+    // Counts the sources opened (a serial device opened again included), so
+    // that a watcher can tell one source from the next.
+    int sessionNumber() const { return sessions; }
 
     // Whether the current source has something open to read from (a file
     // that failed to open leaves the kind at 3 with nothing open).
@@ -116,13 +137,18 @@ public:
 private:
     int readDevice(char* buffer, int maximum);
     int readNetwork(char* buffer, int maximum);
+    int readGpsd(char* buffer, int maximum);
     void closeNetwork();
+    void closeGpsd();
+    int openSerialDevice(const QString& device);
     void onSerialError(int error);
+    void retryLostDevice();
 
     const SettingsStore& settings;
     LinkHooks hooks;
     int serverFlag = 0;
     NetConnection* connection = nullptr;
+    GpsdClient* gpsd = nullptr;
     CNetServer* relay = nullptr;
     int portNumber = 1;
     int baudRate = 4800;
@@ -130,12 +156,16 @@ private:
     int byteSize = 8;
     int stopBits = 0;
     QSerialPort* serial = nullptr;
+    QString serialPath;     // the device the port was opened on
+    QString lostDevice;     // that device while it is looked for again
+    QTimer* retry = nullptr;
     QFile file;
     int kind = SourceSerial;
     QString deviceOverride;
     SerialOpenFailure serialFailure = SerialOpenFailure::None;
     int serialErrorCode = 0;
     int waiting = 0;
+    int sessions = 0;
 };
 
 } // namespace orbilunex

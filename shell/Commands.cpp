@@ -26,6 +26,8 @@ constexpr CommandText kTexts[] = {
      "Connect Using Serial Port"},
     {kConnectNetwork, "Connect using &network", "Connects to another instance over the network",
      "Connect Using Network"},
+    {kConnectGpsd, "Connect to &gpsd...", "Shows the NMEA stream of a gpsd server",
+     "Connect To gpsd"},
     {kConnectFile, "Connect to &file", "Plays back a recorded NMEA file", "Connect To File"},
     {kDisconnect, "&Disconnect", "Disconnect from GPS device", "Disconnect/Close Connection"},
     {kNetworkServer, "&Enable/Disable network server", "Enable or Disable Network Server",

@@ -17,9 +17,32 @@ std::string fixQualityText(int fixQuality)
 
 std::string sourceKindText(int sourceKind)
 {
-    static const char* const texts[] = {"None", "RS-232", "Lan", "File"};
-    if (sourceKind < 0 || sourceKind > 3) return "??";
+    static const char* const texts[] = {"None", "RS-232", "Lan", "File", "gpsd"};
+    if (sourceKind < 0 || sourceKind > 4) return "??";
     return texts[sourceKind];
+}
+
+std::string sourcePaneText(int sourceKind, LinkHealthState health,
+                           const std::string& waitingDevice)
+{
+    const std::string kind = sourceKindText(sourceKind);
+    if (!waitingDevice.empty()) return kind + " (waiting for " + waitingDevice + ")";
+    switch (health) {
+    case LinkHealthState::NoData: return kind + " (no data)";
+    case LinkHealthState::NoValidNmea:
+        // Only a serial port (kind 1) has a baud rate to get wrong.
+        return kind + (sourceKind == 1 ? " (no valid NMEA: check the baud rate)"
+                                       : " (no valid NMEA)");
+    case LinkHealthState::Closed:
+    case LinkHealthState::Ok: break;
+    }
+    return kind;
+}
+
+std::string sentenceCountsText(std::int64_t good, std::int64_t failed)
+{
+    return "Sentences: " + std::to_string(good) + " good, " + std::to_string(failed) +
+           " bad checksum";
 }
 
 std::string fixTypeText(int fixType)

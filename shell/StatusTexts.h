@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/LinkHealth.h"
+
 #include <cstdint>
 #include <string>
 
@@ -12,8 +14,19 @@ namespace orbilunex {
 // "GPS mode unknown".
 std::string fixQualityText(int fixQuality);
 
-// "None", "RS-232", "Lan", "File" by link source kind; other values "??".
+// "None", "RS-232", "Lan", "File", "gpsd" by link source kind; other values
+// "??".
 std::string sourceKindText(int sourceKind);
+
+// The source pane: the kind's text as above, followed by the first that holds
+// of " (waiting for DEVICE)" while waitingDevice names a serial device that
+// went away and is looked for again, " (no data)" and " (no valid NMEA: check
+// the baud rate)" (without the advice for a source that has no baud rate).
+std::string sourcePaneText(int sourceKind, LinkHealthState health,
+                           const std::string& waitingDevice);
+
+// "Sentences: GOOD good, FAILED bad checksum".
+std::string sentenceCountsText(std::int64_t good, std::int64_t failed);
 
 // "Fix NA", "2D fix", "3D fix" by GSA fix type; other values "NA".
 std::string fixTypeText(int fixType);

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QTimer>
+
+#include <random>
 
 #include <sys/stat.h>
 
@@ -83,6 +88,51 @@ TEST_F(HeadlessTest, TerminationClosesTheRecordingCleanly)
     EXPECT_GE(recorded.size(), 300);
     EXPECT_TRUE(recorded == readAll(samplePath("sample-lf.nmea")).left(recorded.size()));
     EXPECT_TRUE(program.readAllStandardOutput().contains("Data capture off"));
+}
+
+TEST_F(HeadlessTest, StatusLineSaysWhenTheReceiverIsSilentOrSendsNoNmea)
+{
+    // The program reads one end of a pseudo-terminal pair; the test plays
+    // the receiver on the other.
+    const QString gpsEnd = folder.filePath(QStringLiteral("gps"));
+    const QString receiverEnd = folder.filePath(QStringLiteral("receiver"));
+    QProcess socat;
+    socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + gpsEnd,
+                                          QStringLiteral("pty,raw,echo=0,link=") + receiverEnd});
+    ASSERT_TRUE(socat.waitForStarted(5000)) << "socat is needed: run scripts/setup";
+    ASSERT_TRUE(pumpUntil([&] { return QFileInfo::exists(gpsEnd) && QFileInfo::exists(receiverEnd); }));
+    start({"--headless", "--serial", gpsEnd, "--baud", "4800"});
+    auto printed = [&](const char* text) {
+        return pumpUntil(
+            [&] {
+                output += program.readAllStandardOutput();
+                return output.contains(text);
+            },
+            8000);
+    };
+    EXPECT_TRUE(printed("RS-232 (no data) | ")) << output.constData();
+
+    // A receiver at another baud rate: bytes, but never a sentence.
+    QSerialPort receiver;
+    receiver.setPortName(receiverEnd);
+    ASSERT_TRUE(receiver.open(QIODevice::ReadWrite));
+    std::mt19937 noise(7);
+    QTimer sender;
+    QObject::connect(&sender, &QTimer::timeout, [&] {
+        QByteArray bytes;
+        for (int i = 0; i < 48; ++i) bytes.append(static_cast<char>(noise() & 0xff));
+        receiver.write(bytes);
+    });
+    sender.start(100);
+    output.clear();
+    EXPECT_TRUE(printed("RS-232 (no valid NMEA: check the baud rate) | ")) << output.constData();
+    EXPECT_TRUE(output.contains("| Sentences: 0 good, ")) << output.constData();
+    sender.stop();
+    program.terminate();
+    EXPECT_TRUE(program.waitForFinished(5000));
+    receiver.close();
+    socat.terminate();
+    socat.waitForFinished(3000);
 }
 
 TEST_F(HeadlessTest, BadArgumentsGetUsageAndExitCode2)

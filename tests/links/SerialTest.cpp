@@ -5,10 +5,13 @@
 #include "links/NmeaDataPath.h"
 #include "links/NmeaLink.h"
 #include "links/SerialPortMap.h"
+#include "tests/common/NmeaSentence.h"
 
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+
+#include <cmath>
 #include <QProcess>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -27,6 +30,13 @@ protected:
         ASSERT_TRUE(folder.isValid());
         linkEnd = folder.filePath(QStringLiteral("gps"));
         receiverEnd = folder.filePath(QStringLiteral("receiver"));
+        plugIn();
+    }
+
+    // Makes the pair at the same two paths, as a receiver plugged in again
+    // comes back under its old name.
+    void plugIn()
+    {
         socat.start(QStringLiteral("socat"),
                     {QStringLiteral("pty,raw,echo=0,link=") + linkEnd,
                      QStringLiteral("pty,raw,echo=0,link=") + receiverEnd});
@@ -38,7 +48,11 @@ protected:
         ASSERT_TRUE(receiver.open(QIODevice::ReadWrite));
     }
 
-    void TearDown() override
+    void TearDown() override { unplug(); }
+
+    // socat ends on SIGTERM and removes its links, as the device node of an
+    // unplugged receiver goes.
+    void unplug()
     {
         receiver.close();
         socat.terminate();
@@ -157,6 +171,55 @@ TEST_F(SerialTest, DataPathTakesEverythingWaitingAtEachTick)
     EXPECT_GT(reference.sentenceCount(), 500);
     EXPECT_EQ(path.sentenceCount(), reference.sentenceCount());
     EXPECT_TRUE(seen.messages.empty());
+}
+
+TEST_F(SerialTest, UnpluggedReceiverResumesWhenPluggedBackIn)
+{
+    SystemClock clock;
+    NmeaDataPath path(settings, clock, seen.hooks());
+    path.link.setDeviceOverride(linkEnd);
+    ASSERT_EQ(path.connectSerial(1, 4800), 1);
+    auto decodedLatitude = [&](double latitude) {
+        return pumpUntil([&] {
+            path.tick();
+            return std::abs(path.gps().latitude - latitude) < 1e-9;
+        });
+    };
+    receiver.write(QByteArray::fromStdString(
+        sentence("GPGGA,101500.00,4716.7820,N,01120.8885,E,1,08,1.2,602.8,M,48.3,M,,")));
+    ASSERT_TRUE(receiver.waitForBytesWritten(5000));
+    ASSERT_TRUE(decodedLatitude(47.0 + 16.7820 / 60));
+
+    unplug();
+    ASSERT_TRUE(pumpUntil([&] {
+        path.tick();
+        return path.link.waitingForDevice() == linkEnd;
+    })) << "the link notices that the device went";
+    EXPECT_EQ(path.link.sourceKind(), SourceSerial);
+
+    ASSERT_NO_FATAL_FAILURE(plugIn());
+    ASSERT_TRUE(pumpUntil([&] {
+        path.tick();
+        return path.link.sourceOpen();
+    }, 3 * NmeaLink::kDeviceRetryMs)) << "opened again within a retry or two";
+    EXPECT_EQ(path.link.waitingForDevice(), QString());
+    receiver.write(QByteArray::fromStdString(
+        sentence("GPGGA,101501.00,4816.7820,N,01120.8885,E,1,08,1.2,602.8,M,48.3,M,,")));
+    ASSERT_TRUE(receiver.waitForBytesWritten(5000));
+    EXPECT_TRUE(decodedLatitude(48.0 + 16.7820 / 60)) << "sentences after the replug are decoded";
+
+    // Disconnect stops the looking.
+    unplug();
+    ASSERT_TRUE(pumpUntil([&] {
+        path.tick();
+        return !path.link.waitingForDevice().isEmpty();
+    }));
+    path.disconnectSource();
+    EXPECT_EQ(path.link.waitingForDevice(), QString());
+    ASSERT_NO_FATAL_FAILURE(plugIn());
+    pumpFor(NmeaLink::kDeviceRetryMs + 500);
+    EXPECT_FALSE(path.link.sourceOpen());
+    EXPECT_EQ(path.link.sourceKind(), SourceNone);
 }
 
 TEST(SerialOpen, MissingDevicesAreNotFound)

@@ -17,7 +17,8 @@ TEST(StatusTexts, PaneTexts)
     EXPECT_EQ(sourceKindText(1), "RS-232");
     EXPECT_EQ(sourceKindText(2), "Lan");
     EXPECT_EQ(sourceKindText(3), "File");
-    EXPECT_EQ(sourceKindText(4), "??");
+    EXPECT_EQ(sourceKindText(4), "gpsd");
+    EXPECT_EQ(sourceKindText(5), "??");
     EXPECT_EQ(fixTypeText(0), "NA");
     EXPECT_EQ(fixTypeText(1), "Fix NA");
     EXPECT_EQ(fixTypeText(3), "3D fix");
