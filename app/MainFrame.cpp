@@ -257,8 +257,10 @@ void CMainFrame::startDataPath()
     // that stands for no device (0) is no failure.
     if (path.link.openSerial() == 0 && !path.link.serialDevicePath().isEmpty()) {
         path.link.close(); // the status then says there is no source, as after Connect
+        storedPortFailed = true;
         QTimer::singleShot(0, this, [this] {
-            if (!closing) app.prompter().warn(this, QString::fromUtf8(texts::kCannotOpenPort));
+            if (!closing && storedPortFailed)
+                app.prompter().warn(this, QString::fromUtf8(texts::kCannotOpenPort));
         });
     }
     poll.start(NmeaDataPath::kTickMs);

@@ -41,6 +41,10 @@ public:
     // Opens the stored serial port and starts the 100 ms poll.
     void startDataPath();
 
+    // A source named on the command line replaces the stored serial port:
+    // its failure to open at start is then not worth a word.
+    void forgetStoredPortFailure() { storedPortFailed = false; }
+
     // Decodes every satellite system whatever the setting says (--all-systems).
     void setAllSystemsOverride(bool all);
     // The parser follows the "Satellite systems" setting (or the override).
@@ -134,6 +138,7 @@ private:
     SystemsHint systemsHint;
     QElapsedTimer hintClock;
     bool allSystemsOverride = false;
+    bool storedPortFailed = false;
     bool closing = false;
 };
 

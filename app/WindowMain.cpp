@@ -29,6 +29,9 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
 {
     NmeaDataPath& path = frame.dataPath();
     if (o.allSystems) frame.setAllSystemsOverride(true);
+    if (!o.serialDevice.empty() || o.baud > 0 || !o.playFile.empty() || !o.connectHost.empty() ||
+        !o.gpsdHost.empty())
+        frame.forgetStoredPortFailure();
     if (!o.serialDevice.empty() || o.baud > 0) {
         path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
         const int port = readSetting(settings, settings::serial::kPort);
