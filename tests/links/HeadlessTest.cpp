@@ -74,6 +74,18 @@ TEST_F(HeadlessTest, PlaysRecordsAndRelaysTheSameBytes)
     EXPECT_TRUE(output.contains("File | Differential GPS, SPS Mode | 3D fix | Sats:")) << output.constData();
 }
 
+TEST_F(HeadlessTest, MultiSystemReceiverUnderGpsOnlyGetsTheHint)
+{
+    start({"--headless", "--play", QString::fromUtf8(SAMPLE_DATA_DIR) + "/sample-multi.nmea",
+           "--speed", "fastest", "--quit-after", "7.5"});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0);
+    const QByteArray errors = program.readAllStandardError();
+    EXPECT_TRUE(errors.contains("\"Satellite systems\" to \"All systems\"")) << errors.constData();
+    EXPECT_TRUE(errors.contains("--all-systems"));
+    EXPECT_EQ(errors.count("Satellite systems"), 1) << "said once, not every second";
+}
+
 TEST_F(HeadlessTest, TerminationClosesTheRecordingCleanly)
 {
     const QString recording = folder.filePath(QStringLiteral("stopped.txt"));
