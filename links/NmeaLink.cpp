@@ -171,10 +171,7 @@ int NmeaLink::read(char* buffer, int maximum)
     if (maximum <= 0) return 0;
     const int count = kind == SourceNetwork ? readNetwork(buffer, maximum)
                                             : readDevice(buffer, maximum);
-    if (count > 0 && serverFlag && relay != nullptr) {
-        WaitScope scope(waiting);
-        relay->broadcast(buffer, count);
-    }
+    if (count > 0 && serverFlag && relay != nullptr) relay->broadcast(buffer, count);
     return count;
 }
 
