@@ -25,7 +25,9 @@ public:
     static constexpr qint64 kClientQueueLimit = 256 * 1024;
     static constexpr int kStallTimeoutMs = 3000;
     static constexpr int kInitialMaxConnections = 100;
-    static constexpr int kListenBacklog = 5;
+    // Room for many clients connecting at once; they are accepted (or
+    // refused) as soon as the event loop sees them.
+    static constexpr int kListenBacklog = 256;
 
     // Starts listening on port (0 picks a free one) with a backlog of
     // kListenBacklog, on all local addresses. On failure (port in use, or

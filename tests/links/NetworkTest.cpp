@@ -259,6 +259,37 @@ TEST_F(NetworkTest, StalledClientNeverHoldsUpTheOthersAndIsDroppedPastItsQueueLi
         << "a beep for each client that came and one for the client dropped";
 }
 
+TEST_F(NetworkTest, ManyClientsInARowAreAcceptedOrRefusedPromptly)
+{
+    constexpr int kClients = 200;
+    constexpr int kMaximum = 150;
+    CNetServer server(0, seen.hooks());
+    server.setMaxConnections(kMaximum);
+    QElapsedTimer watch;
+    watch.start();
+    // All connect before the server gets a chance to accept any of them.
+    std::vector<std::unique_ptr<QTcpSocket>> clients;
+    for (int i = 0; i < kClients; ++i) {
+        clients.push_back(std::make_unique<QTcpSocket>());
+        clients.back()->connectToHost(QStringLiteral("127.0.0.1"), server.serverPort());
+    }
+    const auto inState = [&](QAbstractSocket::SocketState state) {
+        return std::count_if(clients.begin(), clients.end(),
+                             [state](const auto& c) { return c->state() == state; });
+    };
+    const bool settled = pumpUntil(
+        [&] {
+            return server.clientCount() == kMaximum &&
+                   inState(QAbstractSocket::UnconnectedState) == kClients - kMaximum;
+        },
+        10000);
+    EXPECT_TRUE(settled) << "after " << watch.elapsed() << " ms: " << server.clientCount()
+                         << " held, " << inState(QAbstractSocket::UnconnectedState) << " refused";
+    pumpFor(100);
+    EXPECT_EQ(server.clientCount(), kMaximum);
+    EXPECT_EQ(inState(QAbstractSocket::ConnectedState), kMaximum) << "the ones held stay connected";
+}
+
 TEST_F(NetworkTest, ServerOnABusyPortSaysSoButCountsAsEnabled)
 {
     QTcpServer occupant;
