@@ -6,6 +6,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <sys/socket.h>
+
 namespace orbilunex {
 
 namespace {
@@ -36,6 +38,7 @@ void NetConnection::setUp()
     tcp->setReadBufferSize(static_cast<qint64>(kNetQueueSize));
     connect(tcp, &QTcpSocket::readyRead, this, &NetConnection::receive);
     connect(tcp, &QTcpSocket::disconnected, this, &NetConnection::onDisconnected);
+    connect(tcp, &QTcpSocket::bytesWritten, this, [this] { lastProgress.start(); });
     connect(tcp, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         // A failed connection ends like a closed one; a refused connect is
         // reported by connectTo instead.
@@ -64,29 +67,24 @@ bool NetConnection::connectTo(const QString& host, quint16 port, int timeoutMs)
     return false;
 }
 
-bool NetConnection::send(const char* bytes, qint64 count, int timeoutMs)
+void NetConnection::send(const char* bytes, qint64 count)
 {
-    if (tcp->state() != QAbstractSocket::ConnectedState) return true; // its close is on the way
+    if (tcp->state() != QAbstractSocket::ConnectedState) return; // its close is on the way
+    if (tcp->bytesToWrite() == 0) lastProgress.start();
     tcp->write(bytes, count);
+    // Non-blocking: writes what the kernel takes now, keeps the rest queued.
     tcp->flush();
-    if (tcp->bytesToWrite() == 0) return true;
+}
 
-    // The peer is slow: wait for the kernel to take the rest, but not for ever.
-    QPointer<NetConnection> self(this);
-    QPointer<QTcpSocket> socketAlive(tcp);
-    QEventLoop wait;
-    QTimer timer;
-    timer.setSingleShot(true);
-    connect(&timer, &QTimer::timeout, &wait, &QEventLoop::quit);
-    connect(tcp, &QTcpSocket::bytesWritten, &wait, [&wait, socketAlive] {
-        if (!socketAlive || socketAlive->bytesToWrite() == 0) wait.quit();
-    });
-    connect(tcp, &QTcpSocket::disconnected, &wait, &QEventLoop::quit);
-    connect(tcp, &QObject::destroyed, &wait, &QEventLoop::quit);
-    timer.start(timeoutMs);
-    wait.exec();
-    if (!self) return false;
-    return tcp->bytesToWrite() == 0 || tcp->state() != QAbstractSocket::ConnectedState;
+qint64 NetConnection::bytesQueued() const
+{
+    return tcp->bytesToWrite();
+}
+
+qint64 NetConnection::stalledForMs() const
+{
+    if (tcp->bytesToWrite() == 0 || !lastProgress.isValid()) return 0;
+    return lastProgress.elapsed();
 }
 
 void NetConnection::receive()
@@ -152,6 +150,16 @@ void NetConnection::abort()
     closed = 1;
     tcp->abort();
     queue.clear();
+}
+
+void NetConnection::reset()
+{
+    const qintptr descriptor = tcp->socketDescriptor();
+    if (descriptor >= 0) {
+        const linger now = {1, 0};
+        ::setsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+    }
+    abort();
 }
 
 } // namespace orbilunex

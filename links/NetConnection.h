@@ -2,6 +2,7 @@
 
 #include "links/ByteRing.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -33,11 +34,16 @@ public:
     // timeoutMs passed. Returns true when connected.
     bool connectTo(const QString& host, quint16 port, int timeoutMs);
 
-    // Sends a block, waiting in a local event loop while the peer cannot take
-    // it yet. Returns false when the block could not be handed to the peer
-    // within timeoutMs (a stalled reader). The connection may have been
-    // deleted when this returns false: check a QPointer first.
-    bool send(const char* bytes, qint64 count, int timeoutMs);
+    // Queues a block for the peer and hands the kernel what it takes at
+    // once; never waits. The rest goes out as the socket allows.
+    void send(const char* bytes, qint64 count);
+
+    // Bytes queued for the peer that the kernel has not taken yet.
+    qint64 bytesQueued() const;
+
+    // How long queued bytes have waited without the peer taking any; 0 while
+    // nothing is queued.
+    qint64 stalledForMs() const;
 
     // Takes up to maximum received bytes, oldest first.
     std::size_t take(char* out, std::size_t maximum);
@@ -55,6 +61,11 @@ public:
     // Ends the connection at once, dropping what is queued both ways.
     void abort();
 
+    // As abort, and the kernel also discards what it still holds for the
+    // peer (a reset), rather than keep trying to deliver it to a client that
+    // does not read.
+    void reset();
+
     QTcpSocket* socket() const { return tcp; }
 
 signals:
@@ -71,6 +82,8 @@ private:
     NetQueue queue;
     CNetServer* owner = nullptr;
     int closed = 0;
+    // Restarted whenever the peer takes bytes, or bytes start to wait.
+    QElapsedTimer lastProgress;
 };
 
 } // namespace orbilunex

@@ -2,21 +2,24 @@
 
 #include "links/LinkTexts.h"
 
-#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace orbilunex {
 
 namespace {
 
-constexpr int kListenBacklog = 5;
+// How often stalled clients are looked for between broadcasts.
+constexpr int kStallCheckMs = 500;
 
 } // namespace
 
 CNetServer::CNetServer(int port, const LinkHooks& linkHooks)
-    : listener(new QTcpServer(this)), hooks(linkHooks)
+    : listener(new QTcpServer(this)), stallCheck(new QTimer(this)), hooks(linkHooks)
 {
+    stallCheck->setInterval(kStallCheckMs);
+    connect(stallCheck, &QTimer::timeout, this, &CNetServer::dropStalled);
     listener->setListenBacklogSize(kListenBacklog);
     connect(listener, &QTcpServer::newConnection, this, &CNetServer::acceptPending);
     const bool valid = port >= 0 && port <= 65535;
@@ -52,6 +55,7 @@ void CNetServer::acceptPending()
         if (clients < maxConnections) {
             hooks.sound(kDefaultBeep);
             ++clients;
+            if (!stallCheck->isActive()) stallCheck->start();
             continue;
         }
         // Over the limit: the peer sees its connection close at once.
@@ -68,31 +72,42 @@ void CNetServer::removeClient(NetConnection* connection)
 {
     if (!clientList.removeOne(connection)) return;
     --clients;
+    if (clientList.isEmpty()) stallCheck->stop();
     connection->disconnect(this);
     // We may be inside one of its own signals: delete it once that returns.
     connection->deleteLater();
     hooks.sound(kDefaultBeep);
 }
 
+void CNetServer::drop(NetConnection* connection)
+{
+    connection->reset();
+    removeClient(connection);
+}
+
+void CNetServer::dropStalled()
+{
+    // A copy: dropping changes the list.
+    const QList<NetConnection*> current = clientList;
+    for (NetConnection* connection : current)
+        if (connection->stalledForMs() >= kStallTimeoutMs) drop(connection);
+}
+
 void CNetServer::broadcast(const char* bytes, qint64 count)
 {
     if (clientList.isEmpty()) return;
-    // Sending may run the event loop: clients can leave, and even this server
-    // can be disabled, before the loop below is done.
-    QPointer<CNetServer> self(this);
-    QList<QPointer<NetConnection>> snapshot;
-    for (NetConnection* connection : clientList) snapshot.append(connection);
-    for (const QPointer<NetConnection>& connection : snapshot) {
-        if (!self) return;
-        if (!connection || !clientList.contains(connection.data())) continue;
-        if (connection->send(bytes, count, kSendTimeoutMs)) continue;
-        if (!self) return;
-        if (connection && clientList.contains(connection.data())) {
+    // A copy: a failed write reports the client's close, which takes it off
+    // the list; removed connections are deleted later, so the pointers hold.
+    const QList<NetConnection*> current = clientList;
+    for (NetConnection* connection : current) {
+        if (connection->closedFlag()) continue; // left while we were sending
+        if (connection->bytesQueued() + count > kClientQueueLimit ||
+            connection->stalledForMs() >= kStallTimeoutMs) {
             // A client that stopped reading: drop it rather than stall everyone.
-            NetConnection* stalled = connection.data();
-            stalled->abort();
-            removeClient(stalled);
+            drop(connection);
+            continue;
         }
+        connection->send(bytes, count);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QObject>
 
 class QTcpServer;
+class QTimer;
 
 namespace orbilunex {
 
@@ -17,15 +18,21 @@ class CNetServer : public QObject {
     Q_OBJECT
 
 public:
-    // How long a send may wait for a client that does not read before that
-    // client is dropped (the others keep receiving).
-    static constexpr int kSendTimeoutMs = 3000;
+    // Each client has its own queue, written as its socket allows. A client
+    // whose queue would pass kClientQueueLimit bytes, or that has taken
+    // nothing for kStallTimeoutMs while bytes wait for it, is dropped (with
+    // the default beep); the others are never held up by it.
+    static constexpr qint64 kClientQueueLimit = 256 * 1024;
+    static constexpr int kStallTimeoutMs = 3000;
     static constexpr int kInitialMaxConnections = 100;
+    // Room for many clients connecting at once; they are accepted (or
+    // refused) as soon as the event loop sees them.
+    static constexpr int kListenBacklog = 256;
 
-    // Starts listening on port (0 picks a free one) with a backlog of 5, on
-    // all local addresses. On failure (port in use, or outside 0..65535)
-    // shows "CNetServer Error: Could not create server" through the hooks;
-    // the object then exists and accepts nobody.
+    // Starts listening on port (0 picks a free one) with a backlog of
+    // kListenBacklog, on all local addresses. On failure (port in use, or
+    // outside 0..65535) shows "CNetServer Error: Could not create server"
+    // through the hooks; the object then exists and accepts nobody.
     CNetServer(int port, const LinkHooks& hooks);
     ~CNetServer() override;
 
@@ -38,9 +45,8 @@ public:
     int maximumConnections() const { return maxConnections; }
     int clientCount() const { return clients; }
 
-    // Sends the block to each client in acceptance order, waiting (with the
-    // event loop running) while a client's connection is full; a client that
-    // takes nothing for kSendTimeoutMs is dropped.
+    // Queues the block for each client in acceptance order and returns
+    // without waiting; drops the clients that cannot keep up.
     void broadcast(const char* bytes, qint64 count);
 
     // Bytes the clients sent us; kept while there is room, never read.
@@ -49,8 +55,12 @@ public:
 private:
     void acceptPending();
     void removeClient(NetConnection* connection);
+    void drop(NetConnection* connection);
+    void dropStalled();
 
     QTcpServer* listener;
+    // Looks for stalled clients while the link sends nothing new.
+    QTimer* stallCheck;
     QList<NetConnection*> clientList;
     int clients = 0;
     int maxConnections = kInitialMaxConnections;

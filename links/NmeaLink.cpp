@@ -204,10 +204,7 @@ int NmeaLink::read(char* buffer, int maximum)
     const int count = kind == SourceNetwork ? readNetwork(buffer, maximum)
                       : kind == SourceGpsd  ? readGpsd(buffer, maximum)
                                             : readDevice(buffer, maximum);
-    if (count > 0 && serverFlag && relay != nullptr) {
-        WaitScope scope(waiting);
-        relay->broadcast(buffer, count);
-    }
+    if (count > 0 && serverFlag && relay != nullptr) relay->broadcast(buffer, count);
     return count;
 }
 

@@ -130,8 +130,8 @@ public:
     // that failed to open leaves the kind at 3 with nothing open).
     bool sourceOpen() const;
 
-    // True while a connect or a relay send waits in a local event loop: the
-    // caller's poll must not read again until it returns.
+    // True while a connect waits in a local event loop: the caller's poll
+    // must not read again until it returns.
     bool busy() const { return waiting > 0; }
 
 private:

@@ -8,10 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <algorithm>
+#include <cerrno>
 #include <memory>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace orbilunex;
 using namespace orbilunex::test;
@@ -30,6 +38,46 @@ struct Collector {
         socket.connectToHost(QStringLiteral("127.0.0.1"), port);
     }
     bool connected() const { return socket.state() == QAbstractSocket::ConnectedState; }
+};
+
+// A client that never reads. Its receive buffer is made small before it
+// connects, so that what the kernel holds for it fills within a few blocks.
+class StalledClient {
+public:
+    explicit StalledClient(quint16 port) : fd(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        const int size = 4096;
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        // On loopback the kernel completes the handshake before any accept.
+        ok = fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~StalledClient()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+    StalledClient(const StalledClient&) = delete;
+    StalledClient& operator=(const StalledClient&) = delete;
+    bool connected() const { return ok; }
+
+    // Whether the server has ended the connection (read only once dropped:
+    // reading would let it go on).
+    bool ended() const
+    {
+        char chunk[65536];
+        for (;;) {
+            const ssize_t n = ::recv(fd, chunk, sizeof chunk, MSG_DONTWAIT);
+            if (n > 0) continue;
+            return n == 0 || (errno != EAGAIN && errno != EWOULDBLOCK);
+        }
+    }
+
+private:
+    int fd;
+    bool ok = false;
 };
 
 class NetworkTest : public ::testing::Test {
@@ -170,31 +218,76 @@ TEST_F(NetworkTest, ChainedInstancesStayByteExact)
     EXPECT_EQ(second.gps().ggaCount, first.gps().ggaCount);
 }
 
-TEST_F(NetworkTest, StalledClientIsDroppedAndOthersKeepReceiving)
+TEST_F(NetworkTest, StalledClientNeverHoldsUpTheOthersAndIsDroppedPastItsQueueLimit)
 {
     CNetServer server(0, seen.hooks());
     Collector reader(server.serverPort());
-    // A client that never reads, with a small window so that it fills soon.
-    QTcpSocket stalled;
-    stalled.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
-    stalled.setReadBufferSize(1);
-    stalled.connectToHost(QStringLiteral("127.0.0.1"), server.serverPort());
+    StalledClient stalled(server.serverPort());
+    ASSERT_TRUE(stalled.connected());
     ASSERT_TRUE(pumpUntil([&] { return server.clientCount() == 2; }));
 
-    QByteArray block(2000, 'x');
+    // Up to 16 MB, far more than the kernel buffers towards the stalled client
+    // hold (a few MB), and a few blocks more once it is gone.
+    QByteArray block(16384, 'x');
     QByteArray sent;
-    for (int i = 0; i < 20000 && server.clientCount() == 2; ++i) {
-        block[0] = static_cast<char>('A' + i % 26);
+    qint64 sentWhenDropped = -1;
+    qint64 slowestBroadcastMs = 0;
+    int lateBlocks = 0;
+    QElapsedTimer watch;
+    int blocksAfterDrop = 0;
+    for (int i = 0; i < 1024 && blocksAfterDrop < 8; ++i) {
+        block.fill(static_cast<char>('A' + i % 26));
+        watch.start();
         server.broadcast(block.constData(), block.size());
+        slowestBroadcastMs = std::max(slowestBroadcastMs, watch.elapsed());
         sent += block;
+        if (sentWhenDropped >= 0) ++blocksAfterDrop;
+        else if (server.clientCount() == 1) sentWhenDropped = sent.size();
+        // The reader has each block before the next poll would send another.
+        const auto caughtUp = [&] { return reader.received.size() >= sent.size(); };
+        if (!pumpUntil(caughtUp, NmeaDataPath::kTickMs)) ++lateBlocks;
     }
-    EXPECT_EQ(server.clientCount(), 1) << "the stalled client was dropped";
-    for (int i = 0; i < 10; ++i) {
-        server.broadcast(block.constData(), block.size());
-        sent += block;
-    }
-    ASSERT_TRUE(pumpUntil([&] { return reader.received.size() >= sent.size(); }, 20000));
+    EXPECT_LT(slowestBroadcastMs, 1000) << "a broadcast waited for the stalled client";
+    EXPECT_EQ(lateBlocks, 0) << "the reading client waited longer than one poll";
+    ASSERT_TRUE(pumpUntil([&] { return reader.received.size() >= sent.size(); }));
     EXPECT_TRUE(reader.received == sent) << "the reading client lost nothing";
+    ASSERT_GE(sentWhenDropped, 0) << "the stalled client was never dropped";
+    EXPECT_GT(sentWhenDropped, CNetServer::kClientQueueLimit)
+        << "dropped before its queue could be full";
+    EXPECT_TRUE(pumpUntil([&] { return stalled.ended(); })) << "its connection was ended";
+    EXPECT_EQ(std::count(seen.beeps.begin(), seen.beeps.end(), kDefaultBeep), 3)
+        << "a beep for each client that came and one for the client dropped";
+}
+
+TEST_F(NetworkTest, ManyClientsInARowAreAcceptedOrRefusedPromptly)
+{
+    constexpr int kClients = 200;
+    constexpr int kMaximum = 150;
+    CNetServer server(0, seen.hooks());
+    server.setMaxConnections(kMaximum);
+    QElapsedTimer watch;
+    watch.start();
+    // All connect before the server gets a chance to accept any of them.
+    std::vector<std::unique_ptr<QTcpSocket>> clients;
+    for (int i = 0; i < kClients; ++i) {
+        clients.push_back(std::make_unique<QTcpSocket>());
+        clients.back()->connectToHost(QStringLiteral("127.0.0.1"), server.serverPort());
+    }
+    const auto inState = [&](QAbstractSocket::SocketState state) {
+        return std::count_if(clients.begin(), clients.end(),
+                             [state](const auto& c) { return c->state() == state; });
+    };
+    const bool settled = pumpUntil(
+        [&] {
+            return server.clientCount() == kMaximum &&
+                   inState(QAbstractSocket::UnconnectedState) == kClients - kMaximum;
+        },
+        10000);
+    EXPECT_TRUE(settled) << "after " << watch.elapsed() << " ms: " << server.clientCount()
+                         << " held, " << inState(QAbstractSocket::UnconnectedState) << " refused";
+    pumpFor(100);
+    EXPECT_EQ(server.clientCount(), kMaximum);
+    EXPECT_EQ(inState(QAbstractSocket::ConnectedState), kMaximum) << "the ones held stay connected";
 }
 
 TEST_F(NetworkTest, ServerOnABusyPortSaysSoButCountsAsEnabled)
