@@ -85,11 +85,8 @@ GpsdOutcome GpsdClient::open(const QString& host, int port, int connectTimeoutMs
         close();
         return GpsdOutcome::NotGpsd;
     }
-    if (!connection->send(kWatchNmea, static_cast<qint64>(sizeof kWatchNmea - 1),
-                          greetingTimeoutMs)) {
-        close();
-        return GpsdOutcome::NoAnswer;
-    }
+    // Queued without waiting; a server that goes away then shows as ended.
+    connection->send(kWatchNmea, static_cast<qint64>(sizeof kWatchNmea - 1));
     filter = GpsdLineFilter();
     return GpsdOutcome::Connected;
 }

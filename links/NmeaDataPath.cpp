@@ -30,7 +30,7 @@ int NmeaDataPath::blockSize() const
 NmeaDataPath::TickResult NmeaDataPath::tick()
 {
     TickResult result;
-    // A relay send or a connect waiting in a local event loop lets timers
+    // A connect waiting in a local event loop lets timers
     // run: a tick then must not read again underneath it.
     if (inTick || link.busy()) {
         result.skipped = true;
