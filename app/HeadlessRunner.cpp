@@ -140,7 +140,7 @@ int runHeadless(const CommandLineOptions& o)
         if (hint.update(hintClock.elapsed(), gps.ggaCount + gps.rmcCount,
                         path.parser.otherTalkerPositionCount(), path.parser.allSystems()) &&
             !wasShowing)
-            std::fprintf(stderr, "orbilunex: %s (or give --all-systems)\n", kSystemsHintText);
+            std::fprintf(stderr, "orbilunex: %s (or give --all-systems)\n", kSystemsHintDetail);
     });
     status.start(1000);
     if (o.quitAfterSeconds >= 0)

@@ -291,6 +291,8 @@ void CMainFrame::updateSystemsHint()
     // Shown again while it holds, as menu tips clear the message pane.
     const QString hint = QString::fromUtf8(kSystemsHintText);
     if (showing && statusBar()->currentMessage().isEmpty()) statusBar()->showMessage(hint);
+    if (showing != wasShowing)
+        statusBar()->setToolTip(showing ? QString::fromUtf8(kSystemsHintDetail) : QString());
     if (!showing && wasShowing && statusBar()->currentMessage() == hint) statusBar()->clearMessage();
 }
 

@@ -6,9 +6,13 @@ namespace orbilunex {
 
 // What the status bar (and the headless program) says when a receiver of
 // several satellite systems is plugged in while only GPS is decoded.
-constexpr const char* kSystemsHintText =
-    "Positions arrive only from other satellite systems (GN, GL, GA, GB...): "
-    "set \"Satellite systems\" to \"All systems\" in General Settings";
+// Short enough for the message pane beside the status panes; the detail
+// goes in its tooltip and in the headless program's line.
+constexpr const char* kSystemsHintText = "Set \"Satellite systems\" to \"All systems\"";
+constexpr const char* kSystemsHintDetail =
+    "Positions arrive only from other satellite systems' talkers (GN, GL, GA, GB...), "
+    "which \"GPS only\" does not decode: set \"Satellite systems\" to \"All systems\" "
+    "in General Settings";
 
 // Notices a receiver whose positions the "GPS only" setting ignores: GGA and
 // RMC arrive only from talkers other than GP for 5 seconds. Fed every tick
