@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMdiArea>
 
@@ -252,6 +253,41 @@ TEST_F(SkyPlotWindowTest, MaskFilesThatAreNotPlainFilesAreRefused)
         EXPECT_EQ(view->plotWindow()->model().mask[12].lowestElevation, 34);
     }
     EXPECT_EQ(prompter.messages.size(), 3);
+}
+
+// Save wrote the file in place: a pipe held the window until a reader
+// came, a failed write left a damaged file. Now the contents go where a
+// link leads (the link stays), and a pipe is refused with the reason.
+TEST_F(SkyPlotWindowTest, SaveGoesThroughLinksAndRefusesPipes)
+{
+    const QString target = writeMask("target.msk", "old", 1, 1);
+    const QString link = folder.filePath("link.msk");
+    const QString pipe = folder.filePath("save-pipe.msk");
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    start();
+    CAzimuthElevationView* view = openSky();
+    view->plotWindow()->model().mask[42] = {42, 7, 1};
+
+    prompter.files.push_back(link);
+    frame().runCommand(commands::kFileSaveAs);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(),
+              storeMaskFile(view->skyDocument()->commentBlock(), view->plotWindow()->model().mask));
+
+    view->document()->setModifiedFlag();
+    prompter.files.push_back(pipe);
+    {
+        HangGuard guard("saving into a pipe", std::chrono::seconds(20));
+        frame().runCommand(commands::kFileSaveAs);
+    }
+    ASSERT_FALSE(prompter.messages.isEmpty());
+    EXPECT_TRUE(prompter.messages.last().contains(pipe)) << prompter.messages.last().toStdString();
+    EXPECT_TRUE(prompter.messages.last().contains("not a regular file"));
+    EXPECT_TRUE(view->document()->isModified());
+    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile()) << "still a pipe";
 }
 
 TEST_F(SkyPlotWindowTest, PropertiesApplyInOrderAndMarkModified)

@@ -1,5 +1,6 @@
 #include "views/sky/AzimuthElevationDoc.h"
 
+#include "format/ReplaceFile.h"
 #include "framework/DialogKit.h"
 #include "framework/AppContext.h"
 #include "framework/Prompter.h"
@@ -9,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <ostream>
 
 namespace orbilunex {
 
@@ -93,12 +96,16 @@ bool CAzimuthElevationDoc::onOpenDocument(const QString& path)
 
 bool CAzimuthElevationDoc::onSaveDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const std::string bytes = storeMaskFile(comment, plot->model().mask);
-    return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size()) &&
-           file.flush();
+    std::string error;
+    const bool saved = replaceFile(
+        QFile::encodeName(path).toStdString(),
+        [&bytes](std::ostream& out) {
+            return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+        },
+        error);
+    if (!saved) setSaveFailure(QString::fromLocal8Bit(error.c_str()));
+    return saved;
 }
 
 void CAzimuthElevationDoc::onFileOpen(Prompter& prompter, QWidget* parent)
