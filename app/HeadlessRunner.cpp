@@ -104,6 +104,8 @@ bool startServer(const CommandLineOptions& o, const SettingsStore& settings, Nme
 int runHeadless(const CommandLineOptions& o)
 {
     IniSettingsStore settings(resolveSettingsPath(o.settingsFile));
+    if (!settings.refusal().empty())
+        std::fprintf(stderr, "orbilunex: %s\n", settings.refusal().c_str());
     SystemClock clock;
     LinkHooks hooks;
     hooks.message = [](const std::string& text) {

@@ -74,6 +74,13 @@ int runWindow(const CommandLineOptions& o)
     COrbilunexApp app(settings, *prompter, clock);
     if (!app.initInstance()) return 1;
     CMainFrame* frame = app.mainFrame();
+    // A refused settings file (a pipe, a huge file) is said at once; one that
+    // cannot be written is said the first time a write fails.
+    if (!settings.refusal().empty())
+        prompter->warn(frame, QString::fromStdString(settings.refusal()));
+    settings.setWriteFailureHandler([&prompter, frame](const std::string& text) {
+        prompter->warn(frame, QString::fromStdString(text));
+    });
     applySources(o, settings, *frame, *prompter);
     for (int code : o.openKinds) app.showWindowOfKind(code);
 
@@ -92,6 +99,9 @@ int runWindow(const CommandLineOptions& o)
         QTimer::singleShot(static_cast<int>(o.quitAfterSeconds * 1000), frame,
                            [frame] { frame->close(); });
     const int result = QApplication::exec();
+    // The layout written at close, while a failure can still be told.
+    settings.sync();
+    settings.setWriteFailureHandler(nullptr);
     return exitCode != 0 ? exitCode : result;
 }
 

@@ -133,8 +133,10 @@ bool CDocument::doSave(Prompter& prompter, QWidget* parent, bool saveAs)
                                          tmpl.extension(), titleText);
         if (target.isEmpty()) return false;
     }
+    saveFailure.clear();
     if (!onSaveDocument(target)) {
-        prompter.warn(parent, QStringLiteral("Failed to save document."));
+        prompter.warn(parent, saveFailure.isEmpty() ? QStringLiteral("Failed to save document.")
+                                                    : saveFailure);
         return false;
     }
     path = target;

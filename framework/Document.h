@@ -102,13 +102,19 @@ public:
     // Yes saves (false if that fails), No discards, Cancel keeps it open.
     bool saveModified(Prompter& prompter, QWidget* parent);
     // Saves under the current path, or asks for one (always for Save As);
-    // the title becomes the file's name. A failed write says so.
+    // the title becomes the file's name. A failed write says so, in the
+    // words onSaveDocument gave (setSaveFailure) or the framework's own.
     bool doSave(Prompter& prompter, QWidget* parent, bool saveAs);
 
 signals:
     void titleChanged(const QString& title);
 
+protected:
+    // From onSaveDocument: why the save failed, for the user.
+    void setSaveFailure(const QString& text) { saveFailure = text; }
+
 private:
+    QString saveFailure;
     const DocTemplate& tmpl;
     AppContext& context;
     QString titleText;

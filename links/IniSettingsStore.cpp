@@ -1,11 +1,15 @@
 #include "links/IniSettingsStore.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QVariant>
 
 #include <cstdlib>
+#include <utility>
 
 namespace orbilunex {
 
@@ -43,6 +47,27 @@ QString userSettingsPath()
            QLatin1String(userSettingsFile);
 }
 
+// Why a settings file cannot be used; empty when it can. A missing file is
+// fine: it is created at the first write. Only the file's type and size are
+// looked at, so a pipe is never opened.
+std::string refusalOf(const QString& file)
+{
+    const QFileInfo info(file);
+    if (!info.exists()) return std::string();
+    const std::string name = QDir::toNativeSeparators(file).toStdString();
+    const char* const consequence = "default settings are used and will not be saved.";
+    if (!info.isFile())
+        return "The settings file " + name + " is not a regular file; " + consequence;
+    if (info.size() > IniSettingsStore::kMostFileBytes)
+        return "The settings file " + name + " is too large (" + std::to_string(info.size()) +
+               " bytes); " + consequence;
+    return std::string();
+}
+
+// How long after a change the file is checked: long enough that the keys a
+// command writes together are one write, short enough to tell the user soon.
+constexpr int kCheckDelayMs = 1000;
+
 } // namespace
 
 IniSettingsStore::IniSettingsStore() : IniSettingsStore(std::string()) {}
@@ -50,17 +75,27 @@ IniSettingsStore::IniSettingsStore() : IniSettingsStore(std::string()) {}
 // A store opened on a file name has no fallback files (system-wide or
 // organisation-wide), so what is read is what this file holds.
 IniSettingsStore::IniSettingsStore(const std::string& filePath)
-    : settings(filePath.empty() ? userSettingsPath()
-                                : QFile::decodeName(QByteArray::fromStdString(filePath)),
-               QSettings::IniFormat)
+    : path(filePath.empty() ? userSettingsPath()
+                            : QFile::decodeName(QByteArray::fromStdString(filePath))),
+      refusalText(refusalOf(path))
 {
+    if (refusalText.empty()) settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    check.setSingleShot(true);
+    check.setInterval(kCheckDelayMs);
+    QObject::connect(&check, &QTimer::timeout, [this] { sync(); });
+}
+
+IniSettingsStore::~IniSettingsStore()
+{
+    if (settings) settings->sync();
 }
 
 int IniSettingsStore::getInt(const std::string& section, const std::string& key,
                              int defaultValue) const
 {
+    if (!settings) return fallback.getInt(section, key, defaultValue);
     QString text;
-    if (!valueText(settings.value(settingsKey(section, key)), text)) return defaultValue;
+    if (!valueText(settings->value(settingsKey(section, key)), text)) return defaultValue;
     int value = defaultValue;
     return parseSettingInt(text.toStdString(), value) ? value : defaultValue;
 }
@@ -68,33 +103,58 @@ int IniSettingsStore::getInt(const std::string& section, const std::string& key,
 std::string IniSettingsStore::getString(const std::string& section, const std::string& key,
                                         const std::string& defaultValue) const
 {
+    if (!settings) return fallback.getString(section, key, defaultValue);
     QString text;
-    if (!valueText(settings.value(settingsKey(section, key)), text)) return defaultValue;
+    if (!valueText(settings->value(settingsKey(section, key)), text)) return defaultValue;
     return text.toStdString();
 }
 
 void IniSettingsStore::setInt(const std::string& section, const std::string& key, int value)
 {
-    settings.setValue(settingsKey(section, key), value);
-    settings.sync();
+    if (!settings) return fallback.setInt(section, key, value);
+    settings->setValue(settingsKey(section, key), value);
+    scheduleCheck();
 }
 
 void IniSettingsStore::setString(const std::string& section, const std::string& key,
                                  const std::string& value)
 {
-    settings.setValue(settingsKey(section, key), QString::fromStdString(value));
-    settings.sync();
+    if (!settings) return fallback.setString(section, key, value);
+    settings->setValue(settingsKey(section, key), QString::fromStdString(value));
+    scheduleCheck();
+}
+
+// Timers need the application's event loop; without one (a plain test) the
+// file is written by sync() and the destructor alone.
+void IniSettingsStore::scheduleCheck()
+{
+    if (QCoreApplication::instance() != nullptr && !check.isActive()) check.start();
 }
 
 bool IniSettingsStore::sync()
 {
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (!settings) return false;
+    check.stop();
+    settings->sync();
+    const bool written = settings->status() == QSettings::NoError;
+    if (!written && settings->status() == QSettings::AccessError && !writeFailureTold) {
+        writeFailureTold = true;
+        if (onWriteFailure)
+            onWriteFailure("The settings file " + QDir::toNativeSeparators(path).toStdString() +
+                           " cannot be written: the window layout and settings of this run "
+                           "will not be kept.");
+    }
+    return written;
+}
+
+void IniSettingsStore::setWriteFailureHandler(std::function<void(const std::string&)> handler)
+{
+    onWriteFailure = std::move(handler);
 }
 
 std::string IniSettingsStore::fileName() const
 {
-    return settings.fileName().toStdString();
+    return path.toStdString();
 }
 
 std::string resolveSettingsPath(const std::string& commandLineValue)

@@ -1,11 +1,9 @@
 #include "survey/PathFile.h"
 
 #include "format/LittleEndian.h"
+#include "format/ReplaceFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <fstream>
 #include <cstring>
 #include <istream>
 #include <ostream>
@@ -217,19 +215,8 @@ PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPromp
 
 bool savePathFile(const std::string& path, SurveyModel& survey, std::string& error)
 {
-    const std::string temporary = path + ".saving";
-    bool written = false;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        written = out.is_open() && writePathFile(out, survey);
-        out.close();
-        written = written && !out.fail();
-    }
-    if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-    const int cause = errno;
-    std::remove(temporary.c_str());
-    error = "Failed to save " + path + ": " + std::strerror(cause) + ".";
-    return false;
+    return replaceFile(
+        path, [&survey](std::ostream& out) { return writePathFile(out, survey); }, error);
 }
 
 std::string describePathReadError(const PathReadResult& result, const std::string& fileName)

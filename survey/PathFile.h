@@ -88,10 +88,11 @@ constexpr std::uint32_t kPathProgressRecords = 4096;
 PathReadResult readPathFile(std::istream& in, SurveyModel& survey, PathReadPrompts& prompts,
                             const PathReadProgress& progress = {});
 
-// Saves the survey to path through a temporary file in the same folder,
-// renamed over path only once everything is written, so a failed save
-// never leaves a damaged file behind. On failure returns false and sets
-// error to a sentence naming the file.
+// Saves the survey to path through replaceFile: into a link's target, with
+// the file's mode kept, through a temporary file renamed over it only once
+// everything is written, so a failed save never leaves a damaged file
+// behind; a folder, pipe or device is refused. On failure returns false and
+// sets error to a sentence naming the file.
 bool savePathFile(const std::string& path, SurveyModel& survey, std::string& error);
 
 // A one-line account of a failed read, naming the file.

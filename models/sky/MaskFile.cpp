@@ -2,6 +2,7 @@
 
 #include "format/LittleEndian.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -63,6 +64,8 @@ bool loadMaskFile(const char* bytes, std::size_t size, MaskCommentBlock& comment
             if (at + 4 > size) return false;
             *field = getInt(bytes + at);
             at += 4;
+            if (field == &entry.lowestElevation)
+                *field = std::clamp(*field, -kMaskElevationLimit, kMaskElevationLimit);
         }
     }
     return true;

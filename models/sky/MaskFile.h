@@ -3,6 +3,7 @@
 #include "models/sky/SkyPlotModel.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace orbilunex {
@@ -14,6 +15,12 @@ namespace orbilunex {
 constexpr std::size_t kMaskCommentBytes = 2048;
 constexpr std::size_t kMaskEntryBytes = 12;
 constexpr std::size_t kMaskFileBytes = kMaskCommentBytes + kMaskEntries * kMaskEntryBytes;
+
+// The furthest an elevation read from a file may lie from zero: the range a
+// decoded satellite's elevation can have. The chart works out 90 - elevation
+// and scales it to pixels, which would overflow for values near the ends of
+// the int range, so a file's elevation beyond this is read as the limit.
+constexpr std::int32_t kMaskElevationLimit = 65535;
 
 struct MaskCommentBlock {
     char bytes[kMaskCommentBytes] = {};
@@ -32,8 +39,9 @@ std::string storeMaskFile(const MaskCommentBlock& comment, const MaskEntry (&mas
 // Reads a file's bytes into the comment block and the mask table, as far as
 // they go: a short comment overwrites only the bytes present, and entries
 // are read field by field until the data ends (the caller resets the mask
-// first, so what was not read stays reset). Returns true when the whole
-// file was there.
+// first, so what was not read stays reset). Azimuth and observed are taken
+// as stored; an elevation beyond +-kMaskElevationLimit becomes the limit.
+// Returns true when the whole file was there.
 bool loadMaskFile(const char* bytes, std::size_t size, MaskCommentBlock& comment,
                   MaskEntry (&mask)[kMaskEntries]);
 

@@ -1,4 +1,5 @@
 #include "AppTestFixture.h"
+#include "tests/common/HangGuard.h"
 #include "tests/common/NmeaSentence.h"
 
 #include "framework/ChildFrame.h"
@@ -13,8 +14,11 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMdiArea>
+
+#include <sys/stat.h>
 
 using namespace orbilunex;
 using namespace orbilunex::test;
@@ -215,6 +219,75 @@ TEST_F(SkyPlotWindowTest, ShortMaskFileIsReportedAndKeepsWhatWasRead)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].contains("short.msk"));
     EXPECT_EQ(view->plotWindow()->model().mask[3].lowestElevation, 30) << "read before the end";
+}
+
+// A pipe as the auto-loaded file held the window's opening (and the
+// program's start) until someone wrote to it; /dev/zero through Open grew
+// the process by gigabytes. Both are refused with a message naming them.
+TEST_F(SkyPlotWindowTest, MaskFilesThatAreNotPlainFilesAreRefused)
+{
+    const QString pipe = folder.filePath("pipe.msk");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    settings.setString(kSection, "LastAzimuthMaskFile", pipe.toStdString());
+    start();
+    CAzimuthElevationView* view = nullptr;
+    {
+        HangGuard guard("opening the sky plot with a pipe to load", std::chrono::seconds(20));
+        view = openSky();
+    }
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->document()->pathName().isEmpty());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains(pipe)) << prompter.messages[0].toStdString();
+    EXPECT_TRUE(prompter.messages[0].contains("not a regular file"));
+
+    const QString saved = writeMask("kept.msk", "kept", 12, 34);
+    prompter.files.push_back(saved);
+    view->runCommand(CAzimuthElevationView::OpenMask);
+    for (const QString& device : {pipe, QStringLiteral("/dev/zero")}) {
+        prompter.files.push_back(device);
+        HangGuard guard("opening " + device.toStdString(), std::chrono::seconds(20));
+        view->runCommand(CAzimuthElevationView::OpenMask);
+        EXPECT_TRUE(prompter.messages.last().contains(device));
+        EXPECT_EQ(view->document()->pathName(), saved) << "the document stays as it was";
+        EXPECT_EQ(view->plotWindow()->model().mask[12].lowestElevation, 34);
+    }
+    EXPECT_EQ(prompter.messages.size(), 3);
+}
+
+// Save wrote the file in place: a pipe held the window until a reader
+// came, a failed write left a damaged file. Now the contents go where a
+// link leads (the link stays), and a pipe is refused with the reason.
+TEST_F(SkyPlotWindowTest, SaveGoesThroughLinksAndRefusesPipes)
+{
+    const QString target = writeMask("target.msk", "old", 1, 1);
+    const QString link = folder.filePath("link.msk");
+    const QString pipe = folder.filePath("save-pipe.msk");
+    ASSERT_TRUE(QFile::link(target, link));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    start();
+    CAzimuthElevationView* view = openSky();
+    view->plotWindow()->model().mask[42] = {42, 7, 1};
+
+    prompter.files.push_back(link);
+    frame().runCommand(commands::kFileSaveAs);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(),
+              storeMaskFile(view->skyDocument()->commentBlock(), view->plotWindow()->model().mask));
+
+    view->document()->setModifiedFlag();
+    prompter.files.push_back(pipe);
+    {
+        HangGuard guard("saving into a pipe", std::chrono::seconds(20));
+        frame().runCommand(commands::kFileSaveAs);
+    }
+    ASSERT_FALSE(prompter.messages.isEmpty());
+    EXPECT_TRUE(prompter.messages.last().contains(pipe)) << prompter.messages.last().toStdString();
+    EXPECT_TRUE(prompter.messages.last().contains("not a regular file"));
+    EXPECT_TRUE(view->document()->isModified());
+    EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile()) << "still a pipe";
 }
 
 TEST_F(SkyPlotWindowTest, PropertiesApplyInOrderAndMarkModified)

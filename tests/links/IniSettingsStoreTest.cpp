@@ -1,5 +1,7 @@
 #include "links/IniSettingsStore.h"
 
+#include "tests/common/HangGuard.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -12,6 +14,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace orbilunex {
 namespace {
@@ -48,13 +53,15 @@ protected:
         return QFile::encodeName(dir.filePath(QString::fromUtf8(name))).toStdString();
     }
 
-    // A store on a copy of the file under a new name: QSettings shares what
-    // it has loaded between instances on the same path, so only a copy
-    // proves the value is on disk.
-    std::unique_ptr<IniSettingsStore> reopenFromDisk(const std::string& file)
+    // A store on a copy of the writer's file, once the writer has written
+    // it, under a new name: QSettings shares what it has loaded between
+    // instances on the same path, so only a copy proves the value is on disk.
+    std::unique_ptr<IniSettingsStore> reopenFromDisk(IniSettingsStore& writer)
     {
+        EXPECT_TRUE(writer.sync());
         const std::string copy = path("copy") + std::to_string(++copies) + ".ini";
-        EXPECT_TRUE(QFile::copy(QString::fromStdString(file), QString::fromStdString(copy)));
+        EXPECT_TRUE(QFile::copy(QString::fromStdString(writer.fileName()),
+                                QString::fromStdString(copy)));
         return std::make_unique<IniSettingsStore>(copy);
     }
 
@@ -102,7 +109,7 @@ TEST_F(IniSettingsStoreTest, StringsRoundTripThroughTheFile)
     for (const StringCase& row : stringCases) writer.setString(row.section, row.key, row.value);
 
     // Still alive, the writer has already put everything on disk.
-    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(file);
+    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(writer);
     for (const StringCase& row : stringCases) {
         SCOPED_TRACE(row.legend);
         EXPECT_EQ(writer.getString(row.section, row.key, "missing"), row.value);
@@ -118,7 +125,7 @@ TEST_F(IniSettingsStoreTest, IntsRoundTripAndTextReadsAsInt)
     for (int value : values) writer.setInt("Vertical Speed", "V" + std::to_string(value), value);
     writer.setString("Client/Server", "Port", "10000");
 
-    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(file);
+    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(writer);
     for (int value : values) {
         EXPECT_EQ(reader->getInt("Vertical Speed", "V" + std::to_string(value), 42), value);
         EXPECT_EQ(reader->getString("Vertical Speed", "V" + std::to_string(value), ""),
@@ -149,7 +156,7 @@ TEST_F(IniSettingsStoreTest, GetIntFallsBackToDefault)
     for (const auto& row : rows)
         if (row.stored) writer.setString("Speedometer", row.legend, *row.stored);
 
-    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(file);
+    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(writer);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.legend);
         EXPECT_EQ(reader->getInt("Speedometer", row.legend, 42), row.expected);
@@ -163,7 +170,7 @@ TEST_F(IniSettingsStoreTest, SlashSectionIsDistinctFromItsParent)
     IniSettingsStore writer(file);
     writer.setString("Client/Server", "Port", "10000");
     writer.setString("Client", "Port", "1");
-    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(file);
+    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(writer);
     EXPECT_EQ(reader->getString("Client/Server", "Port", ""), "10000");
     EXPECT_EQ(reader->getString("Client", "Port", ""), "1");
     EXPECT_EQ(reader->getString("Server", "Port", "none"), "none");
@@ -214,7 +221,7 @@ TEST_F(IniSettingsStoreTest, LaterWriteWinsOnDisk)
     IniSettingsStore writer(file);
     writer.setString("Compass", "Mode", "first");
     writer.setInt("Compass", "Mode", 3);
-    EXPECT_EQ(reopenFromDisk(file)->getInt("Compass", "Mode", 0), 3);
+    EXPECT_EQ(reopenFromDisk(writer)->getInt("Compass", "Mode", 0), 3);
 }
 
 TEST_F(IniSettingsStoreTest, FileAndFoldersAppearOnFirstWrite)
@@ -224,8 +231,8 @@ TEST_F(IniSettingsStoreTest, FileAndFoldersAppearOnFirstWrite)
     EXPECT_EQ(store.getString("Application", "WorkingDir", "none"), "none");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
     store.setString("Application", "WorkingDir", "/tmp");
-    EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
     EXPECT_TRUE(store.sync());
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
     EXPECT_EQ(store.fileName(), file);
 }
 
@@ -238,6 +245,89 @@ TEST_F(IniSettingsStoreTest, SyncReportsAnUnwritableFile)
     EXPECT_FALSE(store.sync());
 }
 
+// A pipe as the settings file held the start until someone wrote to it; a
+// file of hundreds of megabytes took minutes to read and to rewrite at
+// close. Such files are refused with a message naming them: the run goes on
+// defaults kept in memory and the file is left exactly as it was.
+TEST_F(IniSettingsStoreTest, FilesThatAreNoSettingsFilesAreRefusedAndLeftAlone)
+{
+    const std::string pipe = path("pipe.ini"), folder = path("folder.ini"), big = path("big.ini");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(folder)));
+    std::string bigText = "[Application]\nValue=1\n";
+    while (bigText.size() <= static_cast<std::size_t>(IniSettingsStore::kMostFileBytes))
+        bigText += "; a comment line to make the file larger than any settings file\n";
+    writeFile(big, bigText.c_str());
+
+    const struct {
+        std::string file;
+        const char* reason;
+        const char* legend;
+    } rows[] = {
+        {pipe, "is not a regular file", "a pipe"},
+        {folder, "is not a regular file", "a folder"},
+        {big, "is too large", "a file larger than settings ever are"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        {
+            std::unique_ptr<IniSettingsStore> store;
+            {
+                test::HangGuard guard(std::string("opening ") + row.legend, std::chrono::seconds(20));
+                store = std::make_unique<IniSettingsStore>(row.file);
+            }
+            EXPECT_NE(store->refusal().find(row.file), std::string::npos) << store->refusal();
+            EXPECT_NE(store->refusal().find(row.reason), std::string::npos) << store->refusal();
+            EXPECT_EQ(store->getInt("Application", "Value", -1), -1) << "defaults";
+            store->setInt("Application", "Value", 7);
+            EXPECT_EQ(store->getInt("Application", "Value", -1), 7) << "kept for the run";
+            EXPECT_FALSE(store->sync());
+        }
+        struct stat info {};
+        ASSERT_EQ(lstat(row.file.c_str(), &info), 0);
+        if (row.file == pipe) {
+            EXPECT_TRUE(S_ISFIFO(info.st_mode));
+        } else if (row.file == folder) {
+            EXPECT_TRUE(S_ISDIR(info.st_mode));
+        }
+    }
+    QFile kept(QString::fromStdString(big));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll().toStdString() == bigText) << "the large file was rewritten";
+}
+
+// Every set rewrote the whole file: closing the window rewrote it once per
+// key of the layout. Changes made together are now one write.
+TEST_F(IniSettingsStoreTest, ChangesMadeTogetherAreOneWrite)
+{
+    const std::string file = path("batched.ini");
+    IniSettingsStore writer(file);
+    for (int i = 0; i < 20; ++i) writer.setInt("WindowPosition", "WINDOW " + std::to_string(i), i);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(file))) << "written per set";
+    std::unique_ptr<IniSettingsStore> reader = reopenFromDisk(writer);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(reader->getInt("WindowPosition", "WINDOW " + std::to_string(i), -1), i);
+}
+
+// A file that cannot be written lost the layout without a word. The user is
+// told once, however often the write fails.
+TEST_F(IniSettingsStoreTest, AFileThatCannotBeWrittenIsToldOnce)
+{
+    writeFile(path("blocker"), "x");
+    const std::string file = path("blocker/settings.ini");
+    IniSettingsStore store(file);
+    EXPECT_TRUE(store.refusal().empty()) << "a missing file is a new file";
+    std::vector<std::string> told;
+    store.setWriteFailureHandler([&told](const std::string& text) { told.push_back(text); });
+    store.setInt("Application", "Value", 1);
+    EXPECT_FALSE(store.sync());
+    store.setInt("Application", "Value", 2);
+    EXPECT_FALSE(store.sync());
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find(file), std::string::npos) << told[0];
+    EXPECT_NE(told[0].find("will not be kept"), std::string::npos) << told[0];
+}
+
 TEST_F(IniSettingsStoreTest, DefaultStoreIsThePerUserFile)
 {
     const std::string expected = IsolatedHome::configHome() + "/ORBX/orbilunex.conf";
@@ -246,8 +336,9 @@ TEST_F(IniSettingsStoreTest, DefaultStoreIsThePerUserFile)
     ASSERT_EQ(store.fileName(), expected);
     ASSERT_EQ(IniSettingsStore("").fileName(), expected);
     store.setString("Application", "WorkingDir", "/work");
+    EXPECT_TRUE(store.sync());
     EXPECT_TRUE(QFile::exists(QString::fromStdString(expected)));
-    EXPECT_EQ(reopenFromDisk(expected)->getString("Application", "WorkingDir", ""), "/work");
+    EXPECT_EQ(reopenFromDisk(store)->getString("Application", "WorkingDir", ""), "/work");
 }
 
 // Sets or removes an environment variable for one scope.

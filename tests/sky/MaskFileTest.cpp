@@ -112,7 +112,7 @@ TEST(MaskFile, WriteThenReadReproducesTheMaskExactly)
     source->mask[90] = {-45, -3, 1};
     source->mask[180] = {180, 0, 1};
     source->mask[270] = {400, 95, 0};
-    source->mask[359] = {INT_MIN, INT_MAX, -1};
+    source->mask[359] = {INT_MIN, -65535, -1};
     MaskCommentBlock comment;
     setMaskCommentText(comment, "Roof mast, 3\xBA east of the chimney");
     const std::string file = storeMaskFile(comment, source->mask);
@@ -126,6 +126,49 @@ TEST(MaskFile, WriteThenReadReproducesTheMaskExactly)
     }
     EXPECT_EQ(maskCommentText(loaded), "Roof mast, 3\xBA east of the chimney");
     EXPECT_EQ(std::memcmp(loaded.bytes, comment.bytes, 2048), 0);
+}
+
+// Elevations as a file may hold them and as they are read: the chart works
+// out 90 - elevation in int and scales it to pixels, so values near the ends
+// of the int range are held at +-65535. Azimuth and observed stay as stored.
+struct ElevationCase {
+    MaskEntry stored;
+    std::int32_t read;
+    const char* legend;
+};
+
+const ElevationCase elevationCases[] = {
+    {{0, INT_MIN, 1}, -65535, "lowest int: 90 - it overflows"},
+    {{INT_MIN, INT_MIN + 1, 1}, -65535, "near the lowest int, extreme azimuth kept"},
+    {{10, -65536, 1}, -65535, "one past the limit"},
+    {{20, -65535, 1}, -65535, "at the limit"},
+    {{30, -3, 1}, -3, "below the horizon, drawn outside the circle"},
+    {{40, 95, 0}, 95, "past the zenith"},
+    {{50, 65535, 1}, 65535, "at the upper limit"},
+    {{60, 65536, 1}, 65535, "one past the upper limit"},
+    {{INT_MAX, INT_MAX, -1}, 65535, "highest int"},
+};
+
+TEST(MaskFile, ElevationsBeyondTheChartsRangeAreHeldAtTheLimit)
+{
+    for (const ElevationCase& row : elevationCases) {
+        SCOPED_TRACE(row.legend);
+        auto source = freshModel();
+        source->mask[7] = row.stored;
+        const std::string file = storeMaskFile(MaskCommentBlock{}, source->mask);
+        // The whole file, and one that ends right after the elevation.
+        for (const std::size_t size : {file.size(), kEntriesAt + 12 * 7 + 8}) {
+            auto target = freshModel();
+            MaskCommentBlock comment;
+            loadMaskFile(file.data(), size, comment, target->mask);
+            EXPECT_EQ(target->mask[7].azimuth, row.stored.azimuth);
+            EXPECT_EQ(target->mask[7].lowestElevation, row.read) << size << " bytes";
+        }
+        auto target = freshModel();
+        MaskCommentBlock comment;
+        ASSERT_TRUE(load(file, comment, *target));
+        EXPECT_EQ(target->mask[7].observed, row.stored.observed);
+    }
 }
 
 TEST(MaskFile, CommentWithoutZeroByteLoadsAllOfIt)

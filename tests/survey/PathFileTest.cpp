@@ -14,6 +14,10 @@
 #include <utility>
 #include <string>
 
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace orbilunex;
 
 namespace {
@@ -374,6 +378,70 @@ TEST_F(PathFileTest, SaveToAPathLeavesNoPartialFile)
     EXPECT_EQ(text.str(), save(survey));
     std::remove(path.c_str());
     EXPECT_FALSE(std::ifstream(path + ".saving").good());
+}
+
+// Saving went through a temporary file renamed over the name: a link was
+// replaced by a plain file, a pipe or device by a file, and a private file
+// came back readable by all. The contents now go where the name leads, with
+// the mode it had, and what is not a plain file is refused and left alone.
+TEST_F(PathFileTest, SaveWritesThroughLinksKeepsTheModeAndRefusesNonFiles)
+{
+    SurveyModel survey(settings);
+    survey.addSample(1, 2, 3, 10, 1, 10, 10);
+    const std::string expected = save(survey);
+    std::string pattern = ::testing::TempDir() + "survey-save-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::string folder = pattern + "/";
+    ASSERT_EQ(mkfifo((folder + "pipe.pth").c_str(), 0600), 0);
+    for (const char* name : {"private.pth", "shared.pth"}) std::ofstream(folder + name) << "old";
+    ASSERT_EQ(chmod((folder + "private.pth").c_str(), 0600), 0);
+    ASSERT_EQ(chmod((folder + "shared.pth").c_str(), 0640), 0);
+    ASSERT_EQ(symlink("shared.pth", (folder + "link.pth").c_str()), 0) << "a relative link";
+
+    const struct {
+        const char* saved;    // the name given to the save
+        const char* lands;    // where the contents must be, or null: refused
+        mode_t mode;          // the mode that file has afterwards
+        const char* legend;
+    } rows[] = {
+        {"private.pth", "private.pth", 0600, "a private file stays private"},
+        {"link.pth", "shared.pth", 0640, "through a link to its target"},
+        {"pipe.pth", nullptr, 0, "a pipe is no file to save to"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.legend);
+        std::string error;
+        const std::string path = folder + row.saved;
+        const bool saved = savePathFile(path, survey, error);
+        struct stat info {};
+        if (row.lands == nullptr) {
+            EXPECT_FALSE(saved);
+            EXPECT_NE(error.find(path), std::string::npos) << error;
+            EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+            ASSERT_EQ(lstat(path.c_str(), &info), 0);
+            EXPECT_TRUE(S_ISFIFO(info.st_mode)) << "left as it was";
+            continue;
+        }
+        ASSERT_TRUE(saved) << error;
+        std::ifstream in(folder + row.lands, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        EXPECT_TRUE(text.str() == expected) << "the saved contents are not there";
+        ASSERT_EQ(stat((folder + row.lands).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, row.mode);
+    }
+    struct stat link {};
+    ASSERT_EQ(lstat((folder + "link.pth").c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode)) << "the link is still a link";
+    // Nothing is left behind: the four names and no temporary file.
+    int entries = 0;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(dir))
+            if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+                ++entries;
+        closedir(dir);
+    }
+    EXPECT_EQ(entries, 4);
 }
 
 TEST_F(PathFileTest, ProgressCanStopTheRead)

@@ -13,7 +13,12 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <ios>
+#include <istream>
+#include <streambuf>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace orbilunex;
 
@@ -100,26 +105,59 @@ bool endsWith(const std::string& text, const std::string& suffix)
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-bool isPathFile(std::ifstream& in, const std::string& name)
+// The input's bytes in order: first those already read to tell a path file
+// from a log, then the rest of the file. The input is read once, front to
+// back, so a pipe gives what the same file would. A failed read of the rest
+// throws, which leaves the stream reading from here bad.
+class ReplayBuffer : public std::streambuf {
+public:
+    ReplayBuffer(std::string head, std::istream& rest) : head(std::move(head)), rest(rest)
+    {
+        setg(this->head.data(), this->head.data(), this->head.data() + this->head.size());
+    }
+
+    int error() const { return readError; }
+
+protected:
+    int_type underflow() override
+    {
+        errno = 0;
+        rest.read(block, sizeof block);
+        const std::streamsize got = rest.gcount();
+        if (rest.bad()) {
+            readError = errno != 0 ? errno : EIO;
+            throw std::ios_base::failure("read error");
+        }
+        if (got <= 0) return traits_type::eof();
+        setg(block, block, block + got);
+        return traits_type::to_int_type(block[0]);
+    }
+
+private:
+    std::string head;
+    std::istream& rest;
+    char block[65536];
+    int readError = 0;
+};
+
+// Reads the first bytes; a path file by its magic or its name.
+bool isPathFile(const std::string& start, const std::string& name)
 {
-    char start[sizeof kPathMagic] = {};
-    in.read(start, sizeof start);
-    const bool magic = in.gcount() == sizeof start && std::memcmp(start, kPathMagic, sizeof start) == 0;
-    in.clear();
-    in.seekg(0);
+    const bool magic = start.size() >= sizeof kPathMagic &&
+                       std::memcmp(start.data(), kPathMagic, sizeof kPathMagic) == 0;
     return magic || endsWith(name, pathFileExtension);
 }
 
 // Reads the log in blocks through one parser; true when all of it fit.
-bool surveyLog(std::ifstream& in, SurveyModel& survey)
+bool surveyLog(std::istream& in, SurveyModel& survey)
 {
     NmeaParser parser;
     SurveyLiveFeed feed;
-    char block[65536];
-    while (in.read(block, sizeof block) || in.gcount() > 0) {
+    std::vector<char> block(65536);
+    while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
         const auto got = static_cast<std::size_t>(in.gcount());
-        if (feed.feedStream(parser, reinterpret_cast<const unsigned char*>(block), got, survey) !=
-            SurveyModel::AddResult::Stored) {
+        if (feed.feedStream(parser, reinterpret_cast<const unsigned char*>(block.data()), got,
+                            survey) != SurveyModel::AddResult::Stored) {
             std::fputs("orbilunex-survey: the survey is full; the rest of the log is left out\n",
                        stderr);
             return false;
@@ -142,24 +180,46 @@ int main(int argc, char** argv)
     survey.vdopThreshold = static_cast<std::uint16_t>(options.vdopThreshold);
     survey.verifyPositionFix = options.verify ? 1 : 0;
 
-    std::ifstream in(options.input, std::ios::binary);
-    if (!in) {
+    std::ifstream file(options.input, std::ios::binary);
+    if (!file) {
         std::fprintf(stderr, "orbilunex-survey: cannot open %s: %s\n", options.input.c_str(),
                      std::strerror(errno));
         return 1;
     }
+    std::string start(sizeof kPathMagic, '\0');
+    errno = 0;
+    file.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(file.gcount()));
+    const bool pathFile = isPathFile(start, options.input);
+    if (file.bad()) {
+        // A folder opens, but its first read fails.
+        std::fprintf(stderr, "orbilunex-survey: cannot read %s: %s\n", options.input.c_str(),
+                     std::strerror(errno != 0 ? errno : EIO));
+        return 1;
+    }
+    ReplayBuffer replay(std::move(start), file);
+    std::istream in(&replay);
+
     bool whole = true;
-    if (isPathFile(in, options.input)) {
+    int readError = 0;
+    if (pathFile) {
         ToolPrompts prompts;
         // The reader rebuilds the statistics from the stored values.
         const PathReadResult result = readPathFile(in, survey, prompts);
-        if (result.status != PathReadResult::Status::Ok) {
+        readError = replay.error();
+        if (result.status != PathReadResult::Status::Ok && readError == 0) {
             std::fprintf(stderr, "orbilunex-survey: %s\n",
                          describePathReadError(result, options.input).c_str());
             whole = false;
         }
     } else {
         whole = surveyLog(in, survey);
+        readError = replay.error();
+    }
+    if (readError != 0) {
+        std::fprintf(stderr, "orbilunex-survey: cannot read %s: %s\n", options.input.c_str(),
+                     std::strerror(readError));
+        whole = false;
     }
 
     std::string error;

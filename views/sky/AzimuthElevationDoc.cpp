@@ -1,5 +1,6 @@
 #include "views/sky/AzimuthElevationDoc.h"
 
+#include "format/ReplaceFile.h"
 #include "framework/DialogKit.h"
 #include "framework/AppContext.h"
 #include "framework/Prompter.h"
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <ostream>
+
 namespace orbilunex {
 
 namespace {
@@ -19,6 +22,20 @@ constexpr const char* kKindTitle = "Azimuth & Elevation Window";
 // Mask files are opened for reading and writing, as Save will write back to
 // them; an existing file only.
 constexpr QIODevice::OpenMode kMaskOpenMode = QIODevice::ReadWrite | QIODevice::ExistingOnly;
+
+// Only plain files are read: a pipe would hold the window (and the program's
+// start, when it is the file loaded automatically) until someone writes to
+// it, and a device such as /dev/zero never ends. Something missing is the
+// caller's to report, as before.
+bool isMaskFileRefused(const QString& path, Prompter& prompter, QWidget* parent)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile()) return false;
+    prompter.warn(parent, QStringLiteral("%1 is not a regular file: it cannot be read as a "
+                                         "mask file.")
+                              .arg(QDir::toNativeSeparators(path)));
+    return true;
+}
 
 } // namespace
 
@@ -34,7 +51,7 @@ CAzimuthElevationDoc::CAzimuthElevationDoc(const DocTemplate& docTemplate, AppCo
     if (autoLoad != 1) return;
     const QString last =
         QString::fromStdString(readSetting(app.settings(), settings::sky::kLastMaskFile));
-    if (last.isEmpty()) return;
+    if (last.isEmpty() || isMaskFileRefused(last, app.prompter(), nullptr)) return;
     QFile probe(last);
     if (!probe.open(kMaskOpenMode)) return; // silently: the window opens with an empty mask
     probe.close();
@@ -53,9 +70,11 @@ void CAzimuthElevationDoc::setTitle(const QString& title)
 
 bool CAzimuthElevationDoc::loadFile(const QString& path, QWidget* parent)
 {
+    if (isMaskFileRefused(path, app().prompter(), parent)) return false;
     QFile file(path);
     if (!file.open(kMaskOpenMode)) return false;
-    const QByteArray bytes = file.readAll();
+    // Whatever follows a whole mask file is not read.
+    const QByteArray bytes = file.read(static_cast<qint64>(kMaskFileBytes));
     SkyPlotModel& model = plot->model();
     model.resetMask();
     const bool whole = loadMaskFile(bytes.constData(), static_cast<std::size_t>(bytes.size()),
@@ -77,12 +96,16 @@ bool CAzimuthElevationDoc::onOpenDocument(const QString& path)
 
 bool CAzimuthElevationDoc::onSaveDocument(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     const std::string bytes = storeMaskFile(comment, plot->model().mask);
-    return file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size()) &&
-           file.flush();
+    std::string error;
+    const bool saved = replaceFile(
+        QFile::encodeName(path).toStdString(),
+        [&bytes](std::ostream& out) {
+            return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
+        },
+        error);
+    if (!saved) setSaveFailure(QString::fromLocal8Bit(error.c_str()));
+    return saved;
 }
 
 void CAzimuthElevationDoc::onFileOpen(Prompter& prompter, QWidget* parent)
@@ -91,7 +114,7 @@ void CAzimuthElevationDoc::onFileOpen(Prompter& prompter, QWidget* parent)
     const QString file = prompter.chooseOpenFile(
         parent, QStringLiteral("Open"), QStringLiteral("Path Files (*.msk);;All Files (*)"),
         QStringLiteral("msk"));
-    if (file.isEmpty()) return;
+    if (file.isEmpty() || isMaskFileRefused(file, prompter, parent)) return;
     QFile probe(file);
     if (!probe.open(kMaskOpenMode)) {
         prompter.warn(parent, QStringLiteral("Could Not Open File"));

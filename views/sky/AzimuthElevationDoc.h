@@ -30,6 +30,9 @@ public:
 
     // Reads a mask file into the mask and comment (the mask is reset first).
     // A file shorter than a mask file is reported; what was read stays.
+    // Anything but a plain file (a pipe, a device, a folder) is refused with
+    // a message, here and in auto-load, and bytes past a whole mask file are
+    // not read.
     bool onOpenDocument(const QString& path) override;
     bool onSaveDocument(const QString& path) override;
     void onFileOpen(Prompter& prompter, QWidget* parent) override;

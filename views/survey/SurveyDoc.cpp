@@ -162,7 +162,10 @@ bool CSurveyDoc::onOpenDocument(const QString& path)
 bool CSurveyDoc::onSaveDocument(const QString& path)
 {
     std::string error;
-    if (!savePathFile(QFile::encodeName(path).toStdString(), *model, error)) return false;
+    if (!savePathFile(QFile::encodeName(path).toStdString(), *model, error)) {
+        setSaveFailure(QString::fromLocal8Bit(error.c_str()));
+        return false;
+    }
     model->modified = false;
     return true;
 }
