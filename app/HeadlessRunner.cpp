@@ -135,6 +135,7 @@ int runHeadless(const CommandLineOptions& o)
     SystemsHint hint;
     QElapsedTimer hintClock;
     hintClock.start();
+    hint.update(0, 0, 0, path.parser.allSystems()); // nothing has arrived yet
     QObject::connect(&status, &QTimer::timeout, [&] {
         printLine(statusLine(path));
         const bool wasShowing = hint.showing();

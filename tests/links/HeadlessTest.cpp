@@ -77,7 +77,7 @@ TEST_F(HeadlessTest, PlaysRecordsAndRelaysTheSameBytes)
 TEST_F(HeadlessTest, MultiSystemReceiverUnderGpsOnlyGetsTheHint)
 {
     start({"--headless", "--play", QString::fromUtf8(SAMPLE_DATA_DIR) + "/sample-multi.nmea",
-           "--speed", "fastest", "--quit-after", "7.5"});
+           "--speed", "fastest", "--quit-after", "9"});
     ASSERT_TRUE(program.waitForFinished(20000));
     EXPECT_EQ(program.exitCode(), 0);
     const QByteArray errors = program.readAllStandardError();
