@@ -78,6 +78,17 @@ TEST(SurveyTool, OptionsChangeWhatIsTaken)
     EXPECT_NE(strict.output.find("\"altitude\":{\"sum\":0,\"count\":0"), std::string::npos);
 }
 
+// A receiver of several systems sends GNGGA: GPS only takes none of it.
+TEST(SurveyTool, AllSystemsTakesGnPositions)
+{
+    const std::string multi = std::string(SAMPLE_DATA_DIR) + "/sample-multi.nmea";
+    const ToolRun gpsOnly = runTool(multi);
+    const ToolRun all = runTool("--all-systems " + multi);
+    ASSERT_EQ(all.exitCode, 0);
+    EXPECT_EQ(member(gpsOnly.output, "sampleCount"), 0);
+    EXPECT_GT(member(all.output, "sampleCount"), 400) << "ten minutes, most of them with a fix";
+}
+
 // The tool looked at a file's first bytes and sought back to its start,
 // which a pipe cannot do: a log or path file through a pipe gave no samples
 // and exit 0. Both now give the figures the file itself gives.

@@ -28,9 +28,11 @@ void printUsage(std::FILE* to)
 {
     std::fputs(
         "usage: orbilunex-survey [--hdop-threshold N] [--vdop-threshold N] [--no-verify]\n"
-        "                        [--write OUT.pth] [--csv OUT.csv] INPUT\n"
+        "                        [--all-systems] [--write OUT.pth] [--csv OUT.csv] INPUT\n"
         "  INPUT is a path file or an NMEA log. Thresholds are DOP x 10 (default 30).\n"
         "  --no-verify takes GGA positions whatever their fix quality.\n"
+        "  --all-systems reads a log's positions from every satellite system's talker\n"
+        "  (GNGGA ...), not from GP alone.\n"
         "  Prints the survey's statistics as one JSON object.\n",
         to);
 }
@@ -39,6 +41,7 @@ struct Options {
     int hdopThreshold = 30;
     int vdopThreshold = 30;
     bool verify = true;
+    bool allSystems = false;
     std::string writePath;
     std::string csvPath;
     std::string input;
@@ -60,6 +63,8 @@ int parseOptions(int argc, char** argv, Options& options)
             return -1;
         } else if (arg == "--no-verify") {
             options.verify = false;
+        } else if (arg == "--all-systems") {
+            options.allSystems = true;
         } else if ((arg == "--hdop-threshold" || arg == "--vdop-threshold") && hasValue) {
             int& target = arg == "--hdop-threshold" ? options.hdopThreshold : options.vdopThreshold;
             if (!parseThreshold(argv[++i], target)) {
@@ -149,9 +154,10 @@ bool isPathFile(const std::string& start, const std::string& name)
 }
 
 // Reads the log in blocks through one parser; true when all of it fit.
-bool surveyLog(std::istream& in, SurveyModel& survey)
+bool surveyLog(std::istream& in, SurveyModel& survey, bool allSystems)
 {
     NmeaParser parser;
+    parser.setAllSystems(allSystems);
     SurveyLiveFeed feed;
     std::vector<char> block(65536);
     while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
@@ -213,7 +219,7 @@ int main(int argc, char** argv)
             whole = false;
         }
     } else {
-        whole = surveyLog(in, survey);
+        whole = surveyLog(in, survey, options.allSystems);
         readError = replay.error();
     }
     if (readError != 0) {
