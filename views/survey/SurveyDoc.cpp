@@ -122,6 +122,7 @@ void CSurveyDoc::setTitle(const QString& title)
 
 bool CSurveyDoc::readFile(const QString& path, QWidget* parent, bool framework)
 {
+    if (!QFileInfo(path).isFile()) return false;
     std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
     if (!in) return false;
     PrompterReadPrompts prompts(app().prompter(), parent);
@@ -178,6 +179,15 @@ void CSurveyDoc::onFileOpen(Prompter& prompter, QWidget* parent)
         QString::fromUtf8(pathFileFilter) + QStringLiteral(";;All Files (*)"),
         QStringLiteral("pth"));
     if (file.isEmpty()) return;
+    // A pipe would hold the window until someone writes to it, and a device
+    // may never end: only plain files are read.
+    const QFileInfo info(file);
+    if (info.exists() && !info.isFile()) {
+        prompter.warn(parent, QStringLiteral("%1 is not a regular file: it cannot be read as a "
+                                             "path file.")
+                                  .arg(QDir::toNativeSeparators(file)));
+        return;
+    }
     QFile probe(file);
     if (!probe.open(kPathOpenMode)) {
         prompter.warn(parent, QString::fromUtf8(couldNotOpenFileMessage));

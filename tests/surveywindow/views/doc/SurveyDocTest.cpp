@@ -1,5 +1,6 @@
 #include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
+#include "tests/common/HangGuard.h"
 #include "views/survey/SurveyDoc.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,8 @@
 #include <QWidget>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace orbilunex {
 namespace {
@@ -95,6 +98,17 @@ TEST_F(SurveyDocTest, FileOpenAsksReadsAndNamesTheWindow)
     doc->onFileOpen(app.asker, nullptr);
     EXPECT_EQ(app.asker.messages.last(), "Could Not Open File");
     EXPECT_EQ(doc->survey().sampleCount(), 10u) << "the survey is left as it was";
+
+    // A pipe is refused, not waited on.
+    const QString fifo = folder.filePath(QStringLiteral("pipe.pth"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    app.asker.files.push_back(fifo);
+    {
+        test::HangGuard guard("opening a pipe as a path file", std::chrono::seconds(20));
+        doc->onFileOpen(app.asker, nullptr);
+    }
+    EXPECT_TRUE(app.asker.messages.last().contains("not a regular file"));
+    EXPECT_EQ(doc->survey().sampleCount(), 10u);
 }
 
 TEST_F(SurveyDocTest, EraseAsksAndKeepsTheComment)
