@@ -11,7 +11,6 @@
 #include "shell/SystemsHint.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -132,18 +131,13 @@ int runHeadless(const CommandLineOptions& o)
     QObject::connect(&poll, &QTimer::timeout, [&path] { path.tick(); });
     poll.start(NmeaDataPath::kTickMs);
     QTimer status;
-    SystemsHint hint;
-    QElapsedTimer hintClock;
-    hintClock.start();
-    hint.update(0, 0, 0, path.parser.allSystems()); // nothing has arrived yet
+    bool hintSaid = false;
     QObject::connect(&status, &QTimer::timeout, [&] {
         printLine(statusLine(path));
-        const bool wasShowing = hint.showing();
-        const GpsState& gps = path.gps();
-        if (hint.update(hintClock.elapsed(), gps.ggaCount + gps.rmcCount,
-                        path.parser.otherTalkerPositionCount(), path.parser.allSystems()) &&
-            !wasShowing)
+        // Said once each time it comes on, not every second.
+        if (path.systemsHintShowing() && !hintSaid)
             std::fprintf(stderr, "orbilunex: %s (or give --all-systems)\n", kSystemsHintDetail);
+        hintSaid = path.systemsHintShowing();
     });
     status.start(1000);
     if (o.quitAfterSeconds >= 0)

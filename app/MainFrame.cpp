@@ -13,6 +13,7 @@
 #include "settings/SettingsStore.h"
 #include "shell/Commands.h"
 #include "shell/StatusTexts.h"
+#include "shell/SystemsHint.h"
 #include "shell/WindowKinds.h"
 #include "views/survey/SurveyDoc.h"
 #include "views/survey/SurveySplitterFrame.h"
@@ -88,7 +89,6 @@ CMainFrame::CMainFrame(COrbilunexApp& application)
     updateCaption();
     connect(&poll, &QTimer::timeout, this, &CMainFrame::pollTick);
     applySatelliteSystems();
-    hintClock.start();
 }
 
 void CMainFrame::setAllSystemsOverride(bool all)
@@ -283,11 +283,9 @@ void CMainFrame::pollTick()
 
 void CMainFrame::updateSystemsHint()
 {
-    const bool wasShowing = systemsHint.showing();
-    const GpsState& gps = path.gps();
-    const bool showing = systemsHint.update(hintClock.elapsed(), gps.ggaCount + gps.rmcCount,
-                                            path.parser.otherTalkerPositionCount(),
-                                            path.parser.allSystems());
+    const bool wasShowing = hintShown;
+    const bool showing = path.systemsHintShowing();
+    hintShown = showing;
     // Shown again while it holds, as menu tips clear the message pane.
     const QString hint = QString::fromUtf8(kSystemsHintText);
     if (showing && statusBar()->currentMessage().isEmpty()) statusBar()->showMessage(hint);

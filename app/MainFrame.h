@@ -1,9 +1,7 @@
 #pragma once
 
 #include "links/NmeaDataPath.h"
-#include "shell/SystemsHint.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -50,7 +48,7 @@ public:
     // The parser follows the "Satellite systems" setting (or the override).
     void applySatelliteSystems();
     // The hint that positions of other satellite systems are being ignored.
-    bool systemsHintShowing() const { return systemsHint.showing(); }
+    bool systemsHintShowing() const { return path.systemsHintShowing(); }
 
     NmeaDataPath& dataPath() { return path; }
     const NmeaDataPath& dataPath() const { return path; }
@@ -135,8 +133,7 @@ private:
     QMetaObject::Connection activeTitle;
     std::map<int, QAction*> actions;
     QTimer poll;
-    SystemsHint systemsHint;
-    QElapsedTimer hintClock;
+    bool hintShown = false;
     bool allSystemsOverride = false;
     bool storedPortFailed = false;
     bool closing = false;

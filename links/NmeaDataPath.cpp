@@ -20,6 +20,7 @@ NmeaDataPath::NmeaDataPath(const SettingsStore& settings, const Clock& clock,
     : link(settings, linkHooks), recorder(clock), hooks(linkHooks)
 {
     sinceStart.start();
+    systemsHint.update(0, 0, 0, false); // nothing has arrived yet
 }
 
 int NmeaDataPath::blockSize() const
@@ -53,6 +54,9 @@ NmeaDataPath::TickResult NmeaDataPath::tick()
         lastSeenSentences = parser.sentenceCount();
         result.newSentences = true;
     }
+    const GpsState& state = parser.gpsState();
+    systemsHint.update(sinceStart.elapsed(), state.ggaCount + state.rmcCount,
+                       parser.otherTalkerPositionCount(), parser.allSystems());
     linkHealth.update(sinceStart.elapsed(), link.sourceOpen(), link.sessionNumber(),
                       result.bytesRead, parser.sentenceCount());
     checkRecordingDuration();

@@ -5,6 +5,7 @@
 #include "links/Recorder.h"
 #include "nmea/NmeaParser.h"
 #include "shell/LinkHealth.h"
+#include "shell/SystemsHint.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -81,6 +82,9 @@ public:
     // How the open source does (silent, or bytes that are not NMEA), as of
     // the last tick.
     LinkHealthState health() const { return linkHealth.state(); }
+    // Whether positions arrive only from talkers the GPS-only setting
+    // ignores (for 5 s), as of the last tick.
+    bool systemsHintShowing() const { return systemsHint.showing(); }
     const GpsState& gps() const { return parser.gpsState(); }
 
     void setPlaybackSpeed(int speed) { playback = speed; }
@@ -115,7 +119,8 @@ private:
     LinkHooks hooks;
     std::function<void(const char*, int)> blockSink;
     LinkHealth linkHealth;
-    QElapsedTimer sinceStart; // the health's milliseconds
+    SystemsHint systemsHint;
+    QElapsedTimer sinceStart; // the health's and the hint's milliseconds
     int playback = PlayMedium;
     char buffer[kBufferSize + 1] = {};
     int lastCount = 0;
