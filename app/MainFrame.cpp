@@ -2,6 +2,7 @@
 
 #include "app/OrbilunexApp.h"
 #include "app/ToolIcons.h"
+#include "app/WindowKindList.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
 #include "framework/PlacementGeometry.h"
@@ -14,9 +15,6 @@
 #include "shell/Commands.h"
 #include "shell/StatusTexts.h"
 #include "shell/SystemsHint.h"
-#include "shell/WindowKinds.h"
-#include "views/survey/SurveyDoc.h"
-#include "views/survey/SurveySplitterFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -114,11 +112,16 @@ CMainFrame::~CMainFrame()
 
 QAction* CMainFrame::makeAction(int id, bool checkable)
 {
-    const commands::CommandText* text = commands::commandText(id);
-    auto* action = new QAction(text ? QString::fromUtf8(text->menuText) : QString(), this);
-    if (text != nullptr) {
-        action->setStatusTip(QString::fromUtf8(text->flyBy));
-        action->setToolTip(QString::fromUtf8(text->toolTip));
+    // A window kind's command has its texts in the kind's row.
+    commands::CommandText text{id, "", nullptr, nullptr};
+    if (const commands::CommandText* own = commands::commandText(id))
+        text = *own;
+    else if (const WindowKindDescriptor* kind = windowKindByCommand(id))
+        text = {id, kind->kind.menuText, kind->kind.flyBy, kind->kind.toolTip};
+    auto* action = new QAction(QString::fromUtf8(text.menuText), this);
+    if (text.flyBy != nullptr) {
+        action->setStatusTip(QString::fromUtf8(text.flyBy));
+        action->setToolTip(QString::fromUtf8(text.toolTip));
     }
     action->setIcon(toolIcon(id));
     action->setCheckable(checkable);
@@ -142,7 +145,7 @@ void CMainFrame::createActions()
         makeAction(id, true);
     actions[kConnectFile]->setCheckable(true);
     makeAction(kRecordStop);
-    for (int i = 0; i < kWindowKindCount; ++i) makeAction(windowKinds()[i].command);
+    for (const WindowKind* kind : windowKinds().inMenuOrder()) makeAction(kind->command);
     actions[kFileOpen]->setShortcut(QKeySequence::Open);
     actions[kFileSave]->setShortcut(QKeySequence::Save);
     actions[kFilePrint]->setShortcut(QKeySequence::Print);
@@ -172,12 +175,13 @@ void CMainFrame::createMenus()
     add(playbackMenu, {kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow});
     add(connectMenu, {kSeparator, kDisconnect, kSeparator, kNetworkServer});
     add(menuBar()->addMenu(QStringLiteral("&Record NMEA")), {kRecordStart, kRecordStop});
-    surveyMenu = menuBar()->addMenu(QStringLiteral("Survey Settings"));
-    surveyMenu->menuAction()->setVisible(false);
-    connect(surveyMenu, &QMenu::aboutToShow, this, &CMainFrame::fillSurveySettings);
+    // The active window's own menu, titled and filled by its view.
+    kindMenu = menuBar()->addMenu(QString());
+    kindMenu->menuAction()->setVisible(false);
+    connect(kindMenu, &QMenu::aboutToShow, this, &CMainFrame::fillKindMenu);
     windowsMenu = menuBar()->addMenu(QStringLiteral("&Window"));
-    for (int i = 0; i < kWindowKindCount; ++i)
-        windowsMenu->addAction(actions[windowKinds()[i].command]);
+    for (const WindowKind* kind : windowKinds().inMenuOrder())
+        windowsMenu->addAction(actions[kind->command]);
     add(windowsMenu, {kSeparator, kWindowCascade, kWindowTile, kWindowArrange});
     connect(windowsMenu, &QMenu::aboutToShow, this, &CMainFrame::listOpenWindows);
     add(menuBar()->addMenu(QStringLiteral("&Help")), {kAppAbout, kContextHelp});
@@ -207,10 +211,9 @@ void CMainFrame::createToolBars()
     toolBars[0] = makeToolBar(QStringLiteral("Main Tool"), QStringLiteral("MainTool"),
                               {kFileOpen, kFileSave, kSeparator, kEditCut, kEditCopy, kEditPaste,
                                kSeparator, kFilePrint, kSeparator, kAppAbout, kContextHelp});
-    toolBars[1] = makeToolBar(QStringLiteral("Window Tool"), QStringLiteral("WindowTool"),
-                              {kWindowCommandMonitor, kWindowSignalQuality, kWindowSkyPlot,
-                               kWindowNavigation, kWindowSurvey, kWindowCompass, kWindowAltimeter,
-                               kWindowSpeedometer, kWindowVerticalSpeed, kWindowAttitude});
+    toolBars[1] = makeToolBar(QStringLiteral("Window Tool"), QStringLiteral("WindowTool"), {});
+    for (const WindowKind* kind : windowKinds().inMenuOrder())
+        toolBars[1]->addAction(actions[kind->command]);
     toolBars[2] = makeToolBar(QStringLiteral("Connect Tool"), QStringLiteral("ConnectTool"),
                               {kConnectSerial, kConnectNetwork, kConnectFile, kDisconnect,
                                kSeparator, kNetworkServer});
@@ -345,18 +348,18 @@ void CMainFrame::updateInterface()
     actions[kViewStatusBar]->setChecked(statusBar()->isVisible());
 
     CChildFrame* active = activeFrame();
-    const bool fileCommands = active != nullptr && active->view() != nullptr &&
-                              active->view()->allowsFileCommands();
+    const CView* activeView = active != nullptr ? active->view() : nullptr;
+    const bool fileCommands = activeView != nullptr && activeView->allowsFileCommands();
     actions[kFileOpen]->setEnabled(fileCommands);
     actions[kFileSave]->setEnabled(fileCommands);
     actions[kFileSaveAs]->setEnabled(fileCommands);
-    const bool printing = active != nullptr && active->view() != nullptr &&
-                          active->view()->allowsPrinting();
+    const bool printing = activeView != nullptr && activeView->allowsPrinting();
     actions[kFilePrint]->setEnabled(printing);
     actions[kFilePrintPreview]->setEnabled(printing);
     for (int id : {kEditCut, kEditCopy, kEditPaste}) actions[id]->setEnabled(false);
-    surveyMenu->menuAction()->setVisible(
-        active != nullptr && qobject_cast<CSurveySplitterFrame*>(active->view()) != nullptr);
+    const QString kindMenuTitle = activeView != nullptr ? activeView->frameMenuTitle() : QString();
+    if (kindMenu->title() != kindMenuTitle) kindMenu->setTitle(kindMenuTitle);
+    kindMenu->menuAction()->setVisible(!kindMenuTitle.isEmpty());
 }
 
 CChildFrame* CMainFrame::activeFrame() const
@@ -399,14 +402,11 @@ void CMainFrame::changeEvent(QEvent* event)
     if (event->type() == QEvent::WindowTitleChange) updateCaption();
 }
 
-void CMainFrame::fillSurveySettings()
+void CMainFrame::fillKindMenu()
 {
-    surveyMenu->clear();
+    kindMenu->clear();
     CChildFrame* active = activeFrame();
-    auto* survey = active ? qobject_cast<CSurveySplitterFrame*>(active->view()) : nullptr;
-    if (survey == nullptr) return;
-    fillSurveyMenu(*surveyMenu, *survey->surveyDocument(), survey,
-                   [survey] { survey->showProperties(); }, false);
+    if (active != nullptr && active->view() != nullptr) active->view()->fillFrameMenu(*kindMenu);
 }
 
 void CMainFrame::listOpenWindows()

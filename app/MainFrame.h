@@ -60,16 +60,9 @@ public:
     // The Window menu; as it opens it lists the open windows after its
     // commands, numbered in the order they were opened, the active one checked.
     QMenu* windowMenu() const { return windowsMenu; }
-    // "Survey Settings": shown while a survey window is active, its commands
-    // (all of the survey menu but Open) built as it opens.
-    QMenu* surveySettingsMenu() const { return surveyMenu; }
-
-    // The command monitor takes each block the data path reads, as text, as
-    // the tick reads it.
-    void setMonitorSink(std::function<void(const char* text, int length)> sink)
-    {
-        path.setBlockSink(std::move(sink));
-    }
+    // The active window's own menu (the survey's "Survey Settings"): shown
+    // while the active view names one, filled by the view as it opens.
+    QMenu* kindMenuOfActiveWindow() const { return kindMenu; }
 
     // One poll tick: data path, monitor, lamp, panes (also run by the timer).
     void pollTick();
@@ -103,7 +96,7 @@ private:
     void updateCaption();
     void followActiveDocument();
     void listOpenWindows();
-    void fillSurveySettings();
+    void fillKindMenu();
     void updateSystemsHint();
 
     // Commands (MainFrameCommands.cpp).
@@ -128,7 +121,7 @@ private:
     QToolBar* toolBars[4] = {};
     QMenu* playbackMenu = nullptr;
     QMenu* windowsMenu = nullptr;
-    QMenu* surveyMenu = nullptr;
+    QMenu* kindMenu = nullptr;
     QList<QAction*> windowListActions;
     QMetaObject::Connection activeTitle;
     std::map<int, QAction*> actions;

@@ -8,6 +8,7 @@
 #include "app/NetworkServerDialog.h"
 #include "app/OrbilunexApp.h"
 #include "app/RecordFileDialog.h"
+#include "app/WindowKindList.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
 #include "framework/Prompter.h"
@@ -18,7 +19,6 @@
 #include "settings/SerialSettings.h"
 #include "settings/SettingsStore.h"
 #include "shell/Commands.h"
-#include "shell/WindowKinds.h"
 
 #include <QMdiArea>
 #include <QPageLayout>
@@ -43,7 +43,7 @@ constexpr int kSerialReopenDelayMs = 300;
 void CMainFrame::runCommand(int id)
 {
     using namespace commands;
-    if (const WindowKind* kind = kindByCommand(id)) {
+    if (const WindowKind* kind = windowKinds().byCommand(id)) {
         app.showWindowOfKind(kind->code);
         updateInterface();
         return;

@@ -2,12 +2,10 @@
 
 #include "app/MainFrame.h"
 #include "app/ToolIcons.h"
-#include "app/WindowFactories.h"
+#include "app/WindowKindList.h"
 #include "framework/ChildFrame.h"
 #include "framework/Prompter.h"
 #include "settings/LayoutSettings.h"
-#include "shell/WindowKinds.h"
-#include "views/monitor/CommandMonitorDoc.h"
 
 #include <QDir>
 #include <QStatusBar>
@@ -31,17 +29,13 @@ COrbilunexApp::~COrbilunexApp()
 bool COrbilunexApp::initInstance()
 {
     writeSetting(store, settings::layout::kWorkingDir, QDir::currentPath().toStdString());
-    for (int i = 0; i < kWindowKindCount; ++i) {
-        const int code = windowKinds()[i].code;
-        templates[code] = makeDocTemplate(code);
+    for (const WindowKindDescriptor* descriptor : windowKindDescriptors()) {
+        const int code = descriptor->kind.code;
+        templates[code] = docTemplateOf(*descriptor);
         kindSlots[code] = nullptr;
     }
     frame = std::make_unique<CMainFrame>(*this);
-    // Each block read goes to the command monitor while its slot holds it.
-    frame->setMonitorSink([this](const char* text, int length) {
-        if (auto* monitor = qobject_cast<CCommandMonitorDoc*>(slot(kinds::kCommandMonitor)))
-            monitor->addText(text, length);
-    });
+    framePath = &frame->dataPath();
     frame->restoreToolBarState();
     frame->startDataPath();
     restoreLayout();
@@ -99,15 +93,15 @@ CChildFrame* COrbilunexApp::showWindowOfKind(int kindCode)
         open->raise();
         return open;
     }
-    const WindowKind* kind = kindByCode(kindCode);
+    const WindowKind* kind = windowKinds().byCode(kindCode);
     return kind != nullptr ? openWindowByTitle(QString::fromUtf8(kind->title)) : nullptr;
 }
 
 CChildFrame* COrbilunexApp::openWindowByTitle(const QString& title,
                                               const WindowPlacement* placement)
 {
-    for (int code : kOpenByTitleOrder) {
-        const WindowKind* kind = kindByCode(code);
+    for (int code : windowKinds().openByTitleOrder()) {
+        const WindowKind* kind = windowKinds().byCode(code);
         if (title == QString::fromUtf8(kind->title))
             return openWindow(templates.at(code), title, placement);
     }
@@ -154,7 +148,7 @@ void COrbilunexApp::saveLayout()
         auto* child = qobject_cast<CChildFrame*>(window);
         if (child == nullptr) continue;
         const QString caption = child->windowTitle();
-        for (int code : kSaveLayoutOrder) {
+        for (int code : windowKinds().saveLayoutOrder()) {
             CDocument* document = slot(code);
             if (document == nullptr || document->title() != caption) continue;
             store.setString(settings::layout::kWindowSection, settings::layout::windowKey(written),
@@ -193,7 +187,7 @@ void COrbilunexApp::restoreLayout()
             store.getString(settings::layout::kWindowSection, settings::layout::windowKey(n), "");
         if (!parseWindowEntry(entry, code, placement))
             continue;
-        const WindowKind* kind = kindByCode(code);
+        const WindowKind* kind = windowKinds().byCode(code);
         if (kind == nullptr || slot(code) != nullptr) continue;
         openWindowByTitle(QString::fromUtf8(kind->title), &placement);
     }

@@ -14,6 +14,7 @@
 namespace orbilunex {
 
 class CChildFrame;
+class CMainFrame;
 class Clock;
 
 // The application: owns the settings store and the ten window kinds with one
@@ -52,10 +53,12 @@ public:
     Prompter& prompter() override { return asker; }
     const GpsState& gpsState() const override;
     std::int32_t sentenceCount() const override;
-    CMainFrame* mainFrame() override { return frame.get(); }
+    NmeaDataPath* dataPath() override { return framePath; }
     void documentClosing(CDocument* document) override;
     void showStatusText(const std::string& text) override;
 
+    // The main window; nullptr before initInstance.
+    CMainFrame* mainFrame() { return frame.get(); }
     const Clock& clock() const { return calendar; }
     const DocTemplate* docTemplate(int kindCode) const;
 
@@ -69,6 +72,9 @@ private:
     std::map<int, DocTemplate> templates;
     std::map<int, CDocument*> kindSlots;
     std::unique_ptr<CMainFrame> frame;
+    // The frame's data path, kept apart so that windows closing while the
+    // frame is destroyed still reach it.
+    NmeaDataPath* framePath = nullptr;
 };
 
 } // namespace orbilunex

@@ -2,9 +2,9 @@
 
 #include "app/MainFrame.h"
 #include "app/OrbilunexApp.h"
+#include "app/WindowKindList.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
-#include "shell/WindowKinds.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,8 +50,8 @@ bool writeSnapshot(COrbilunexApp& app, const QString& folder, QString* error)
     if (!savePicture(frame, dir.filePath(QStringLiteral("main.png")), error)) return false;
 
     QJsonArray windows;
-    for (int i = 0; i < kWindowKindCount; ++i) {
-        const WindowKind& kind = windowKinds()[i];
+    for (const WindowKind* row : windowKinds().inMenuOrder()) {
+        const WindowKind& kind = *row;
         CChildFrame* child = app.frameOf(kind.code);
         if (child == nullptr) continue;
         const QString file = QString::fromUtf8(kind.shortName) + QStringLiteral(".png");

@@ -1,5 +1,7 @@
 #include "app/ToolIcons.h"
 
+#include "app/WindowKindList.h"
+#include "framework/IconKit.h"
 #include "shell/Commands.h"
 
 #include <QImage>
@@ -15,57 +17,7 @@ namespace orbilunex {
 namespace {
 
 using namespace commands;
-
-// Every tool picture is drawn on a 16-unit square and scaled. Lines of odd
-// width sit on half units so that they fall on whole pixels at 16 and 32.
-constexpr qreal kGrid = 16.0;
-
-// One dark ink for outlines, a paper white, a neutral grey and one accent
-// per tool bar, so that the bars read as groups.
-constexpr QRgb kInk = 0xff2b3542;
-constexpr QRgb kPaper = 0xfffbfcfd;
-constexpr QRgb kMist = 0xffc9d2dc;
-constexpr QRgb kMainAccent = 0xff3578c8;    // file and edit: blue
-constexpr QRgb kWindowAccent = 0xff1b9480;  // monitor windows: teal
-constexpr QRgb kConnectAccent = 0xffe08a12; // links: amber
-constexpr QRgb kRecordAccent = 0xffd83a30;  // recording: red
-
-// Colour a fraction t of the way from a towards white.
-QColor tint(QRgb a, qreal t)
-{
-    const auto mix = [t](int c) { return int(std::lround(c + (255 - c) * t)); };
-    return QColor(mix(qRed(a)), mix(qGreen(a)), mix(qBlue(a)));
-}
-
-QPen pen(QRgb colour, qreal width = 1.0)
-{
-    return QPen(QColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-// Sets an outline and a fill for the next shapes.
-void ink(QPainter& p, const QBrush& fill, qreal width = 1.0)
-{
-    p.setPen(pen(kInk, width));
-    p.setBrush(fill);
-}
-
-QPointF onCircle(QPointF centre, qreal radius, qreal degrees)
-{
-    const qreal a = qDegreesToRadians(degrees);
-    return centre + QPointF(radius * std::cos(a), -radius * std::sin(a));
-}
-
-QRectF around(QPointF centre, qreal radius)
-{
-    return QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
-}
-
-void dot(QPainter& p, QPointF centre, qreal radius, const QColor& fill)
-{
-    p.setPen(Qt::NoPen);
-    p.setBrush(fill);
-    p.drawEllipse(centre, radius, radius);
-}
+using namespace icons;
 
 // Main tool bar ------------------------------------------------------------
 
@@ -164,157 +116,6 @@ void drawContextHelp(QPainter& p)
     dot(p, QPointF(12.1, 12.6), 1.1, QColor(kMainAccent));
 }
 
-// Window tool bar ----------------------------------------------------------
-
-void drawCommandMonitor(QPainter& p)
-{
-    ink(p, QColor(kInk));
-    p.drawRoundedRect(QRectF(1.5, 2.5, 13, 11), 1.5, 1.5);
-    const QColor text = tint(kWindowAccent, 0.45);
-    p.setPen(pen(text.rgb()));
-    p.drawLine(QPointF(3.5, 5.5), QPointF(11.5, 5.5));
-    p.drawLine(QPointF(3.5, 7.5), QPointF(8.5, 7.5));
-    p.setPen(pen(text.rgb(), 1.2));
-    p.drawPolyline(QPolygonF({{3.5, 9.2}, {5.3, 10.5}, {3.5, 11.8}}));
-    p.drawLine(QPointF(7, 11.5), QPointF(10, 11.5));
-}
-
-void drawSignalQuality(QPainter& p)
-{
-    constexpr qreal tops[] = {9, 3, 11, 5.5, 8};
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(kWindowAccent));
-    for (int i = 0; i < 5; ++i) p.drawRect(QRectF(1 + 3 * i, tops[i], 2, 14 - tops[i]));
-    p.setPen(pen(kInk));
-    p.drawLine(QPointF(0.5, 14.5), QPointF(15.5, 14.5));
-}
-
-void drawSkyPlot(QPainter& p)
-{
-    // Centred on a pixel centre so that the grid lines stay one pixel wide.
-    const QPointF c(7.5, 7.5);
-    ink(p, tint(kWindowAccent, 0.85));
-    p.drawEllipse(c, 6.5, 6.5);
-    p.setPen(pen(tint(kWindowAccent, 0.35).rgb()));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 3.5, 3.5);
-    p.drawLine(QPointF(7.5, 1.5), QPointF(7.5, 13.5));
-    p.drawLine(QPointF(1.5, 7.5), QPointF(13.5, 7.5));
-    ink(p, QColor(kWindowAccent), 0.8);
-    p.drawEllipse(QPointF(10.5, 4.5), 2, 2);
-}
-
-void drawNavigation(QPainter& p)
-{
-    p.setPen(pen(kInk, 0.8));
-    p.setBrush(QColor(kMist));
-    p.drawEllipse(QPointF(8, 14), 4.5, 1.3);
-    // A pin: a circle whose two tangents from the tip close it.
-    const QPointF centre(8, 6), tip(8, 14.2);
-    const qreal r = 4.6;
-    const qreal half = qRadiansToDegrees(std::acos(r / (tip.y() - centre.y())));
-    QPainterPath pin(tip);
-    pin.lineTo(onCircle(centre, r, 270 + half));
-    pin.arcTo(around(centre, r), 270 + half, 360 - 2 * half);
-    pin.closeSubpath();
-    ink(p, QColor(kWindowAccent));
-    p.drawPath(pin);
-    ink(p, QColor(kPaper));
-    p.drawEllipse(centre, 1.8, 1.8);
-}
-
-void drawSurvey(QPainter& p)
-{
-    p.setPen(pen(kInk));
-    p.drawLine(QPointF(8.5, 1), QPointF(8.5, 15));
-    p.drawLine(QPointF(1, 8.5), QPointF(15, 8.5));
-    // Dots on whole units fill whole pixels at 16.
-    constexpr QPointF dots[] = {{4, 4}, {12, 4}, {6, 12}, {12, 12},
-                                {6, 6}, {11, 7}, {3, 10}, {10, 10}};
-    for (const QPointF& d : dots) dot(p, d, 1.2, QColor(kWindowAccent));
-}
-
-void drawCompass(QPainter& p)
-{
-    const QPointF c(8, 8);
-    ink(p, QColor(kPaper));
-    p.drawEllipse(c, 6.5, 6.5);
-    p.save();
-    p.translate(c);
-    p.rotate(40);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(kWindowAccent));
-    p.drawPolygon(QPolygonF({{0, -5.8}, {2.5, 0}, {-2.5, 0}}));
-    p.setBrush(tint(kInk, 0.45));
-    p.drawPolygon(QPolygonF({{0, 5.8}, {2.5, 0}, {-2.5, 0}}));
-    p.restore();
-}
-
-void drawAltimeter(QPainter& p)
-{
-    ink(p, tint(kWindowAccent, 0.55));
-    p.drawPolygon(QPolygonF({{6.5, 14.5}, {11.5, 6.5}, {15.5, 14.5}}));
-    ink(p, QColor(kWindowAccent));
-    p.drawPolygon(QPolygonF({{0.5, 14.5}, {6.5, 3}, {12.5, 14.5}}));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(kPaper));
-    p.drawPolygon(QPolygonF({{5.1, 5.8}, {6.5, 3.4}, {7.9, 5.8}, {7, 5.2}, {6.5, 6.2}, {6, 5.2}}));
-    p.setPen(pen(kInk));
-    p.drawLine(QPointF(0.5, 14.5), QPointF(15.5, 14.5));
-    p.drawLine(QPointF(13.5, 1), QPointF(13.5, 4.5));
-    p.drawPolyline(QPolygonF({{12, 2.5}, {13.5, 1}, {15, 2.5}}));
-}
-
-void drawSpeedometer(QPainter& p)
-{
-    const QPointF c(8, 10.5);
-    const QRectF face = around(c, 7);
-    ink(p, QColor(kPaper));
-    p.drawChord(face, 200 * 16, -220 * 16);
-    p.setPen(QPen(QColor(kWindowAccent), 1.5, Qt::SolidLine, Qt::FlatCap));
-    p.drawArc(around(c, 5.6), 200 * 16, -80 * 16);
-    p.setPen(pen(kInk, 0.9));
-    for (int a = 200; a >= -20; a -= 55) p.drawLine(onCircle(c, 4.6, a), onCircle(c, 6.3, a));
-    p.setPen(pen(kInk, 1.5));
-    p.drawLine(c, onCircle(c, 5.6, 50));
-    dot(p, c, 1.4, QColor(kInk));
-}
-
-void drawVerticalSpeed(QPainter& p)
-{
-    const QPointF c(8, 8);
-    ink(p, QColor(kPaper));
-    p.drawEllipse(c, 6.5, 6.5);
-    p.setPen(pen(kInk));
-    p.drawLine(QPointF(1.5, 8), QPointF(3.5, 8));
-    p.setPen(pen(kWindowAccent, 1.6));
-    p.drawLine(QPointF(8, 5), QPointF(8, 11));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(kWindowAccent));
-    p.drawPolygon(QPolygonF({{8, 2.6}, {10.8, 6}, {5.2, 6}}));
-    p.drawPolygon(QPolygonF({{8, 13.4}, {10.8, 10}, {5.2, 10}}));
-}
-
-void drawAttitude(QPainter& p)
-{
-    const QPointF c(8, 8);
-    QPainterPath ball;
-    ball.addEllipse(c, 6.5, 6.5);
-    p.save();
-    p.setClipPath(ball);
-    p.fillRect(QRectF(0, 0, kGrid, kGrid), tint(kWindowAccent, 0.7));
-    p.translate(c);
-    p.rotate(-18);
-    p.fillRect(QRectF(-10, 0.8, 20, 10), QColor(kWindowAccent));
-    p.setPen(pen(kPaper, 0.8));
-    p.drawLine(QPointF(-8, 0.8), QPointF(8, 0.8));
-    p.restore();
-    ink(p, Qt::NoBrush);
-    p.drawEllipse(c, 6.5, 6.5);
-    p.setPen(pen(kInk, 1.6));
-    p.drawPolyline(QPolygonF({{3.5, 8.5}, {6, 8.5}, {8, 10.3}, {10, 8.5}, {12.5, 8.5}}));
-}
-
 // Connect tool bar ---------------------------------------------------------
 
 void drawSerialPort(QPainter& p)
@@ -405,7 +206,9 @@ struct ToolPicture {
     void (*draw)(QPainter&);
 };
 
-constexpr ToolPicture kPictures[] = {
+// The main tool bar's buttons, then, after the window kinds' own, those of
+// the connect and record tool bars.
+constexpr ToolPicture kMainPictures[] = {
     {kFileOpen, drawOpen},
     {kFileSave, drawSave},
     {kEditCut, drawCut},
@@ -414,16 +217,8 @@ constexpr ToolPicture kPictures[] = {
     {kFilePrint, drawPrint},
     {kAppAbout, drawAbout},
     {kContextHelp, drawContextHelp},
-    {kWindowCommandMonitor, drawCommandMonitor},
-    {kWindowSignalQuality, drawSignalQuality},
-    {kWindowSkyPlot, drawSkyPlot},
-    {kWindowNavigation, drawNavigation},
-    {kWindowSurvey, drawSurvey},
-    {kWindowCompass, drawCompass},
-    {kWindowAltimeter, drawAltimeter},
-    {kWindowSpeedometer, drawSpeedometer},
-    {kWindowVerticalSpeed, drawVerticalSpeed},
-    {kWindowAttitude, drawAttitude},
+};
+constexpr ToolPicture kLinkPictures[] = {
     {kConnectSerial, drawSerialPort},
     {kConnectNetwork, drawNetwork},
     {kConnectFile, drawFilePlayback},
@@ -432,20 +227,6 @@ constexpr ToolPicture kPictures[] = {
     {kRecordStart, drawRecordStart},
     {kRecordStop, drawRecordStop},
 };
-
-// Draws a picture made on a grid of `units` into a transparent square of
-// `size` pixels.
-QPixmap render(void (*draw)(QPainter&), int size, qreal units)
-{
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / units, size / units);
-    draw(p);
-    p.end();
-    return QPixmap::fromImage(image);
-}
 
 // The program's picture, on a 64-unit grid; data/desktop/orbilunex.svg uses
 // the same coordinates and colours, so change both together.
@@ -496,12 +277,12 @@ void drawApplication(QPainter& p)
 
 QIcon toolIcon(int commandId)
 {
-    for (const ToolPicture& picture : kPictures) {
-        if (picture.id != commandId) continue;
-        QIcon icon;
-        for (int size : {16, 24, 32}) icon.addPixmap(render(picture.draw, size, kGrid));
-        return icon;
-    }
+    for (const ToolPicture& picture : kMainPictures)
+        if (picture.id == commandId) return toolBarIcon(picture.draw);
+    for (const ToolPicture& picture : kLinkPictures)
+        if (picture.id == commandId) return toolBarIcon(picture.draw);
+    if (const WindowKindDescriptor* kind = windowKindByCommand(commandId))
+        return toolBarIcon(kind->drawIcon);
     return QIcon();
 }
 
@@ -509,7 +290,10 @@ const std::vector<int>& toolIconCommands()
 {
     static const std::vector<int> ids = [] {
         std::vector<int> all;
-        for (const ToolPicture& picture : kPictures) all.push_back(picture.id);
+        for (const ToolPicture& picture : kMainPictures) all.push_back(picture.id);
+        for (const WindowKindDescriptor* kind : windowKindDescriptors())
+            all.push_back(kind->kind.command);
+        for (const ToolPicture& picture : kLinkPictures) all.push_back(picture.id);
         return all;
     }();
     return ids;
@@ -519,7 +303,7 @@ QIcon applicationIcon()
 {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addPixmap(render(drawApplication, size, 64.0));
+        icon.addPixmap(renderPicture(drawApplication, size, 64.0));
     return icon;
 }
 

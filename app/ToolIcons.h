@@ -10,9 +10,10 @@
 namespace orbilunex {
 
 // The icon for the tool-bar button of a command identifier (see
-// app/Commands.h): pixmaps drawn at 16, 24 and 32 pixels, so that the button
-// stays crisp at device-pixel ratios 1, 1.5 and 2; the disabled look is
-// derived by Qt. A null QIcon for any command that has no tool-bar button.
+// shell/Commands.h; a window kind's command draws the kind's picture):
+// pixmaps drawn at 16, 24 and 32 pixels, so that the button stays crisp
+// at device-pixel ratios 1, 1.5 and 2; the disabled look is derived by Qt.
+// A null QIcon for any command that has no tool-bar button.
 // Needs a QGuiApplication.
 QIcon toolIcon(int commandId);
 

@@ -2,6 +2,7 @@
 // (read, decode, record, relay) without any window.
 
 #include "app/HeadlessRunner.h"
+#include "app/WindowKindList.h"
 #include "app/WindowMain.h"
 #include "shell/CommandLine.h"
 
@@ -16,14 +17,15 @@
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    const orbilunex::CommandLineResult parsed = orbilunex::parseCommandLine(arguments);
+    const orbilunex::CommandLineResult parsed =
+        orbilunex::parseCommandLine(arguments, orbilunex::windowKinds());
     if (parsed.options.help) {
-        std::fputs(orbilunex::usageText().c_str(), stdout);
+        std::fputs(orbilunex::usageText(orbilunex::windowKinds()).c_str(), stdout);
         return 0;
     }
     if (!parsed.ok) {
         std::fprintf(stderr, "orbilunex: %s\n%s", parsed.error.c_str(),
-                     orbilunex::usageText().c_str());
+                     orbilunex::usageText(orbilunex::windowKinds()).c_str());
         return 2;
     }
     if (parsed.options.headless) {

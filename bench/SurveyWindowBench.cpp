@@ -8,10 +8,10 @@
 #include "framework/Prompter.h"
 #include "nmea/NmeaParser.h"
 #include "settings/SettingsStore.h"
-#include "shell/WindowKinds.h"
 #include "survey/PathFile.h"
 #include "views/survey/SurveyDoc.h"
 #include "views/survey/SurveyView.h"
+#include "views/survey/SurveyKind.h"
 
 #include <benchmark/benchmark.h>
 
@@ -43,7 +43,6 @@ public:
     Prompter& prompter() override { return asker; }
     const GpsState& gpsState() const override { return parser.gpsState(); }
     std::int32_t sentenceCount() const override { return parser.sentenceCount(); }
-    CMainFrame* mainFrame() override { return nullptr; }
     void documentClosing(CDocument*) override {}
 
     MemorySettingsStore store;
@@ -135,7 +134,7 @@ std::vector<std::string> liveSentences(const PlotExtents& box, std::size_t count
 struct PlotWindow {
     explicit PlotWindow(std::uint32_t samples)
     {
-        tmpl.kind = kindByCode(kinds::kSurvey);
+        tmpl.kind = &kSurveyKind.kind;
         doc = std::make_unique<CSurveyDoc>(tmpl, app);
         fill(doc->survey(), samples);
         view = std::make_unique<CSurveyView>(doc.get(), app);

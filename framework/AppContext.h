@@ -6,7 +6,7 @@
 namespace orbilunex {
 
 class CDocument;
-class CMainFrame;
+class NmeaDataPath;
 class Prompter;
 class SettingsStore;
 struct GpsState;
@@ -22,8 +22,9 @@ public:
     virtual Prompter& prompter() = 0;
     virtual const GpsState& gpsState() const = 0;
     virtual std::int32_t sentenceCount() const = 0;
-    // The main window, or nullptr where there is none (tests).
-    virtual CMainFrame* mainFrame() = 0;
+    // The data path the state comes from, for what takes every raw block
+    // (the command monitor); nullptr where there is none (tests).
+    virtual NmeaDataPath* dataPath() { return nullptr; }
     // A document is going away: whatever refers to it lets go.
     virtual void documentClosing(CDocument* document) = 0;
     // Shows a line in the status bar's message pane (the position under the

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QMenu;
 class QPainter;
 
 namespace orbilunex {
@@ -42,6 +43,11 @@ public:
     // Whether File Open / Save apply while this view is active.
     virtual bool allowsFileCommands() const;
     virtual bool allowsPrinting() const { return true; }
+
+    // A menu of the window's own in the main window's menu bar while it is
+    // active: its title (empty: none) and its items, added as it opens.
+    virtual QString frameMenuTitle() const { return {}; }
+    virtual void fillFrameMenu(QMenu& menu) { (void)menu; }
 
     // What the window holds and draws from now, by name, for the snapshot's
     // "shows" object; kinds report the values their picture was drawn from,

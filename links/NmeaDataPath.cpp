@@ -107,7 +107,7 @@ int NmeaDataPath::takeBlock(int maximum)
         hooks.say(recorder.lastError().toStdString());
     buffer[count] = '\0';
     lastCount = count;
-    if (blockSink) blockSink(buffer, count);
+    emit blockRead(buffer, count);
     return count;
 }
 

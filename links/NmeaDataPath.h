@@ -12,7 +12,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <utility>
 
 namespace orbilunex {
 
@@ -66,13 +65,15 @@ public:
     // else kLiveBlockSize.
     int blockSize() const;
 
-    // Receives every block the ticks read, NUL-terminated (the command
-    // monitor shows it as text), with its length; empty takes nothing.
-    void setBlockSink(std::function<void(const char* block, int length)> sink)
-    {
-        blockSink = std::move(sink);
-    }
 
+signals:
+    // Each block the ticks read, NUL-terminated (the command monitor shows
+    // it as text), with its length, after the parser and the recording have
+    // had it. Whoever connects with a context object is let go when either
+    // side goes.
+    void blockRead(const char* block, int length);
+
+public:
     // The last block read, NUL-terminated, and its length.
     const char* lastBlock() const { return buffer; }
     int lastBlockSize() const { return lastCount; }
@@ -117,7 +118,6 @@ private:
     int takeBlock(int maximum);
 
     LinkHooks hooks;
-    std::function<void(const char*, int)> blockSink;
     LinkHealth linkHealth;
     SystemsHint systemsHint;
     QElapsedTimer sinceStart; // the health's and the hint's milliseconds

@@ -9,6 +9,9 @@ namespace orbilunex {
 
 namespace {
 
+// The usage text's lines stay within this many columns where they can.
+constexpr std::size_t kUsageWidth = 80;
+
 bool toInt(const std::string& text, int& value)
 {
     const char* first = text.data();
@@ -60,11 +63,11 @@ bool gpsdHostAndPort(const std::string& text, std::string& host, int& port)
 }
 
 // "all", or short window names separated by commas.
-bool windowKindsOf(const std::string& list, std::vector<int>& codes)
+bool windowKindsOf(const std::string& list, const WindowKindTable& kinds, std::vector<int>& codes)
 {
     codes.clear();
     if (list == "all") {
-        for (int i = 0; i < kWindowKindCount; ++i) codes.push_back(windowKinds()[i].code);
+        for (const WindowKind* kind : kinds.inMenuOrder()) codes.push_back(kind->code);
         return true;
     }
     std::size_t start = 0;
@@ -72,7 +75,7 @@ bool windowKindsOf(const std::string& list, std::vector<int>& codes)
         const std::size_t comma = list.find(',', start);
         const std::string name =
             list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        const WindowKind* kind = kindByShortName(name);
+        const WindowKind* kind = kinds.byShortName(name);
         if (kind == nullptr) return false;
         codes.push_back(kind->code);
         if (comma == std::string::npos) break;
@@ -82,7 +85,8 @@ bool windowKindsOf(const std::string& list, std::vector<int>& codes)
 }
 
 // Reads one option with its value; returns "" or the error text.
-std::string takeOption(const std::string& name, const std::string& value, CommandLineOptions& o)
+std::string takeOption(const std::string& name, const std::string& value,
+                       const WindowKindTable& kinds, CommandLineOptions& o)
 {
     const std::string bad = "bad value for " + name + ": " + value;
     if (name == "--serial") o.serialDevice = value;
@@ -99,7 +103,7 @@ std::string takeOption(const std::string& name, const std::string& value, Comman
         if (!toInt(value, o.maxClients) || o.maxClients < 1 || o.maxClients > 65535) return bad;
     } else if (name == "--hours") { if (!toInt(value, o.recordHours) || o.recordHours < 0) return bad; }
     else if (name == "--quit-after") { if (!toSeconds(value, o.quitAfterSeconds)) return bad; }
-    else if (name == "--open") { if (!windowKindsOf(value, o.openKinds)) return bad; }
+    else if (name == "--open") { if (!windowKindsOf(value, kinds, o.openKinds)) return bad; }
     else if (name == "--snapshot") o.snapshotDir = value;
     else if (name == "--after") { if (!toSeconds(value, o.snapshotAfter)) return bad; }
     else return "unknown option " + name;
@@ -123,7 +127,8 @@ std::string checkCombination(const CommandLineOptions& o)
 
 } // namespace
 
-CommandLineResult parseCommandLine(const std::vector<std::string>& arguments)
+CommandLineResult parseCommandLine(const std::vector<std::string>& arguments,
+                                   const WindowKindTable& kinds)
 {
     CommandLineResult result;
     CommandLineOptions& o = result.options;
@@ -151,7 +156,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments)
                                                     : "unexpected argument " + name;
             return result;
         }
-        result.error = takeOption(name, arguments[++i], o);
+        result.error = takeOption(name, arguments[++i], kinds, o);
         if (!result.error.empty()) return result;
     }
     result.error = checkCombination(o);
@@ -159,27 +164,39 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments)
     return result;
 }
 
-std::string usageText()
+std::string usageText(const WindowKindTable& kinds)
 {
-    return "usage: orbilunex [options]             the monitor window\n"
-           "       orbilunex --headless [options]  the data path alone, without a window\n"
-           "  A source (default: the stored serial port):\n"
-           "    --serial DEVICE [--baud N]     a receiver on this serial device\n"
-           "    --play FILE [--speed slow|medium|fast|fastest]\n"
-           "                                   play back a recorded NMEA log\n"
-           "    --connect HOST:PORT            the relay server of another instance\n"
-           "    --gpsd [HOST[:PORT]]           the NMEA stream of a gpsd (default localhost:2947)\n"
-           "  --serve PORT [--max-clients N]   relay the stream to TCP clients\n"
-           "  --record FILE [--hours N]        record the stream (N hours, default no limit)\n"
-           "  --all-systems                    decode every satellite system, not GPS alone\n"
-           "  --quit-after SECONDS             stop after this time (at most 2073600)\n"
-           "  --settings FILE                  settings file (default ~/.config/ORBX/orbilunex.conf)\n"
-           "  Window only:\n"
-           "    --open KIND,...|all            open windows: monitor, signal, sky, navigation,\n"
-           "                                   survey, compass, altimeter, speedometer, vspeed,\n"
-           "                                   attitude\n"
-           "    --snapshot DIR --after SECONDS write every window as PNG and status.json into\n"
-           "                                   DIR after that time, then close as a user would\n";
+    std::string text =
+        "usage: orbilunex [options]             the monitor window\n"
+        "       orbilunex --headless [options]  the data path alone, without a window\n"
+        "  A source (default: the stored serial port):\n"
+        "    --serial DEVICE [--baud N]     a receiver on this serial device\n"
+        "    --play FILE [--speed slow|medium|fast|fastest]\n"
+        "                                   play back a recorded NMEA log\n"
+        "    --connect HOST:PORT            the relay server of another instance\n"
+        "    --gpsd [HOST[:PORT]]           the NMEA stream of a gpsd (default localhost:2947)\n"
+        "  --serve PORT [--max-clients N]   relay the stream to TCP clients\n"
+        "  --record FILE [--hours N]        record the stream (N hours, default no limit)\n"
+        "  --all-systems                    decode every satellite system, not GPS alone\n"
+        "  --quit-after SECONDS             stop after this time (at most 2073600)\n"
+        "  --settings FILE                  settings file (default ~/.config/ORBX/orbilunex.conf)\n"
+        "  Window only:\n";
+    // The kinds' short names, wrapped under the description column.
+    const std::string indent(35, ' ');
+    std::string line = "    --open KIND,...|all            open windows:";
+    const auto& all = kinds.inMenuOrder();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const std::string word = std::string(all[i]->shortName) + (i + 1 < all.size() ? "," : "");
+        if (line.size() + 1 + word.size() > kUsageWidth && line.size() > indent.size()) {
+            text += line + "\n";
+            line = indent.substr(0, indent.size() - 1);
+        }
+        line += " " + word;
+    }
+    text += line + "\n";
+    text += "    --snapshot DIR --after SECONDS write every window as PNG and status.json into\n"
+            "                                   DIR after that time, then close as a user would\n";
+    return text;
 }
 
 } // namespace orbilunex

@@ -5,6 +5,8 @@
 
 namespace orbilunex {
 
+class WindowKindTable;
+
 // What the command line asks of the program. Numbers that are not given
 // stay at -1 (or 0 for the record duration) and the stored settings apply.
 // The longest --quit-after or --after: 24 days, what a millisecond timer holds.
@@ -49,9 +51,12 @@ struct CommandLineResult {
 // positive baud rates and client counts, one source at most, known window
 // kinds, options that only make sense with another one) and reports the
 // first problem.
-CommandLineResult parseCommandLine(const std::vector<std::string>& arguments);
+// `kinds` are the window kinds --open may name, by their short names.
+CommandLineResult parseCommandLine(const std::vector<std::string>& arguments,
+                                   const WindowKindTable& kinds);
 
-// The usage text printed with a command-line error or for --help.
-std::string usageText();
+// The usage text printed with a command-line error or for --help, naming
+// the window kinds.
+std::string usageText(const WindowKindTable& kinds);
 
 } // namespace orbilunex

@@ -44,19 +44,6 @@ constexpr CommandText kTexts[] = {
      "Connect Toolbar"},
     {kViewRecordToolbar, "Record Toolbar", "Show or hide the record tool bar", "Record Toolbar"},
     {kViewMainToolbar, "&Main Toolbar", "Show or hide the main tool bar", "Toggle ToolBar"},
-    {kWindowCommandMonitor, "C&ommand Monitor", "Shows the raw NMEA sentences", "Command Monitor"},
-    {kWindowSignalQuality, "S&ignal Quality", "Shows the signal strength of each satellite",
-     "Signal Quality"},
-    {kWindowSkyPlot, "&Azimuth && Elevation", "Shows the satellites on a plot of the sky",
-     "Azimuth & Elevation"},
-    {kWindowNavigation, "&Navigation", "Shows latitude, longitude and altitude", "Navigation"},
-    {kWindowSurvey, "Sur&vey", "Averages positions over time", "Survey"},
-    {kWindowCompass, "Co&mpass", "Shows course or bearing on a compass", "Compass"},
-    {kWindowAltimeter, "A&ltimeter", "Shows the altitude", "Altimeter"},
-    {kWindowSpeedometer, "S&peedometer", "Shows the speed over ground", "Speedometer"},
-    {kWindowVerticalSpeed, "&Vertical Speed", "Shows the rate of climb or descent",
-     "Vertical Speed"},
-    {kWindowAttitude, "A&ttitude", "Shows the attitude indicator", "Attitude"},
 };
 
 } // namespace

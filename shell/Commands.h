@@ -44,17 +44,7 @@ constexpr int kViewConnectToolbar = 33821;
 constexpr int kViewRecordToolbar = 33822;
 constexpr int kViewMainToolbar = 59392;
 
-// Window commands, one per window kind.
-constexpr int kWindowCommandMonitor = 33771;
-constexpr int kWindowSignalQuality = 33777;
-constexpr int kWindowSkyPlot = 33778;
-constexpr int kWindowNavigation = 33780;
-constexpr int kWindowSurvey = 33782;
-constexpr int kWindowCompass = 33823;
-constexpr int kWindowAltimeter = 33828;
-constexpr int kWindowSpeedometer = 33829;
-constexpr int kWindowVerticalSpeed = 33838;
-constexpr int kWindowAttitude = 33857;
+// Each window kind brings its own window command (shell/WindowKinds.h).
 
 // Separator in tool-bar button lists.
 constexpr int kSeparator = 0;

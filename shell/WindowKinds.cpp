@@ -1,69 +1,60 @@
 #include "shell/WindowKinds.h"
 
-#include "shell/Commands.h"
+#include <algorithm>
 
 namespace orbilunex {
 
-using namespace kinds;
-
 namespace {
 
-constexpr WindowKind kKinds[kWindowKindCount] = {
-    {kCommandMonitor, "Command Monitor", commands::kWindowCommandMonitor, "monitor", "",
-     ""},
-    {kSignalQuality, "Signal Quality Window", commands::kWindowSignalQuality, "signal", "", ""},
-    {kSkyPlot, "Azimuth & Elevation Window", commands::kWindowSkyPlot, "sky",
-     "Mask Files (*.msk)", ".msk"},
-    {kNavigation, "Navigation Window", commands::kWindowNavigation, "navigation", "", ""},
-    {kSurvey, "Survey Window", commands::kWindowSurvey, "survey", "Path Files (*.pth)", ".pth"},
-    {kCompass, "Compass Window", commands::kWindowCompass, "compass", "", ""},
-    {kAltimeter, "Altimeter Window", commands::kWindowAltimeter, "altimeter", "", ""},
-    {kSpeedometer, "Speedometer Window", commands::kWindowSpeedometer, "speedometer", "", ""},
-    {kVerticalSpeed, "Vertical Speed Window", commands::kWindowVerticalSpeed, "vspeed", "",
-     ""},
-    {kAttitude, "Attitude", commands::kWindowAttitude, "attitude", "", ""},
-};
-
 template <typename Match>
-const WindowKind* find(Match match)
+const WindowKind* find(const std::vector<const WindowKind*>& kinds, Match match)
 {
-    for (const WindowKind& kind : kKinds)
-        if (match(kind)) return &kind;
+    for (const WindowKind* kind : kinds)
+        if (match(*kind)) return kind;
     return nullptr;
+}
+
+// The kinds' codes sorted by one of their order fields.
+std::vector<int> codesBy(std::vector<const WindowKind*> kinds, int WindowKind::*order)
+{
+    std::stable_sort(kinds.begin(), kinds.end(),
+                     [order](const WindowKind* a, const WindowKind* b) {
+                         return a->*order < b->*order;
+                     });
+    std::vector<int> codes;
+    for (const WindowKind* kind : kinds) codes.push_back(kind->code);
+    return codes;
 }
 
 } // namespace
 
-const int kOpenByTitleOrder[kWindowKindCount] = {
-    kSignalQuality, kSkyPlot,     kSurvey,     kNavigation,    kCommandMonitor,
-    kCompass,       kSpeedometer, kAltimeter,  kVerticalSpeed, kAttitude};
-const int kSaveLayoutOrder[kWindowKindCount] = {
-    kCommandMonitor, kSignalQuality, kSkyPlot,   kSurvey,        kNavigation,
-    kCompass,        kSpeedometer,   kAltimeter, kVerticalSpeed, kAttitude};
-
-const WindowKind* windowKinds()
+WindowKindTable::WindowKindTable(std::vector<const WindowKind*> kinds) : menu(std::move(kinds))
 {
-    return kKinds;
+    std::stable_sort(menu.begin(), menu.end(), [](const WindowKind* a, const WindowKind* b) {
+        return a->menuOrder < b->menuOrder;
+    });
+    openOrder = codesBy(menu, &WindowKind::openByTitleOrder);
+    saveOrder = codesBy(menu, &WindowKind::saveLayoutOrder);
 }
 
-const WindowKind* kindByCode(int code)
+const WindowKind* WindowKindTable::byCode(int code) const
 {
-    return find([code](const WindowKind& k) { return k.code == code; });
+    return find(menu, [code](const WindowKind& k) { return k.code == code; });
 }
 
-const WindowKind* kindByTitle(const std::string& title)
+const WindowKind* WindowKindTable::byTitle(const std::string& title) const
 {
-    return find([&title](const WindowKind& k) { return title == k.title; });
+    return find(menu, [&title](const WindowKind& k) { return title == k.title; });
 }
 
-const WindowKind* kindByCommand(int command)
+const WindowKind* WindowKindTable::byCommand(int command) const
 {
-    return find([command](const WindowKind& k) { return k.command == command; });
+    return find(menu, [command](const WindowKind& k) { return k.command == command; });
 }
 
-const WindowKind* kindByShortName(const std::string& name)
+const WindowKind* WindowKindTable::byShortName(const std::string& name) const
 {
-    return find([&name](const WindowKind& k) { return name == k.shortName; });
+    return find(menu, [&name](const WindowKind& k) { return name == k.shortName; });
 }
 
 } // namespace orbilunex

@@ -1,48 +1,59 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orbilunex {
 
-// The kind codes, as the layout stores them.
-namespace kinds {
-constexpr int kCommandMonitor = 202;
-constexpr int kSignalQuality = 204;
-constexpr int kSkyPlot = 207;
-constexpr int kNavigation = 209;
-constexpr int kSurvey = 211;
-constexpr int kCompass = 212;
-constexpr int kAltimeter = 213;
-constexpr int kSpeedometer = 214;
-constexpr int kVerticalSpeed = 215;
-constexpr int kAttitude = 340;
-} // namespace kinds
-
-// The ten kinds of monitor window. At most one window of each kind is open;
-// the layout names them by kind code, the window menu by command, the
-// command line by short name.
+// What the application knows of a kind of monitor window, as plain data.
+// Each kind's folder supplies its row (with the parts that need widgets,
+// see framework/WindowKindDescriptor.h); at most one window of each kind is
+// open. The layout names windows by kind code, the window menu by command,
+// the command line by short name.
 struct WindowKind {
-    int code;             // kind code stored in the layout
-    const char* title;    // window title, also the document's title
-    int command;          // the window command that shows it
-    const char* shortName; // for --open and snapshot file names
+    int code;               // kind code stored in the layout
+    const char* title;      // window title, also the document's title
+    int command;            // the window command that shows it
+    const char* shortName;  // for --open and snapshot file names
     const char* fileFilter; // "" when the kind has no documents on disk
     const char* extension;  // with the dot, "" when none
+    const char* settingsSection; // the section its settings live in, "" when none
+    // The window command's texts: menu item ("&" marks the access key),
+    // status-bar help line and tool tip.
+    const char* menuText;
+    const char* flyBy;
+    const char* toolTip;
+    // Places in three orders, smallest first: the Window menu and tool bar
+    // (also --open all and the snapshot), comparing titles when a window is
+    // opened by title, and matching captions when the layout is saved.
+    int menuOrder;
+    int openByTitleOrder;
+    int saveLayoutOrder;
 };
 
-constexpr int kWindowKindCount = 10;
+// The kinds a program has, in menu order, with lookups. Holds pointers to
+// rows that outlive it (the kinds' constants).
+class WindowKindTable {
+public:
+    explicit WindowKindTable(std::vector<const WindowKind*> kinds);
 
-// In registration order: 202, 204, 207, 209, 211, 212, 213, 214, 215, 340.
-const WindowKind* windowKinds();
+    const std::vector<const WindowKind*>& inMenuOrder() const { return menu; }
+    int size() const { return static_cast<int>(menu.size()); }
 
-const WindowKind* kindByCode(int code);
-const WindowKind* kindByTitle(const std::string& title);
-const WindowKind* kindByCommand(int command);
-const WindowKind* kindByShortName(const std::string& name);
+    // nullptr when no kind matches.
+    const WindowKind* byCode(int code) const;
+    const WindowKind* byTitle(const std::string& title) const;
+    const WindowKind* byCommand(int command) const;
+    const WindowKind* byShortName(const std::string& name) const;
 
-// The order in which open-by-title compares titles, and the order in which
-// saving the layout matches a window caption against the open documents.
-extern const int kOpenByTitleOrder[kWindowKindCount];
-extern const int kSaveLayoutOrder[kWindowKindCount];
+    // Kind codes in the order of open-by-title and of saving the layout.
+    const std::vector<int>& openByTitleOrder() const { return openOrder; }
+    const std::vector<int>& saveLayoutOrder() const { return saveOrder; }
+
+private:
+    std::vector<const WindowKind*> menu;
+    std::vector<int> openOrder;
+    std::vector<int> saveOrder;
+};
 
 } // namespace orbilunex

@@ -26,7 +26,6 @@ public:
     Prompter& prompter() override { return asker; }
     const GpsState& gpsState() const override { return parser.gpsState(); }
     std::int32_t sentenceCount() const override { return parser.sentenceCount(); }
-    CMainFrame* mainFrame() override { return nullptr; }
     void documentClosing(CDocument* document) override { closedDocuments << document; }
     void showStatusText(const std::string& text) override { statusText = text; }
     std::string statusText;

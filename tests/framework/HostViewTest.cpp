@@ -44,11 +44,15 @@ protected:
     }
 };
 
+// A kind without a file type, as the host's views are.
+constexpr WindowKind kHostedKind{209, "Hosted Window", 1, "hosted", "", "", "", "", "", "",
+                                 0, 0, 0};
+
 class HostViewTest : public ::testing::Test {
 protected:
     HostViewTest()
     {
-        tmpl.kind = kindByCode(kinds::kNavigation);
+        tmpl.kind = &kHostedKind;
         document = std::make_unique<CDocument>(tmpl, app);
     }
 

@@ -1,6 +1,6 @@
 #include "gauges/GaugeView.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
+#include "gauges/altimeter/AltimeterKind.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(GaugeView, FilterSetsThePollAndTogglesBackToWhereItWas)
         test::FakeAppContext app;
         if (c.stored) app.store.setString(kFilter.section, kFilter.key, c.stored);
         DocTemplate tmpl;
-        tmpl.kind = kindByCode(kinds::kAltimeter);
+        tmpl.kind = &kAltimeterKind.kind;
         CDocument document(tmpl, app);
         ProbeGauge view(&document, app, c.fastWhenNonZero);
         EXPECT_EQ(view.tickTimer().interval(), c.firstPeriod);

@@ -1,14 +1,21 @@
 #include "AppTestFixture.h"
 
+#include "app/WindowKindList.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
 #include "framework/PlacementGeometry.h"
-#include "shell/WindowKinds.h"
+#include "views/navigation/NavigationKind.h"
+#include "views/signal/SignalQualityKind.h"
+#include "views/sky/SkyPlotKind.h"
+#include "views/survey/SurveyKind.h"
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QMdiArea>
 #include <QScreen>
+
+#include <set>
+#include <string>
 
 using namespace orbilunex;
 using namespace orbilunex::test;
@@ -20,6 +27,27 @@ using AppLayoutTest = AppFixture;
 std::string entry(int index, const MemorySettingsStore& settings)
 {
     return settings.getString("WindowPosition", "WINDOW " + std::to_string(index), "");
+}
+
+TEST(WindowKindList, EveryKindHasItsOwnCodeNameCommandAndTitle)
+{
+    std::set<int> codes, commands;
+    std::set<std::string> names, titles;
+    for (const WindowKindDescriptor* descriptor : windowKindDescriptors()) {
+        const WindowKind& kind = descriptor->kind;
+        codes.insert(kind.code);
+        commands.insert(kind.command);
+        names.insert(kind.shortName);
+        titles.insert(kind.title);
+        EXPECT_NE(descriptor->drawIcon, nullptr) << kind.title;
+        EXPECT_EQ(windowKindByCommand(kind.command), descriptor);
+    }
+    EXPECT_EQ(windowKinds().size(), 10);
+    for (const auto* distinct : {&codes, &commands}) EXPECT_EQ(distinct->size(), 10u);
+    for (const auto* distinct : {&names, &titles}) EXPECT_EQ(distinct->size(), 10u);
+    EXPECT_STREQ(windowKinds().byCode(207)->title, "Azimuth & Elevation Window");
+    EXPECT_STREQ(windowKinds().byTitle("Survey Window")->extension, ".pth");
+    EXPECT_STREQ(windowKinds().byShortName("vspeed")->title, "Vertical Speed Window");
 }
 
 TEST_F(AppLayoutTest, FirstRunOpensOnlyTheMainWindowAndRecordsTheWorkingFolder)
@@ -37,20 +65,20 @@ TEST_F(AppLayoutTest, FirstRunOpensOnlyTheMainWindowAndRecordsTheWorkingFolder)
 TEST_F(AppLayoutTest, ShowWindowOfKindNeverOpensASecond)
 {
     start();
-    CChildFrame* sky = app->showWindowOfKind(kinds::kSkyPlot);
+    CChildFrame* sky = app->showWindowOfKind(kSkyPlotKind.kind.code);
     ASSERT_NE(sky, nullptr);
-    app->showWindowOfKind(kinds::kSurvey);
-    EXPECT_EQ(app->showWindowOfKind(kinds::kSkyPlot), sky);
+    app->showWindowOfKind(kSurveyKind.kind.code);
+    EXPECT_EQ(app->showWindowOfKind(kSkyPlotKind.kind.code), sky);
     EXPECT_EQ(frame().mdiArea()->subWindowList().size(), 2);
     EXPECT_EQ(frame().mdiArea()->currentSubWindow(), sky) << "brought forward";
     EXPECT_EQ(sky->windowTitle(), sky->document()->title()) << "the caption is the title";
-    EXPECT_EQ(app->slot(kinds::kSkyPlot), sky->document());
+    EXPECT_EQ(app->slot(kSkyPlotKind.kind.code), sky->document());
 
     // Closing empties the slot, so the kind can open again.
     sky->close();
     QCoreApplication::processEvents();
-    EXPECT_EQ(app->slot(kinds::kSkyPlot), nullptr);
-    EXPECT_NE(app->showWindowOfKind(kinds::kSkyPlot), nullptr);
+    EXPECT_EQ(app->slot(kSkyPlotKind.kind.code), nullptr);
+    EXPECT_NE(app->showWindowOfKind(kSkyPlotKind.kind.code), nullptr);
     EXPECT_EQ(frame().mdiArea()->subWindowList().size(), 2);
 }
 
@@ -61,7 +89,7 @@ TEST_F(AppLayoutTest, LayoutRoundTripKeepsKindsOrderAndPlaces)
     const QRect places[] = {QRect(10, 20, 300, 200), QRect(40, 60, 320, 240),
                             QRect(90, 30, 360, 280)};
     for (int i = 0; i < 3; ++i) app->showWindowOfKind(kinds[i])->setGeometry(places[i]);
-    app->showWindowOfKind(kinds::kSkyPlot); // now on top
+    app->showWindowOfKind(kSkyPlotKind.kind.code); // now on top
     closeMainWindow();
 
     ASSERT_EQ(settings.getInt("WindowPosition", "NumOfWindows", -1), 3);
@@ -85,7 +113,7 @@ TEST_F(AppLayoutTest, LayoutRoundTripKeepsKindsOrderAndPlaces)
     for (int i = 0; i < 3; ++i) {
         auto* child = qobject_cast<CChildFrame*>(windows[i]);
         EXPECT_TRUE(child->windowTitle().startsWith(
-            QString::fromUtf8(kindByCode(expectedOrder[i])->title)));
+            QString::fromUtf8(windowKinds().byCode(expectedOrder[i])->title)));
         EXPECT_EQ(child->geometry(), expectedPlace[i]);
     }
 }
@@ -110,8 +138,9 @@ TEST_F(AppLayoutTest, RestoreSkipsRepeatsUnknownKindsAndBadEntries)
 TEST_F(AppLayoutTest, RenamedWindowIsNotSaved)
 {
     start();
-    app->showWindowOfKind(kinds::kNavigation)->setWindowTitle(QStringLiteral("Something else"));
-    app->showWindowOfKind(kinds::kSignalQuality);
+    app->showWindowOfKind(kNavigationKind.kind.code)
+        ->setWindowTitle(QStringLiteral("Something else"));
+    app->showWindowOfKind(kSignalQualityKind.kind.code);
     closeMainWindow();
     ASSERT_EQ(settings.getInt("WindowPosition", "NumOfWindows", -1), 1);
     EXPECT_EQ(entry(0, settings).substr(0, 4), "204,");
@@ -184,18 +213,18 @@ TEST(PlacementGeometry, ReachableRect)
 TEST_F(AppLayoutTest, ModifiedDocumentAsksBeforeClosing)
 {
     start();
-    CChildFrame* child = app->showWindowOfKind(kinds::kSkyPlot);
+    CChildFrame* child = app->showWindowOfKind(kSkyPlotKind.kind.code);
     child->document()->setModifiedFlag();
     prompter.answers.push_back(Prompter::Answer::Cancel);
     EXPECT_FALSE(child->close());
     ASSERT_EQ(prompter.questions.size(), 1);
     EXPECT_EQ(prompter.questions[0], QStringLiteral("Save changes to %1?").arg(child->document()->title()));
-    EXPECT_EQ(app->slot(kinds::kSkyPlot), child->document());
+    EXPECT_EQ(app->slot(kSkyPlotKind.kind.code), child->document());
 
     prompter.answers.push_back(Prompter::Answer::No);
     EXPECT_TRUE(child->close());
     QCoreApplication::processEvents();
-    EXPECT_EQ(app->slot(kinds::kSkyPlot), nullptr);
+    EXPECT_EQ(app->slot(kSkyPlotKind.kind.code), nullptr);
 }
 
 } // namespace

@@ -12,7 +12,16 @@
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
 #include "shell/Commands.h"
-#include "shell/WindowKinds.h"
+#include "gauges/altimeter/AltimeterKind.h"
+#include "gauges/attitude/AttitudeKind.h"
+#include "views/monitor/CommandMonitorKind.h"
+#include "gauges/compass/CompassKind.h"
+#include "views/navigation/NavigationKind.h"
+#include "views/signal/SignalQualityKind.h"
+#include "views/sky/SkyPlotKind.h"
+#include "gauges/speedometer/SpeedometerKind.h"
+#include "views/survey/SurveyKind.h"
+#include "gauges/vspeed/VerticalSpeedKind.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -251,9 +260,10 @@ TEST_F(MainFrameTest, ToolBarsHaveTheirButtonsInOrder)
     const std::vector<std::vector<int>> expected = {
         {kFileOpen, kFileSave, 0, kEditCut, kEditCopy, kEditPaste, 0, kFilePrint, 0, kAppAbout,
          kContextHelp},
-        {kWindowCommandMonitor, kWindowSignalQuality, kWindowSkyPlot, kWindowNavigation,
-         kWindowSurvey, kWindowCompass, kWindowAltimeter, kWindowSpeedometer,
-         kWindowVerticalSpeed, kWindowAttitude},
+        {kCommandMonitorKind.kind.command, kSignalQualityKind.kind.command,
+         kSkyPlotKind.kind.command, kNavigationKind.kind.command, kSurveyKind.kind.command,
+         kCompassKind.kind.command, kAltimeterKind.kind.command, kSpeedometerKind.kind.command,
+         kVerticalSpeedKind.kind.command, kAttitudeKind.kind.command},
         {kConnectSerial, kConnectNetwork, kConnectFile, kDisconnect, 0, kNetworkServer},
         {kRecordStart, kRecordStop},
     };
@@ -279,7 +289,7 @@ TEST_F(MainFrameTest, ToolBarsHaveTheirButtonsInOrder)
 TEST_F(MainFrameTest, CaptionFollowsTheActiveDocumentsTitle)
 {
     start();
-    CChildFrame* sky = app->showWindowOfKind(kinds::kSkyPlot);
+    CChildFrame* sky = app->showWindowOfKind(kSkyPlotKind.kind.code);
     ASSERT_NE(sky, nullptr);
     const QString skyTitle = "Azimuth & Elevation Window - [Azimuth & Elevation Window]";
     EXPECT_EQ(frame().windowTitle(), "Orbilunex - " + skyTitle);
@@ -308,8 +318,8 @@ TEST_F(MainFrameTest, CaptionFollowsTheActiveDocumentsTitle)
 TEST_F(MainFrameTest, WindowMenuListsTheOpenWindows)
 {
     start();
-    CChildFrame* monitor = app->showWindowOfKind(kinds::kCommandMonitor);
-    CChildFrame* sky = app->showWindowOfKind(kinds::kSkyPlot);
+    CChildFrame* monitor = app->showWindowOfKind(kCommandMonitorKind.kind.code);
+    CChildFrame* sky = app->showWindowOfKind(kSkyPlotKind.kind.code);
     ASSERT_TRUE(monitor && sky);
     QMenu* menu = frame().windowMenu();
     // Twice: the list is rebuilt, never appended to.
@@ -346,7 +356,7 @@ TEST(WindowProgram, ReportsASerialDeviceItCannotOpen)
 TEST_F(MainFrameTest, CommandMonitorShowsWhatIsReadWhileOpen)
 {
     start();
-    CChildFrame* monitor = app->showWindowOfKind(kinds::kCommandMonitor);
+    CChildFrame* monitor = app->showWindowOfKind(kCommandMonitorKind.kind.code);
     ASSERT_NE(monitor, nullptr);
     play(fix(1, 3, 8));
     ASSERT_TRUE(pumpUntil([&] { return monitor->view()->shows().value("length").toInt() > 0; }));
@@ -355,7 +365,7 @@ TEST_F(MainFrameTest, CommandMonitorShowsWhatIsReadWhileOpen)
     // Closed, the monitor is out of its slot and nothing is passed on.
     monitor->close();
     QCoreApplication::processEvents();
-    ASSERT_EQ(app->slot(kinds::kCommandMonitor), nullptr);
+    ASSERT_EQ(app->slot(kCommandMonitorKind.kind.code), nullptr);
     play(fix(2, 3, 9));
     EXPECT_TRUE(pumpUntil([&] { return frame().dataPath().gps().fixQuality == 2; }));
 }
@@ -363,10 +373,11 @@ TEST_F(MainFrameTest, CommandMonitorShowsWhatIsReadWhileOpen)
 TEST_F(MainFrameTest, SurveySettingsMenuFollowsTheActiveWindow)
 {
     start();
-    app->showWindowOfKind(kinds::kSurvey);
+    app->showWindowOfKind(kSurveyKind.kind.code);
     frame().updateInterface();
-    QMenu* menu = frame().surveySettingsMenu();
+    QMenu* menu = frame().kindMenuOfActiveWindow();
     EXPECT_TRUE(menu->menuAction()->isVisible());
+    EXPECT_EQ(menu->title(), QStringLiteral("Survey Settings"));
     QMetaObject::invokeMethod(menu, "aboutToShow");
     QStringList items;
     for (QAction* action : menu->actions())
@@ -375,7 +386,7 @@ TEST_F(MainFrameTest, SurveySettingsMenuFollowsTheActiveWindow)
                                   "E&nable Least Squares Fit Average Indicator",
                                   "Enable Position &Average Indicator", "-", "&Properties"}));
 
-    app->showWindowOfKind(kinds::kSkyPlot);
+    app->showWindowOfKind(kSkyPlotKind.kind.code);
     frame().updateInterface();
     EXPECT_FALSE(menu->menuAction()->isVisible()) << "only while a survey window is active";
 }

@@ -10,6 +10,7 @@
 #include "views/sky/AzimuthElevationView.h"
 #include "views/sky/SkyPlotPropertySheet.h"
 #include "views/sky/SkyPlotWnd.h"
+#include "views/sky/SkyPlotKind.h"
 
 #include <QAction>
 #include <QDir>
@@ -31,7 +32,7 @@ class SkyPlotWindowTest : public AppFixture {
 protected:
     CAzimuthElevationView* openSky()
     {
-        CChildFrame* child = app->showWindowOfKind(kinds::kSkyPlot);
+        CChildFrame* child = app->showWindowOfKind(kSkyPlotKind.kind.code);
         return child ? static_cast<CAzimuthElevationView*>(child->view()) : nullptr;
     }
 

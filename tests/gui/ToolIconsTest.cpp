@@ -1,6 +1,16 @@
 #include "app/ToolIcons.h"
 
 #include "shell/Commands.h"
+#include "gauges/altimeter/AltimeterKind.h"
+#include "gauges/attitude/AttitudeKind.h"
+#include "views/monitor/CommandMonitorKind.h"
+#include "gauges/compass/CompassKind.h"
+#include "views/navigation/NavigationKind.h"
+#include "views/signal/SignalQualityKind.h"
+#include "views/sky/SkyPlotKind.h"
+#include "gauges/speedometer/SpeedometerKind.h"
+#include "views/survey/SurveyKind.h"
+#include "gauges/vspeed/VerticalSpeedKind.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +32,10 @@ using namespace commands;
 // The buttons of the four tool bars, in order, without separators.
 const std::vector<int> kToolBarCommands = {
     kFileOpen, kFileSave, kEditCut, kEditCopy, kEditPaste, kFilePrint, kAppAbout, kContextHelp,
-    kWindowCommandMonitor, kWindowSignalQuality, kWindowSkyPlot, kWindowNavigation,
-    kWindowSurvey, kWindowCompass, kWindowAltimeter, kWindowSpeedometer,
-    kWindowVerticalSpeed, kWindowAttitude,
+    kCommandMonitorKind.kind.command, kSignalQualityKind.kind.command, kSkyPlotKind.kind.command,
+    kNavigationKind.kind.command, kSurveyKind.kind.command, kCompassKind.kind.command,
+    kAltimeterKind.kind.command, kSpeedometerKind.kind.command, kVerticalSpeedKind.kind.command,
+    kAttitudeKind.kind.command,
     kConnectSerial, kConnectNetwork, kConnectFile, kDisconnect, kNetworkServer,
     kRecordStart, kRecordStop};
 
@@ -158,13 +169,13 @@ TEST(ToolIcons, PixelsWellInsideShapesHaveTheirColour)
     const Row rows[] = {
         {"record dot is red", kRecordStart, {16, 16}, Hue::Red},
         {"stop square is grey", kRecordStop, {16, 16}, Hue::Grey},
-        {"terminal screen is dark", kWindowCommandMonitor, {26, 19}, Hue::Dark},
+        {"terminal screen is dark", kCommandMonitorKind.kind.command, {26, 19}, Hue::Dark},
         {"about disc is blue", kAppAbout, {8, 16}, Hue::Blue},
         {"about letter is white", kAppAbout, {16, 19}, Hue::Paper},
-        {"sky-plot satellite is teal", kWindowSkyPlot, {21, 10}, Hue::Teal},
-        {"pin body is teal", kWindowNavigation, {16, 19}, Hue::Teal},
-        {"pin hole is white", kWindowNavigation, {16, 12}, Hue::Paper},
-        {"attitude ground is teal", kWindowAttitude, {16, 25}, Hue::Teal},
+        {"sky-plot satellite is teal", kSkyPlotKind.kind.command, {21, 10}, Hue::Teal},
+        {"pin body is teal", kNavigationKind.kind.command, {16, 19}, Hue::Teal},
+        {"pin hole is white", kNavigationKind.kind.command, {16, 12}, Hue::Paper},
+        {"attitude ground is teal", kAttitudeKind.kind.command, {16, 25}, Hue::Teal},
         {"serial connector is amber", kConnectSerial, {25, 9}, Hue::Amber},
         {"playback triangle is amber", kConnectFile, {14, 19}, Hue::Amber},
         {"playback page is white", kConnectFile, {8, 6}, Hue::Paper},

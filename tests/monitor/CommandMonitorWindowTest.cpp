@@ -1,9 +1,9 @@
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 #include "views/monitor/CommandMonitorDoc.h"
 #include "views/monitor/CommandMonitorView.h"
 #include "views/monitor/MonitorEdit.h"
+#include "views/monitor/CommandMonitorKind.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ class CommandMonitorWindowTest : public ::testing::Test {
 protected:
     CommandMonitorWindowTest()
     {
-        tmpl.kind = kindByCode(kinds::kCommandMonitor);
+        tmpl.kind = &kCommandMonitorKind.kind;
         document = std::make_unique<CCommandMonitorDoc>(tmpl, app);
         view = std::make_unique<CCommandMonitorView>(document.get(), app);
         view->resize(400, 200);

@@ -1,9 +1,9 @@
 #include "settings/DisplaySettings.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 #include "views/navigation/NavigationDoc.h"
 #include "views/navigation/NavigationView.h"
+#include "views/navigation/NavigationKind.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ protected:
     NavigationWindowTest()
     {
         writeSetting(app.store, settings::display::kAltitudeUnits, altitudeMeters);
-        tmpl.kind = kindByCode(kinds::kNavigation);
+        tmpl.kind = &kNavigationKind.kind;
         document = std::make_unique<CNavigationDoc>(tmpl, app);
         view = std::make_unique<CNavigationView>(document.get(), app);
         view->resize(kWidth, kHeight);

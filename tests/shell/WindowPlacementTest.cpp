@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <set>
+#include <vector>
 
 using namespace orbilunex;
 
@@ -59,25 +58,28 @@ TEST(WindowPlacement, ParsingIsLikeScanningIntegers)
         << "an entry without its kind has only eleven numbers";
 }
 
-TEST(WindowKinds, TableAndLookups)
+TEST(WindowKinds, TableFindsRowsAndKeepsItsThreeOrders)
 {
-    std::set<int> codes;
-    std::set<std::string> names;
-    for (int i = 0; i < kWindowKindCount; ++i) {
-        codes.insert(windowKinds()[i].code);
-        names.insert(windowKinds()[i].shortName);
-        EXPECT_EQ(kindByCommand(windowKinds()[i].command), &windowKinds()[i]);
-    }
-    EXPECT_EQ(codes.size(), 10u);
-    EXPECT_EQ(names.size(), 10u);
-    EXPECT_STREQ(kindByCode(207)->title, "Azimuth & Elevation Window");
-    EXPECT_STREQ(kindByCode(340)->title, "Attitude");
-    EXPECT_STREQ(kindByTitle("Survey Window")->extension, ".pth");
-    EXPECT_STREQ(kindByShortName("vspeed")->title, "Vertical Speed Window");
-    EXPECT_EQ(kindByCode(203), nullptr);
-    EXPECT_EQ(kindByTitle("Survey"), nullptr);
-    for (int code : kOpenByTitleOrder) EXPECT_NE(kindByCode(code), nullptr);
-    for (int code : kSaveLayoutOrder) EXPECT_NE(kindByCode(code), nullptr);
+    // Rows given out of every order; menu, open-by-title and save orders differ.
+    constexpr WindowKind a{211, "Survey Window", 3, "survey", "Path Files (*.pth)", ".pth", "S",
+                           "", "", "", 2, 0, 1};
+    constexpr WindowKind b{207, "Sky Window", 1, "sky", "", "", "", "", "", "", 0, 2, 2};
+    constexpr WindowKind c{340, "Attitude", 2, "attitude", "", "", "", "", "", "", 1, 1, 0};
+    const WindowKindTable table({&a, &b, &c});
+    std::vector<int> menu;
+    for (const WindowKind* kind : table.inMenuOrder()) menu.push_back(kind->code);
+    EXPECT_EQ(menu, (std::vector<int>{207, 340, 211}));
+    EXPECT_EQ(table.openByTitleOrder(), (std::vector<int>{211, 340, 207}));
+    EXPECT_EQ(table.saveLayoutOrder(), (std::vector<int>{340, 211, 207}));
+
+    EXPECT_EQ(table.byCode(340), &c);
+    EXPECT_EQ(table.byCommand(3), &a);
+    EXPECT_EQ(table.byTitle("Sky Window"), &b);
+    EXPECT_EQ(table.byShortName("survey"), &a);
+    EXPECT_EQ(table.byCode(203), nullptr);
+    EXPECT_EQ(table.byTitle("Survey"), nullptr) << "titles match whole";
+    EXPECT_EQ(table.byShortName(""), nullptr);
+    EXPECT_EQ(table.byCommand(0), nullptr);
 }
 
 } // namespace

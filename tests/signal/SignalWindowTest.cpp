@@ -1,6 +1,5 @@
 #include "framework/Document.h"
 #include "settings/SignalQualitySettings.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 #include "views/signal/SignalBarsPainter.h"
@@ -8,6 +7,7 @@
 #include "views/signal/SignalQualityDoc.h"
 #include "views/signal/SignalQualityPropertySheet.h"
 #include "views/signal/SignalQualityView.h"
+#include "views/signal/SignalQualityKind.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ class SignalWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        tmpl.kind = kindByCode(kinds::kSignalQuality);
+        tmpl.kind = &kSignalQualityKind.kind;
         document = std::make_unique<CSignalQualityDoc>(tmpl, app);
     }
 

@@ -1,8 +1,17 @@
 #include "views/monitor/CommandMonitorDoc.h"
 
+#include "framework/AppContext.h"
+#include "links/NmeaDataPath.h"
 #include "views/monitor/CommandMonitorView.h"
 
 namespace orbilunex {
+
+CCommandMonitorDoc::CCommandMonitorDoc(const DocTemplate& docTemplate, AppContext& app)
+    : CDocument(docTemplate, app)
+{
+    if (NmeaDataPath* path = app.dataPath())
+        connect(path, &NmeaDataPath::blockRead, this, &CCommandMonitorDoc::addText);
+}
 
 void CCommandMonitorDoc::addText(const char* text, int length)
 {

@@ -7,12 +7,13 @@ namespace orbilunex {
 class CCommandMonitorView;
 
 // The command monitor's document: only whether the display is paused. It
-// has no file type and keeps nothing once the window closes.
+// has no file type and keeps nothing once the window closes. While it lives
+// it takes every block the data path reads.
 class CCommandMonitorDoc : public CDocument {
     Q_OBJECT
 
 public:
-    using CDocument::CDocument;
+    CCommandMonitorDoc(const DocTemplate& docTemplate, AppContext& app);
 
     // 1 while paused: text received then is dropped, never shown later.
     int paused = 0;

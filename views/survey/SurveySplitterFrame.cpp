@@ -9,6 +9,7 @@
 #include "views/survey/SurveyStatsView.h"
 #include "views/survey/SurveyView.h"
 
+#include <QMenu>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -64,6 +65,16 @@ CSurveyDoc* CSurveySplitterFrame::surveyDocument() const
 void CSurveySplitterFrame::showProperties()
 {
     if (editSurveyProperties(*surveyDocument(), this)) surveyDocument()->propertiesConfirmed();
+}
+
+QString CSurveySplitterFrame::frameMenuTitle() const
+{
+    return QStringLiteral("Survey Settings");
+}
+
+void CSurveySplitterFrame::fillFrameMenu(QMenu& menu)
+{
+    fillSurveyMenu(menu, *surveyDocument(), this, [this] { showProperties(); }, false);
 }
 
 void CSurveySplitterFrame::printPage(QPainter& painter, const QRect& pageRect, int dpi)

@@ -31,6 +31,10 @@ public:
     // "&Properties": the sheet, then the survey rebuilt when confirmed.
     void showProperties();
 
+    // "Survey Settings" in the main window: the survey menu but Open.
+    QString frameMenuTitle() const override;
+    void fillFrameMenu(QMenu& menu) override;
+
     // The survey report, on one page, whichever pane is active.
     void printPage(QPainter& painter, const QRect& pageRect, int dpi) override;
 

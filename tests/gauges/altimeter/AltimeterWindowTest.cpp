@@ -2,10 +2,10 @@
 #include "gauges/altimeter/AltimeterView.h"
 #include "gauges/altimeter/AltimeterWnd.h"
 #include "settings/DisplaySettings.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/EventPump.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
+#include "gauges/altimeter/AltimeterKind.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +52,7 @@ TEST(AltimeterView, TickShowsTheAltitudeAndThePointersInDrawingOrder)
     writeSetting(app.store, settings::display::kAltitudeUnits, altitudeMeters);
     app.receive("GPGGA,101500.00,4716.7820,N,01120.8885,E,1,08,0.9,1250.0,M,47.0,M,,");
     DocTemplate tmpl;
-    tmpl.kind = kindByCode(kinds::kAltimeter);
+    tmpl.kind = &kAltimeterKind.kind;
     CAltimeterDoc document(tmpl, app);
     CAltimeterView view(&document, app);
     std::unique_ptr<QMenu> menu(view.buildContextMenu());

@@ -2,9 +2,9 @@
 #include "gauges/attitude/AttitudeView.h"
 #include "gauges/attitude/AttitudeWnd.h"
 #include "models/gauges/attitude/AttitudeLayout.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
+#include "gauges/attitude/AttitudeKind.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,7 @@ TEST(AttitudeView, HoldsLevelFlightWithoutTimerOrMenu)
 {
     test::FakeAppContext app;
     DocTemplate tmpl;
-    tmpl.kind = kindByCode(kinds::kAttitude);
+    tmpl.kind = &kAttitudeKind.kind;
     CAttitudeDoc document(tmpl, app);
     CAttitudeView view(&document, app);
     EXPECT_EQ(view.indicator()->windowTitle(), "Attitude");

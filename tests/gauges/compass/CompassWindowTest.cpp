@@ -3,9 +3,9 @@
 #include "models/gauges/compass/CompassLayout.h"
 #include "settings/DisplaySettings.h"
 #include "settings/GaugeSettings.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
+#include "gauges/compass/CompassKind.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ struct CompassWindow {
     {
         writeSetting(app.store, keys::kStyle, style);
         writeSetting(app.store, keys::kFilter, filter);
-        tmpl.kind = kindByCode(kinds::kCompass);
+        tmpl.kind = &kCompassKind.kind;
         document = std::make_unique<CCompassDoc>(tmpl, app);
         view = std::make_unique<CCompassView>(document.get(), app);
         view->show();

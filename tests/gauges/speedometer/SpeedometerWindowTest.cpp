@@ -3,10 +3,10 @@
 #include "gauges/speedometer/SpeedometerWnd.h"
 #include "settings/DisplaySettings.h"
 #include "settings/GaugeSettings.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/EventPump.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
+#include "gauges/speedometer/SpeedometerKind.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ class SpeedometerViewTest : public ::testing::Test {
 protected:
     std::unique_ptr<CSpeedometerView> open()
     {
-        tmpl.kind = kindByCode(kinds::kSpeedometer);
+        tmpl.kind = &kSpeedometerKind.kind;
         documents.push_back(std::make_unique<CSpeedometerDoc>(tmpl, app));
         return std::make_unique<CSpeedometerView>(documents.back().get(), app);
     }

@@ -3,9 +3,9 @@
 #include "gauges/vspeed/VerticalSpeedWnd.h"
 #include "models/gauges/DialGeometry.h"
 #include "settings/GaugeSettings.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
+#include "gauges/vspeed/VerticalSpeedKind.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +70,7 @@ TEST(VerticalSpeedView, PollsTheRateAndPicksTheFullScaleFromTheMenu)
     test::FakeAppContext app;
     writeSetting(app.store, keys::kMaxVertSpeed, 400);
     DocTemplate tmpl;
-    tmpl.kind = kindByCode(kinds::kVerticalSpeed);
+    tmpl.kind = &kVerticalSpeedKind.kind;
     CVerticalSpeedDoc document(tmpl, app);
     CVerticalSpeedView view(&document, app);
     CVerticalSpeedWnd& control = *view.indicator();

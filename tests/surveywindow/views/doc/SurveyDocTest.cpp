@@ -1,7 +1,7 @@
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/HangGuard.h"
 #include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveyKind.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ using test::FakeAppContext;
 
 class SurveyDocTest : public ::testing::Test {
 protected:
-    SurveyDocTest() { tmpl.kind = kindByCode(kinds::kSurvey); }
+    SurveyDocTest() { tmpl.kind = &kSurveyKind.kind; }
 
     std::unique_ptr<CSurveyDoc> newDocument()
     {

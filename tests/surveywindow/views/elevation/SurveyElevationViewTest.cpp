@@ -3,10 +3,10 @@
 #include "models/survey/elevation/ElevationScale.h"
 #include "settings/DisplaySettings.h"
 #include "settings/SurveySettings.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 #include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveyKind.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ protected:
     SurveyElevationViewTest()
     {
         writeSetting(app.store, settings::display::kAltitudeUnits, altitudeMeters);
-        tmpl.kind = kindByCode(kinds::kSurvey);
+        tmpl.kind = &kSurveyKind.kind;
         doc = std::make_unique<CSurveyDoc>(tmpl, app);
     }
 

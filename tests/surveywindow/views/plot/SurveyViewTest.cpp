@@ -2,11 +2,11 @@
 
 #include "models/survey/plot/PlotReadout.h"
 #include "settings/SurveySettings.h"
-#include "shell/WindowKinds.h"
 #include "survey/SurveySample.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 #include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveyKind.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ class SurveyViewTest : public ::testing::Test {
 protected:
     SurveyViewTest()
     {
-        tmpl.kind = kindByCode(kinds::kSurvey);
+        tmpl.kind = &kSurveyKind.kind;
         doc = std::make_unique<CSurveyDoc>(tmpl, app);
         view = std::make_unique<CSurveyView>(doc.get(), app);
         view->resize(340, 300);

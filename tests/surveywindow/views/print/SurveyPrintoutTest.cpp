@@ -7,11 +7,11 @@
 #include "models/survey/stats/SurveyStatsText.h"
 #include "format/FixedText.h"
 #include "settings/DisplaySettings.h"
-#include "shell/WindowKinds.h"
 #include "survey/PathFile.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 #include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveyKind.h"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +105,7 @@ protected:
     {
         writeSetting(app.store, settings::display::kAltitudeUnits, altitudeMeters);
         writeSetting(app.store, settings::display::kUnits, unitsMetric);
-        tmpl.kind = kindByCode(kinds::kSurvey);
+        tmpl.kind = &kSurveyKind.kind;
         doc = std::make_unique<CSurveyDoc>(tmpl, app);
     }
 

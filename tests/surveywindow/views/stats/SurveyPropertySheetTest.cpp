@@ -1,10 +1,10 @@
 #include "settings/SurveySettings.h"
-#include "shell/WindowKinds.h"
 #include "survey/PathFile.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 #include "views/survey/SurveyDoc.h"
 #include "views/survey/SurveyPropertySheet.h"
+#include "views/survey/SurveyKind.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ class SurveyPropertySheetTest : public ::testing::Test {
 protected:
     SurveyPropertySheetTest()
     {
-        tmpl.kind = kindByCode(kinds::kSurvey);
+        tmpl.kind = &kSurveyKind.kind;
         doc = std::make_unique<CSurveyDoc>(tmpl, app);
     }
 

@@ -1,10 +1,10 @@
 #include "settings/DisplaySettings.h"
-#include "shell/WindowKinds.h"
 #include "tests/common/EventPump.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 #include "views/survey/SurveyDoc.h"
 #include "views/survey/SurveyStatsView.h"
+#include "views/survey/SurveyKind.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ class SurveyStatsViewTest : public ::testing::Test {
 protected:
     SurveyStatsViewTest()
     {
-        tmpl.kind = kindByCode(kinds::kSurvey);
+        tmpl.kind = &kSurveyKind.kind;
         doc = std::make_unique<CSurveyDoc>(tmpl, app);
     }
 
