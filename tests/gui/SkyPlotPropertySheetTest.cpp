@@ -62,7 +62,7 @@ void retype(QLineEdit* field, const QString& text)
     field->insert(text);
 }
 
-void clickTab(SkyPlotPropertySheet& sheet, int index)
+void clickTab(CSkyPlotPropertySheet& sheet, int index)
 {
     QTabBar* bar = sheet.tabs()->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
@@ -88,7 +88,7 @@ QStringList filesUnderHome()
 TEST(SkyPlotPropertySheetTest, ShowsCaptionPagesInOrderLabelsAndButtons)
 {
     RecordingPrompter prompter;
-    SkyPlotPropertySheet sheet(someValues(), prompter);
+    CSkyPlotPropertySheet sheet(someValues(), prompter);
     EXPECT_EQ(sheet.windowTitle(), "Azimuth Elevarion Property Sheet");
 
     QTabWidget* tabs = sheet.tabs();
@@ -135,7 +135,7 @@ TEST(SkyPlotPropertySheetTest, FillsTheFieldsFromTheValues)
     for (const FillCase& c : cases) {
         SCOPED_TRACE(c.legend);
         RecordingPrompter prompter;
-        SkyPlotPropertySheet sheet(c.values, prompter);
+        CSkyPlotPropertySheet sheet(c.values, prompter);
         EXPECT_EQ(sheet.maskAnglePage()->snrThresholdEdit()->text(), c.snrText);
         EXPECT_EQ(sheet.maskAnglePage()->commentEdit()->toPlainText(), c.values.comment);
         EXPECT_EQ(sheet.autoLoadPage()->autoLoadBox()->isChecked(), c.values.autoLoad);
@@ -153,7 +153,7 @@ TEST(CAzimuthElevationProperityPage1Test, CommentLineBreaksComeBackAsNewlines)
 {
     // Comments saved elsewhere may break lines with CR LF or a lone CR.
     RecordingPrompter prompter;
-    SkyPlotPropertySheet sheet(SkyPlotSheetValues{40, QStringLiteral("a\r\nb\rc\nd"), true, {}},
+    CSkyPlotPropertySheet sheet(SkyPlotSheetValues{40, QStringLiteral("a\r\nb\rc\nd"), true, {}},
                                prompter);
     EXPECT_EQ(sheet.values().comment, "a\nb\nc\nd");
     EXPECT_EQ(sheet.maskAnglePage()->commentEdit()->blockCount(), 4);
@@ -168,7 +168,7 @@ TEST(CAzimuthElevationProperityPage2Test, FileFieldAndBrowseFollowTheCheckBox)
         RecordingPrompter prompter;
         SkyPlotSheetValues values = someValues();
         values.autoLoad = initially;
-        SkyPlotPropertySheet sheet(values, prompter);
+        CSkyPlotPropertySheet sheet(values, prompter);
         sheet.show();
         clickTab(sheet, 1);
         ASSERT_EQ(sheet.tabs()->currentIndex(), 1);
@@ -193,7 +193,7 @@ TEST(CAzimuthElevationProperityPage2Test, FileFieldAndBrowseFollowTheCheckBox)
 TEST(CAzimuthElevationProperityPage2Test, RuleIsAppliedAgainWhenThePageOpens)
 {
     RecordingPrompter prompter;
-    SkyPlotPropertySheet sheet(someValues(), prompter);
+    CSkyPlotPropertySheet sheet(someValues(), prompter);
     sheet.show();
     CAzimuthElevationProperityPage2* page = sheet.autoLoadPage();
     // Not a click: the controls wait for the page to come into view.
@@ -209,7 +209,7 @@ TEST(CAzimuthElevationProperityPage2Test, BrowseReplacesTheFileOnlyWhenOneIsChos
     RecordingPrompter prompter;
     prompter.files = {QStringLiteral("/tmp/mask dir/north.msk"), QString()};
     prompter.messages.clear();
-    SkyPlotPropertySheet sheet(someValues(), prompter);
+    CSkyPlotPropertySheet sheet(someValues(), prompter);
     sheet.show();
     clickTab(sheet, 1);
     CAzimuthElevationProperityPage2* page = sheet.autoLoadPage();
@@ -265,7 +265,7 @@ TEST(SkyPlotPropertySheetTest, OkChecksTheThresholdAndFocusesItOnItsPage)
             SCOPED_TRACE(std::string(c.legend) + (startPage ? ", OK on page 2" : ", OK on page 1"));
             RecordingPrompter prompter;
             prompter.messages.clear();
-            SkyPlotPropertySheet sheet(someValues(), prompter);
+            CSkyPlotPropertySheet sheet(someValues(), prompter);
             sheet.setResult(-1);
             sheet.show();
             retype(sheet.maskAnglePage()->snrThresholdEdit(), QString::fromUtf8(c.text));
@@ -307,7 +307,7 @@ TEST(SkyPlotPropertySheetTest, LeavingTheFirstPageChecksIt)
         SCOPED_TRACE(c.legend);
         RecordingPrompter prompter;
         prompter.messages.clear();
-        SkyPlotPropertySheet sheet(someValues(), prompter);
+        CSkyPlotPropertySheet sheet(someValues(), prompter);
         sheet.show();
         retype(sheet.maskAnglePage()->snrThresholdEdit(), QString::fromUtf8(c.text));
 
@@ -335,7 +335,7 @@ TEST(CAzimuthElevationProperityPage1Test, EnterInTheCommentStartsANewLine)
 {
     RecordingPrompter prompter;
     prompter.messages.clear();
-    SkyPlotPropertySheet sheet(SkyPlotSheetValues{40, QString(), true, QString()}, prompter);
+    CSkyPlotPropertySheet sheet(SkyPlotSheetValues{40, QString(), true, QString()}, prompter);
     sheet.setResult(-1);
     sheet.show();
     QPlainTextEdit* comment = sheet.maskAnglePage()->commentEdit();
@@ -375,7 +375,7 @@ TEST(CAzimuthElevationProperityPage1Test, CommentStopsAt511CharactersWhileTyping
         SCOPED_TRACE(c.legend);
         RecordingPrompter prompter;
         const QString start(c.before, QLatin1Char('a'));
-        SkyPlotPropertySheet sheet(SkyPlotSheetValues{40, start, true, QString()}, prompter);
+        CSkyPlotPropertySheet sheet(SkyPlotSheetValues{40, start, true, QString()}, prompter);
         sheet.show();
         QPlainTextEdit* comment = sheet.maskAnglePage()->commentEdit();
         comment->setFocus();
@@ -409,7 +409,7 @@ TEST(CAzimuthElevationProperityPage1Test, ATooLongCommentIsShownWholeAndRefusedB
     RecordingPrompter prompter;
     prompter.messages.clear();
     const QString stored = QString(600, QLatin1Char('s'));
-    SkyPlotPropertySheet sheet(SkyPlotSheetValues{40, stored, true, QString()}, prompter);
+    CSkyPlotPropertySheet sheet(SkyPlotSheetValues{40, stored, true, QString()}, prompter);
     sheet.setResult(-1);
     sheet.show();
     QPlainTextEdit* comment = sheet.maskAnglePage()->commentEdit();
@@ -457,7 +457,7 @@ TEST(SkyPlotPropertySheetTest, ThresholdIsCheckedBeforeTheComment)
 {
     RecordingPrompter prompter;
     prompter.messages.clear();
-    SkyPlotPropertySheet sheet(SkyPlotSheetValues{40, QString(512, QLatin1Char('c')), true, QString()}, prompter);
+    CSkyPlotPropertySheet sheet(SkyPlotSheetValues{40, QString(512, QLatin1Char('c')), true, QString()}, prompter);
     sheet.show();
     retype(sheet.maskAnglePage()->snrThresholdEdit(), QStringLiteral("x"));
     EXPECT_EQ(sheet.validate(), kInteger);
@@ -473,7 +473,7 @@ TEST(SkyPlotPropertySheetTest, ValuesAfterEditsAreWhatTheFieldsHold)
     RecordingPrompter prompter;
     prompter.files = {QStringLiteral("/tmp/chosen.msk")};
     prompter.messages.clear();
-    SkyPlotPropertySheet sheet(someValues(), prompter);
+    CSkyPlotPropertySheet sheet(someValues(), prompter);
     sheet.show();
 
     CAzimuthElevationProperityPage1* page1 = sheet.maskAnglePage();
@@ -508,7 +508,7 @@ TEST(SkyPlotPropertySheetTest, NeitherOkNorCancelDoesAnythingButClose)
         const QStringList filesBefore = filesUnderHome();
         RecordingPrompter prompter;
         prompter.messages.clear();
-        SkyPlotPropertySheet sheet(someValues(), prompter);
+        CSkyPlotPropertySheet sheet(someValues(), prompter);
         sheet.show();
         retype(sheet.maskAnglePage()->snrThresholdEdit(), QStringLiteral("12"));
         // Cancel must not check: leave a bad value behind for it.
@@ -536,7 +536,7 @@ TEST(SkyPlotPropertySheetTest, PagesLayOutTheirControlsApart)
     RecordingPrompter prompter;
     SkyPlotSheetValues values = someValues();
     values.autoLoad = false;
-    SkyPlotPropertySheet sheet(values, prompter);
+    CSkyPlotPropertySheet sheet(values, prompter);
     sheet.show();
     for (int index = 0; index < 2; ++index) {
         SCOPED_TRACE(index);

@@ -296,7 +296,7 @@ TEST_F(SkyPlotWindowTest, PropertiesApplyInOrderAndMarkModified)
     start();
     CAzimuthElevationView* view = openSky();
     prompter.dialogs.push_back([&](QDialog& d) {
-        auto& sheet = dynamic_cast<SkyPlotPropertySheet&>(d);
+        auto& sheet = dynamic_cast<CSkyPlotPropertySheet&>(d);
         EXPECT_EQ(sheet.values().snrThreshold, 40);
         return true; // unchanged
     });

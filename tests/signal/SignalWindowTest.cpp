@@ -178,7 +178,7 @@ TEST_F(SignalWindowTest, MenuResetsTheExtremesAndTheSheetStoresInOrder)
     // Auto-track before any SNR: the tracked thresholds are no thresholds to
     // store, and the disabled fields are not held against OK.
     app.asker.dialogs.push_back([](QDialog& d) {
-        auto& sheet = dynamic_cast<SignalQualityPropertySheet&>(d);
+        auto& sheet = dynamic_cast<CSignalQualityPropertySheet&>(d);
         EXPECT_EQ(sheet.windowTitle(), "Signal Quality Property Sheet");
         EXPECT_FALSE(sheet.page()->upperEdit()->isEnabled());
         sheet.accept();
@@ -193,7 +193,7 @@ TEST_F(SignalWindowTest, MenuResetsTheExtremesAndTheSheetStoresInOrder)
 
     // Unticked: both fields are checked, lower first; then stored.
     app.asker.dialogs.push_back([this](QDialog& d) {
-        auto& sheet = dynamic_cast<SignalQualityPropertySheet&>(d);
+        auto& sheet = dynamic_cast<CSignalQualityPropertySheet&>(d);
         CSignalQualityPropertyPage1* page = sheet.page();
         page->autoTrackBox()->click();
         EXPECT_TRUE(page->upperEdit()->isEnabled()) << "enabled as the box is cleared";

@@ -3,14 +3,11 @@
 #include "framework/Prompter.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QVBoxLayout>
 
 namespace orbilunex {
 
@@ -93,31 +90,16 @@ FieldProblem CSignalQualityPropertyPage1::check() const
     return checkIntegerField(upperField, upperField->text(), kMinThreshold, kMaxThreshold);
 }
 
-SignalQualityPropertySheet::SignalQualityPropertySheet(const SignalQualitySheetValues& values,
-                                                       Prompter& prompter, QWidget* parent)
-    : QDialog(parent), page1(new CSignalQualityPropertyPage1), prompter(prompter)
+CSignalQualityPropertySheet::CSignalQualityPropertySheet(const SignalQualitySheetValues& values,
+                                                         Prompter& prompter, QWidget* parent)
+    : CPropertySheet(QStringLiteral("Signal Quality Property Sheet"), prompter, parent),
+      page1(new CSignalQualityPropertyPage1)
 {
-    setWindowTitle(QStringLiteral("Signal Quality Property Sheet"));
     page1->setValues(values);
-    auto* pages = new QTabWidget(this);
-    pages->addTab(page1, page1->windowTitle());
-
-    auto* buttons = new QDialogButtonBox(this);
-    ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    apply = buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::ApplyRole);
-    apply->setEnabled(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    addPages({page1});
 }
 
-SignalQualitySheetValues SignalQualityPropertySheet::values() const
+SignalQualitySheetValues CSignalQualityPropertySheet::values() const
 {
     SignalQualitySheetValues v;
     v.upperTaken = usableThreshold(page1->upperEdit()->text(), v.upperThreshold);
@@ -128,7 +110,7 @@ SignalQualitySheetValues SignalQualityPropertySheet::values() const
     return v;
 }
 
-void SignalQualityPropertySheet::accept()
+void CSignalQualityPropertySheet::accept()
 {
     const FieldProblem problem = page1->check();
     if (!problem) {

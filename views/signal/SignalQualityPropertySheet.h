@@ -2,6 +2,8 @@
 
 #include "framework/DialogKit.h"
 
+#include "framework/PropertySheet.h"
+
 #include <QDialog>
 #include <QWidget>
 
@@ -66,12 +68,12 @@ private:
 // and Apply. It only edits values; the caller fills it, runs it and on OK
 // takes values() and stores them. Apply stays disabled: the caller applies
 // everything once, in its order.
-class SignalQualityPropertySheet : public QDialog {
+class CSignalQualityPropertySheet : public CPropertySheet {
     Q_OBJECT
 
 public:
-    SignalQualityPropertySheet(const SignalQualitySheetValues& values, Prompter& prompter,
-                               QWidget* parent = nullptr);
+    CSignalQualityPropertySheet(const SignalQualitySheetValues& values, Prompter& prompter,
+                                QWidget* parent = nullptr);
 
     // The fields' values. A threshold whose text is not an integer from 0 to
     // 99 (possible only while "Auto Track" is ticked, say before any SNR was
@@ -84,14 +86,9 @@ public:
     void accept() override;
 
     CSignalQualityPropertyPage1* page() const { return page1; }
-    QPushButton* okButton() const { return ok; }
-    QPushButton* applyButton() const { return apply; }
 
 private:
     CSignalQualityPropertyPage1* page1;
-    QPushButton* ok;
-    QPushButton* apply;
-    Prompter& prompter;
 };
 
 } // namespace orbilunex

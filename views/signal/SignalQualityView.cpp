@@ -53,12 +53,12 @@ void CSignalQualityView::showProperties()
     values.autoTrack = model.autoTrack == 1;
     values.observedMax = model.observedMax;
     values.observedMin = model.observedMin;
-    SignalQualityPropertySheet sheet(values, app().prompter(), this);
+    CSignalQualityPropertySheet sheet(values, app().prompter(), this);
     if (!app().prompter().runDialog(sheet)) return;
 
     const SignalQualitySheetValues chosen = sheet.values();
     SettingsStore& settings = app().settings();
-    // A threshold not taken (see SignalQualityPropertySheet::values) keeps
+    // A threshold not taken (see CSignalQualityPropertySheet::values) keeps
     // both its value and its stored setting.
     if (chosen.upperTaken) {
         model.upperThreshold = chosen.upperThreshold;

@@ -98,7 +98,7 @@ void CAzimuthElevationView::showProperties()
     values.comment = maskCommentString(doc->commentBlock());
     values.autoLoad = doc->autoLoadEnabled() == 1;
     values.lastFile = QString::fromStdString(readSetting(settings, settings::sky::kLastMaskFile));
-    SkyPlotPropertySheet sheet(values, app().prompter(), this);
+    CSkyPlotPropertySheet sheet(values, app().prompter(), this);
     if (!app().prompter().runDialog(sheet)) return;
     const SkyPlotSheetValues chosen = sheet.values();
     model.snrThreshold = chosen.snrThreshold;

@@ -3,7 +3,6 @@
 #include "framework/Prompter.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -182,49 +180,32 @@ void CAzimuthElevationProperityPage2::chooseFile()
 
 // ---- the sheet ----
 
-SkyPlotPropertySheet::SkyPlotPropertySheet(const SkyPlotSheetValues& values, Prompter& prompter,
-                                           QWidget* parent)
-    : QDialog(parent), prompter(prompter)
+// "Elevarion": the caption as this sheet has always had it.
+CSkyPlotPropertySheet::CSkyPlotPropertySheet(const SkyPlotSheetValues& values, Prompter& prompter,
+                                             QWidget* parent)
+    : CPropertySheet(QStringLiteral("Azimuth Elevarion Property Sheet"), prompter, parent)
 {
-    setWindowTitle(QStringLiteral("Azimuth Elevarion Property Sheet"));
 
     page1 = new CAzimuthElevationProperityPage1;
     page1->setValues(values.snrThreshold, values.comment);
     page2 = new CAzimuthElevationProperityPage2(prompter);
     page2->setValues(values.autoLoad, values.lastFile);
 
-    pages = new QTabWidget(this);
-    pages->addTab(page1, page1->windowTitle());
-    pages->addTab(page2, page2->windowTitle());
-    connect(pages, &QTabWidget::currentChanged, this, [this](int index) { pageChanged(index); });
-
-    auto* buttons = new QDialogButtonBox(this);
-    ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    apply = buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::ApplyRole);
-    apply->setEnabled(false);
-    // accept() is virtual: OK reaches the checks below.
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    addPages({page1, page2});
+    connect(tabs(), &QTabWidget::currentChanged, this, [this](int index) { pageChanged(index); });
 }
 
-SkyPlotSheetValues SkyPlotPropertySheet::values() const
+SkyPlotSheetValues CSkyPlotPropertySheet::values() const
 {
     return {page1->snrThreshold(), page1->comment(), page2->autoLoad(), page2->loadFile()};
 }
 
-QString SkyPlotPropertySheet::validate() const
+QString CSkyPlotPropertySheet::validate() const
 {
     return page1->check().text;
 }
 
-void SkyPlotPropertySheet::accept()
+void CSkyPlotPropertySheet::accept()
 {
     const FieldProblem problem = page1->check();
     if (!problem) {
@@ -235,21 +216,21 @@ void SkyPlotPropertySheet::accept()
 }
 
 // Leaving the first page checks it, like OK; a bad field brings it back.
-void SkyPlotPropertySheet::pageChanged(int index)
+void CSkyPlotPropertySheet::pageChanged(int index)
 {
     if (returningToPage) return;
     const int left = shownPage;
     shownPage = index;
-    if (pages->widget(left) != page1) return;
+    if (tabs()->widget(left) != page1) return;
     const FieldProblem problem = page1->check();
     if (problem) refuse(problem);
 }
 
-void SkyPlotPropertySheet::refuse(const FieldProblem& problem)
+void CSkyPlotPropertySheet::refuse(const FieldProblem& problem)
 {
     returningToPage = true;
-    pages->setCurrentWidget(page1);
-    shownPage = pages->currentIndex();
+    tabs()->setCurrentWidget(page1);
+    shownPage = tabs()->currentIndex();
     returningToPage = false;
     refuseField(prompter, this, problem);
 }

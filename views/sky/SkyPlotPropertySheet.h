@@ -2,6 +2,8 @@
 
 #include "framework/DialogKit.h"
 
+#include "framework/PropertySheet.h"
+
 #include <QDialog>
 #include <QString>
 #include <QWidget>
@@ -116,12 +118,12 @@ private:
 //
 // Apply stays disabled: with nothing stored by the sheet there is nothing to
 // apply before OK, and the caller applies everything once, in its own order.
-class SkyPlotPropertySheet : public QDialog {
+class CSkyPlotPropertySheet : public CPropertySheet {
     Q_OBJECT
 
 public:
-    SkyPlotPropertySheet(const SkyPlotSheetValues& values, Prompter& prompter,
-                         QWidget* parent = nullptr);
+    CSkyPlotPropertySheet(const SkyPlotSheetValues& values, Prompter& prompter,
+                          QWidget* parent = nullptr);
 
     // What the fields hold now. snrThreshold is 0 while its text is not an
     // integer; after OK has closed the sheet all values have passed validate().
@@ -137,24 +139,15 @@ public:
     // Leaving the first page for the second runs the same check.
     void accept() override;
 
-    QTabWidget* tabs() const { return pages; }
     CAzimuthElevationProperityPage1* maskAnglePage() const { return page1; }
     CAzimuthElevationProperityPage2* autoLoadPage() const { return page2; }
-    QPushButton* okButton() const { return ok; }
-    QPushButton* cancelButton() const { return cancel; }
-    QPushButton* applyButton() const { return apply; }
 
 private:
     void pageChanged(int index);
     void refuse(const FieldProblem& problem);
 
-    QTabWidget* pages;
     CAzimuthElevationProperityPage1* page1;
     CAzimuthElevationProperityPage2* page2;
-    QPushButton* ok;
-    QPushButton* cancel;
-    QPushButton* apply;
-    Prompter& prompter;
     int shownPage = 0;
     bool returningToPage = false;
 };

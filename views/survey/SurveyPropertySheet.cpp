@@ -10,7 +10,6 @@
 #include "views/survey/SurveyDoc.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,8 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTextCursor>
+#include <QTabWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -227,9 +226,8 @@ void CSurveyPropertyPage3::limitComment(int position, int charsAdded)
 
 CSurveyPropertySheet::CSurveyPropertySheet(const SurveySheetValues& values, Prompter& prompter,
                                            QWidget* parent)
-    : QDialog(parent), prompter(prompter)
+    : CPropertySheet(QString::fromLatin1(surveysheettexts::kCaption), prompter, parent)
 {
-    setWindowTitle(QString::fromLatin1(surveysheettexts::kCaption));
 
     page1 = new CSurveyPropertyPage1;
     page1->setValues(values.acquisition, values.verify, values.markerSize, values.lines);
@@ -239,27 +237,10 @@ CSurveyPropertySheet::CSurveyPropertySheet(const SurveySheetValues& values, Prom
     page3->setComment(values.comment);
     avgDopLimit = values.avgDopLimit;
 
-    pages = new QTabWidget(this);
-    for (QWidget* page : {static_cast<QWidget*>(page1), static_cast<QWidget*>(page2),
-                          static_cast<QWidget*>(page3)})
-        pages->addTab(page, page->windowTitle());
-
-    auto* buttons = new QDialogButtonBox(this);
-    ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    cancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-    apply = buttons->addButton(QStringLiteral("Apply"), QDialogButtonBox::ApplyRole);
-    apply->setEnabled(false);
-    // accept() is virtual: OK reaches the checks below.
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(apply, &QPushButton::clicked, this, [this] { applyPressed(); });
-    connect(page1, &CSurveyPropertyPage1::modified, this, [this] { apply->setEnabled(true); });
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    addPages({page1, page2, page3});
+    connect(applyButton(), &QPushButton::clicked, this, [this] { applyPressed(); });
+    connect(page1, &CSurveyPropertyPage1::modified, this,
+            [this] { applyButton()->setEnabled(true); });
 }
 
 SurveySheetValues CSurveyPropertySheet::values() const
@@ -280,7 +261,7 @@ bool CSurveyPropertySheet::checkPages()
 {
     const FieldProblem problem = page3->check();
     if (!problem) return true;
-    pages->setCurrentWidget(page3);
+    tabs()->setCurrentWidget(page3);
     refuseField(prompter, this, problem);
     return false;
 }
@@ -294,7 +275,7 @@ void CSurveyPropertySheet::applyPressed()
 {
     if (!checkPages()) return;
     appliedFlag = true;
-    apply->setEnabled(false);
+    applyButton()->setEnabled(false);
 }
 
 // ---- the command ----

@@ -2,6 +2,8 @@
 
 #include "framework/DialogKit.h"
 
+#include "framework/PropertySheet.h"
+
 #include <QDialog>
 #include <QString>
 #include <QWidget>
@@ -143,7 +145,7 @@ private:
 // over OK, Cancel and Apply. Apply is enabled by a change on the first page;
 // pressing it sets the applied flag, so that the values are taken over
 // even if the sheet is then closed with Cancel. It stores nothing itself.
-class CSurveyPropertySheet : public QDialog {
+class CSurveyPropertySheet : public CPropertySheet {
     Q_OBJECT
 
 public:
@@ -159,26 +161,17 @@ public:
     // the front, the field focused and selected) and the sheet stays open.
     void accept() override;
 
-    QTabWidget* tabs() const { return pages; }
     CSurveyPropertyPage1* plotPage() const { return page1; }
     CSurveyPropertyPage2* averagePage() const { return page2; }
     CSurveyPropertyPage3* printingPage() const { return page3; }
-    QPushButton* okButton() const { return ok; }
-    QPushButton* cancelButton() const { return cancel; }
-    QPushButton* applyButton() const { return apply; }
 
 private:
     bool checkPages();
     void applyPressed();
 
-    QTabWidget* pages;
     CSurveyPropertyPage1* page1;
     CSurveyPropertyPage2* page2;
     CSurveyPropertyPage3* page3;
-    QPushButton* ok;
-    QPushButton* cancel;
-    QPushButton* apply;
-    Prompter& prompter;
     std::uint16_t avgDopLimit = 30; // no control: carried through
     bool appliedFlag = false;
 };
