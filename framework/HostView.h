@@ -32,6 +32,9 @@ public:
     enum class Ownership { Owned, Borrowed };
 
     QWidget* child() const { return hosted; }
+
+    // One tick of the view's timer now, as the timer runs it (onTick).
+    void tick() { onTick(); }
     QTimer& tickTimer() { return timer; }
     // A new period takes effect at once; the next tick is a full period away.
     void setTickInterval(int milliseconds);
@@ -50,7 +53,7 @@ protected:
     // another lets the first go as its ownership says.
     void hostChild(QWidget* child, Ownership ownership);
 
-    // One tick of the view's timer.
+    // What the kind does at each tick of its timer.
     virtual void onTick() {}
     // Adds the kind's items as the menu opens.
     virtual void fillContextMenu(QMenu& menu);

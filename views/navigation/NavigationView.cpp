@@ -20,7 +20,7 @@ CNavigationWnd* CNavigationView::textWindow() const
     return textWnd;
 }
 
-void CNavigationView::tick()
+void CNavigationView::onTick()
 {
     textWnd->drawText();
 }

@@ -19,15 +19,14 @@ public:
 
     CNavigationWnd* textWindow() const;
 
-    // One tick: the text of the state now, drawn without erasing.
-    void tick();
 
     bool allowsPrinting() const override { return false; }
     // "text": the text exactly as last drawn.
     QJsonObject shows() const override;
 
 protected:
-    void onTick() override { tick(); }
+    // One tick: the text of the state now, drawn without erasing.
+    void onTick() override;
 
 private:
     CNavigationWnd* textWnd;

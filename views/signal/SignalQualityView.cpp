@@ -24,7 +24,7 @@ CSignalQualityView::CSignalQualityView(CDocument* document, AppContext& app)
     model.autoTrack = readSetting(settings, settings::signal::kAutoTrack);
 }
 
-void CSignalQualityView::tick()
+void CSignalQualityView::onTick()
 {
     bars->model().copySatellites(app().gpsState());
     bars->update();

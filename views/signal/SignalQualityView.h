@@ -19,8 +19,6 @@ public:
 
     CSignalBarsWnd* barsWindow() const { return bars; }
 
-    // One tick: copy the satellites, repaint without erasing.
-    void tick();
     void resetObserved();
     // The "Signal Quality Property Sheet"; OK takes and stores its values.
     void showProperties();
@@ -30,7 +28,8 @@ public:
     QJsonObject shows() const override;
 
 protected:
-    void onTick() override { tick(); }
+    // One tick: copy the satellites, repaint without erasing.
+    void onTick() override;
     void fillContextMenu(QMenu& menu) override;
 
 private:

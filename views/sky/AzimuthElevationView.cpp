@@ -35,7 +35,7 @@ CSkyPlotWnd* CAzimuthElevationView::plotWindow() const
     return skyDocument() != nullptr ? skyDocument()->plotWindow() : nullptr;
 }
 
-void CAzimuthElevationView::tick()
+void CAzimuthElevationView::onTick()
 {
     CSkyPlotWnd* plot = plotWindow();
     plot->model().copySatellites(app().gpsState());

@@ -21,9 +21,6 @@ public:
     CAzimuthElevationDoc* skyDocument() const;
     CSkyPlotWnd* plotWindow() const;
 
-    // One tick: copy, learn, record, repaint; a changed mask marks the
-    // document modified.
-    void tick();
 
     // The context menu's commands, by item.
     enum Command {
@@ -42,7 +39,9 @@ public:
     QJsonObject shows() const override;
 
 protected:
-    void onTick() override { tick(); }
+    // One tick: copy, learn, record, repaint; a changed mask marks the
+    // document modified.
+    void onTick() override;
     void fillContextMenu(QMenu& menu) override;
 
 private:
