@@ -2,7 +2,7 @@
 
 #include "settings/Setting.h"
 
-namespace orbilunex::settings::sky {
+namespace orbilunex::settings::skyplot {
 
 constexpr const char* kSection = "Azimuthelevation";
 constexpr IntSetting kTrails{kSection, "EnableTrails", 1};
@@ -13,4 +13,4 @@ constexpr IntSetting kMaskOutline{kSection, "EnableMaskAngle", 1};
 constexpr IntSetting kAutoLoad{kSection, "EnableAutoLoad", 1};
 constexpr StringSetting kLastMaskFile{kSection, "LastAzimuthMaskFile", ""};
 
-} // namespace orbilunex::settings::sky
+} // namespace orbilunex::settings::skyplot

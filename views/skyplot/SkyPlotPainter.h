@@ -1,0 +1,64 @@
+#pragma once
+
+#include "models/skyplot/SkyPlotModel.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+class QFontMetrics;
+class QPainter;
+
+namespace orbilunex {
+
+// Colours the screen picture takes from the window system.
+struct SkyPlotPalette {
+    QColor buttonFace = QColor(240, 240, 240);
+};
+
+// The screen chart's canvas is set to 96 dots per inch whatever screen
+// hosts it: its label size already follows the chart's size in pixels, so
+// the labels keep their proportion to the chart on any screen.
+constexpr int kSkyCanvasDotsPerMetre = 3780;
+
+// The chart's text face at a size in points (fractions allowed); the
+// device it is drawn on turns points into pixels.
+QFont skyPlotFont(double points);
+
+// The box a satellite's label is centred and clipped in: five of the
+// font's widest characters wide, three lines high, centred across the
+// satellite at `at`, its top `gap` pixels below it.
+QRect satelliteLabelBox(const QFontMetrics& metrics, const QPoint& at, int gap);
+
+// The off-screen picture the screen chart is composed in: RGB32 (the mask
+// outline's exclusive-or needs a raster pixel format) at
+// kSkyCanvasDotsPerMetre.
+QImage skyPlotCanvas(const QSize& size);
+
+// Draws the on-screen sky chart of `model` into `client`, in this order:
+// button-face fill with a black outline; the grid (black disc ringed in grey,
+// ring labels, dotted spokes labelled 30º..360º) clipped to the chart disc;
+// satellites as white X markers with their labels in the used colour or
+// grey; trail pixels in green when trails are on; the mask outline in blue
+// drawn with exclusive-or when the outline is on. Draws, decides nothing.
+// The painter should be on a skyPlotCanvas: exclusive-or needs the raster
+// engine and the label size assumes its resolution. A client too small for
+// a chart gives an empty disc. The painter's state is restored on return.
+// Needs a QGuiApplication: the clip disc is rasterised on a bitmap.
+void paintSkyPlot(QPainter& painter, const QRect& client, const SkyPlotModel& model,
+                  const SkyPlotPalette& palette);
+
+// Draws the printed page into pageRect of a device with `dpi` pixels per
+// inch: half-inch frame, the identification line up the frame's right edge,
+// the comment above the plot, white rings labelled along the north spoke,
+// 24 spokes, the mask outline always in solid black, satellites as dots.
+// No trails. Text is sized in points by the painter's device, which must
+// therefore resolve `dpi` itself (a printer does; a page image needs its
+// dots per metre set). Lines are drawn without smoothing. The painter's
+// state is restored on return.
+void printSkyPlot(QPainter& painter, const QRect& pageRect, int dpi, const SkyPlotModel& model,
+                  const QString& comment, const QString& identification);
+
+} // namespace orbilunex

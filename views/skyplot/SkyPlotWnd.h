@@ -1,0 +1,45 @@
+#pragma once
+
+#include "models/skyplot/SkyPlotModel.h"
+#include "views/skyplot/SkyPlotPainter.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace orbilunex {
+
+// The sky chart's drawing window. It holds the satellites, trails and the
+// learned mask (the document owns the window, so the mask lives as long as
+// the document), and paints the whole chart off screen, then in one copy.
+class CSkyPlotWnd : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CSkyPlotWnd(QWidget* parent = nullptr);
+    ~CSkyPlotWnd() override;
+
+    SkyPlotModel& model() { return *data; }
+    const SkyPlotModel& model() const { return *data; }
+
+    // Learns the mask from the satellites just copied, records trails and
+    // asks for a repaint. True when the mask changed.
+    bool refreshPlot();
+
+    // The comment printed above the chart.
+    QString comment() const { return commentText; }
+    void setComment(const QString& text) { commentText = text; }
+
+    // The picture as the window shows it, for any size.
+    QImage render(const QSize& size) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::unique_ptr<SkyPlotModel> data; // 240 kB of fixed arrays: not on the stack
+    QString commentText;
+};
+
+} // namespace orbilunex
