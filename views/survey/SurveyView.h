@@ -5,6 +5,7 @@
 #include "models/survey/plot/PlotFrame.h"
 #include "models/survey/plot/PlotMarks.h"
 #include "survey/LiveFeed.h"
+#include "views/survey/SurveyPlotPainter.h"
 
 #include <QImage>
 
@@ -98,7 +99,6 @@ private:
 
     // The square and scales for the window's size and the extents.
     void rescale();
-    void drawGrid(QPainter& painter);
     // Exclusive-or marks: drawing one again erases it. The indicators are
     // placed from the copies, drawn, and erased where they were drawn.
     void toggleMarker();
@@ -121,9 +121,9 @@ private:
     PlotExtents plotExtents;
     SurveyPlotFrame plotFrame;
     // The document's plot settings as the picture was last drawn with them.
-    bool largeMarkers = false;
-    std::uint16_t hdopLimit = 30;
-    bool useLines = false;
+    SurveyDotStyle dotStyle;
+    // How the canvas is drawn, at its resolution.
+    SurveyPlotStyle canvasStyle;
 
     PixelPoint markerAt = kInitialSurveyMarker;
     IndicatorFigures lsfCopy;
