@@ -2,11 +2,11 @@
 
 #include "framework/HostView.h"
 #include "models/survey/elevation/ElevationChart.h"
+#include "views/survey/SurveyElevationPainter.h"
 
 #include <QImage>
 
 #include <functional>
-#include <vector>
 
 class QPainter;
 
@@ -74,9 +74,9 @@ private:
     void redrawAllAndRescale();
     void bringUpToDate();
     void paintEverything();
-    void paintBackground(QPainter& painter);
-    void drawSegment(QPainter& painter, const ElevationSegment& segment);
-    void drawIndicators(QPainter& painter, const std::vector<ElevationIndicatorLine>& lines);
+    SurveyElevationStyle chartStyle() const;
+    // The button face with the level lines and their labels.
+    void paintBackground(QPainter& painter, const SurveyElevationStyle& style);
 
     ElevationChart elevation;
     QImage canvas;

@@ -20,6 +20,22 @@ namespace orbilunex::surveypaint {
 
 const QColor kGridGrey(128, 128, 128);
 
+// The least-squares and mean indicators' colours, alike in the plot and the
+// altitude chart: white and magenta by exclusive-or on the window's canvas,
+// black and green on paper.
+struct IndicatorColours {
+    QColor lsf;
+    QColor mean;
+};
+inline IndicatorColours screenIndicatorColours()
+{
+    return {QColor(255, 255, 255), QColor(255, 0, 255)};
+}
+inline IndicatorColours pageIndicatorColours()
+{
+    return {QColor(0, 0, 0), QColor(0, 255, 0)};
+}
+
 inline QPoint toQPoint(PixelPoint p) { return {p.x, p.y}; }
 
 // Arial at a size in points; the device it is drawn on turns points into

@@ -229,8 +229,7 @@ SurveyPlotStyle screenSurveyPlotStyle(int dpi)
     style.labelFont = arial(kLabelPoints);
     style.labelFont.setStyleStrategy(QFont::NoAntialias);
     style.rasterOperations = true;
-    style.lsfColour = QColor(255, 255, 255);
-    style.meanColour = QColor(255, 0, 255);
+    style.indicators = screenIndicatorColours();
     return style;
 }
 
@@ -240,8 +239,7 @@ SurveyPlotStyle pageSurveyPlotStyle(int dpi)
     style.dpi = dpi;
     style.labelFont = arial(kLabelPoints);
     style.rasterOperations = false;
-    style.lsfColour = Qt::black;
-    style.meanColour = QColor(0, 255, 0);
+    style.indicators = pageIndicatorColours();
     style.ringPen = dpi / 32;
     style.crossPen = dpi / 32;
     style.largeDotDiameter = dpi / 32;
@@ -283,8 +281,8 @@ void paintSurveyIndicators(QPainter& painter, const std::optional<IndicatorGeome
 {
     painter.save();
     if (style.rasterOperations) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    if (lsf) paintIndicator(painter, *lsf, style.lsfColour, style);
-    if (mean) paintIndicator(painter, *mean, style.meanColour, style);
+    if (lsf) paintIndicator(painter, *lsf, style.indicators.lsf, style);
+    if (mean) paintIndicator(painter, *mean, style.indicators.mean, style);
     painter.restore();
 }
 
@@ -311,9 +309,9 @@ void paintSurveyLegend(QPainter& painter, const SurveyPlotFrame& frame,
 
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
-    painter.setPen(style.lsfColour);
+    painter.setPen(style.indicators.lsf);
     drawTextAt(painter, l, t, QStringLiteral("X = LSF Average"));
-    painter.setPen(style.meanColour);
+    painter.setPen(style.indicators.mean);
     drawTextAt(painter, l, t + h9, QStringLiteral("+ = Mean Average"));
 
     const int w = r - l;

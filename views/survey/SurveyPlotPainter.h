@@ -4,6 +4,7 @@
 #include "models/survey/plot/PlotExtents.h"
 #include "models/survey/plot/PlotFrame.h"
 #include "models/survey/plot/PlotMarks.h"
+#include "views/survey/SurveyPaintKit.h"
 
 #include <QColor>
 #include <QFont>
@@ -34,8 +35,7 @@ struct SurveyPlotStyle {
     // it) and the indicators by exclusive-or (drawing one again erases it).
     // A page has no raster operations: both are drawn solid.
     bool rasterOperations = true;
-    QColor lsfColour;
-    QColor meanColour;
+    surveypaint::IndicatorColours indicators;
     // The indicator's ellipse pen (inside its box) and its cross's pen.
     int ringPen = kIndicatorPenWidth;
     int crossPen = kIndicatorCrossPenWidth;

@@ -1,44 +1,27 @@
 #include "views/survey/SurveyPrintout.h"
 
 #include "format/FixedText.h"
-#include "format/GreatCircle.h"
 #include "format/PositionText.h"
 #include "format/Units.h"
 #include "framework/DialogKit.h"
-#include "framework/TextMetrics.h"
-#include "models/survey/elevation/ElevationScale.h"
-#include "models/survey/plot/PlotExtents.h"
-#include "models/survey/plot/PlotFrame.h"
-#include "models/survey/plot/PlotMarks.h"
-#include "models/survey/plot/PlotReadout.h"
 #include "models/survey/stats/SurveyStatsText.h"
 #include "survey/PathFile.h"
-#include "survey/SurveySample.h"
 #include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveyElevationPainter.h"
 #include "views/survey/SurveyPaintKit.h"
 #include "views/survey/SurveyPlotPainter.h"
 
-#include <QFont>
 #include <QFontMetrics>
-#include <QLine>
 #include <QPainter>
-#include <QPen>
-#include <QPolygon>
 #include <QStringList>
 
 #include <algorithm>
-#include <optional>
-#include <vector>
 
 namespace orbilunex {
 
 using namespace surveypaint;
 
 namespace {
-
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 255, 0);
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
@@ -72,89 +55,6 @@ PixelRect printFrame(QPainter& painter, const QRect& page, int dpi, const QStrin
     drawTextAt(painter, 0, 0, credit);
     painter.restore();
     return frame;
-}
-
-// --- Altitude chart --------------------------------------------------------
-
-void printChart(QPainter& painter, const PixelRect& area, int dpi, const SurveyModel& survey,
-                const SettingsStore& settings)
-{
-    painter.setFont(arial(8));
-    painter.setBackgroundMode(Qt::TransparentMode);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int h = metrics.height();
-    const int charWidth = averageWidth(painter.font(), painter.device());
-    const int axis = area.left + metrics.horizontalAdvance(QStringLiteral("-000000.000 ft"));
-
-    // The chart's scales are the screen's, on the part right of the labels.
-    ElevationScale scale;
-    scale.chart = {axis, area.top, area.right, area.bottom};
-    rescaleElevation(scale, survey.sampleCount(), survey.altitudeMax, survey.altitudeMin);
-
-    painter.setPen(solidPen(Qt::black, 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(area.left, area.top, area.width(), area.height()));
-
-    // The trace, in runs of one colour.
-    QPoint last(axis, area.top + area.height() / 2);
-    QPolygon run;
-    std::optional<bool> runAccepted;
-    auto flush = [&] {
-        if (run.size() > 1) {
-            painter.setPen(solidPen(*runAccepted ? kBlue : kRed, 1, Qt::FlatCap));
-            painter.drawPolyline(run);
-        }
-        run.clear();
-    };
-    int index = 0;
-    survey.samples().forEach([&](const SurveySample& s) {
-        const bool accepted = survey.vdopThreshold >= s.vdop10 && s.fix3d == 1;
-        if (runAccepted != accepted) {
-            flush();
-            run.append(last);
-            runAccepted = accepted;
-        }
-        last = toQPoint(elevationPoint(scale, index++, s.altitude, survey.altitudeMin));
-        run.append(last);
-    });
-    flush();
-
-    painter.setPen(solidPen(Qt::black, 1, Qt::FlatCap));
-    painter.drawLine(axis, area.top, axis, area.bottom);
-
-    const std::vector<ElevationGridLine> levels =
-        elevationGrid(scale, survey.altitudeMax, settings);
-    const QString unit = text(altitudeUnitLabel(settings));
-    const int last10 = static_cast<int>(levels.size()) - 1;
-    for (int i = 0; i <= last10; ++i) {
-        const ElevationGridLine& level = levels[static_cast<std::size_t>(i)];
-        const QString label =
-            level.labelled ? text(level.label) + QLatin1Char(' ') + unit : QString();
-        const int top = i == 0 ? level.y - (h + 3) : i == last10 ? level.y + 5 : level.y - h / 2;
-        painter.setPen(Qt::black);
-        drawTextAt(painter, axis - charWidth - metrics.horizontalAdvance(label), top, label);
-        if (i != 0 && i != last10) {
-            painter.setPen(solidPen(Qt::black, 1, Qt::FlatCap));
-            painter.drawLine(axis, level.y, area.right, level.y);
-        }
-    }
-
-    auto indicatorLine = [&](double metres, const QColor& colour, int width) {
-        const int y = elevationLineY(scale, metres, survey.altitudeMin);
-        if (y <= area.top || y >= area.bottom) return;
-        painter.setPen(solidPen(colour, width, Qt::FlatCap));
-        painter.drawLine(axis, y, area.right, y);
-    };
-    if (survey.enablePalsfsd != 0) {
-        const LeastSquaresAccumulator& fit = survey.leastSquares[SurveyModel::kAltitude];
-        const double estimate = fit.estimate();
-        const double spread = fit.spread();
-        indicatorLine(estimate + spread, Qt::black, dpi / 32);
-        indicatorLine(estimate - spread, Qt::black, dpi / 32);
-        indicatorLine(estimate, Qt::black, dpi / 64);
-    }
-    if (survey.enablePositionAvgIndicator != 0)
-        indicatorLine(survey.mean[SurveyModel::kAltitude].mean, kGreen, dpi / 32);
 }
 
 // --- Statistics ------------------------------------------------------------
@@ -289,7 +189,7 @@ void printSurveyReport(QPainter& painter, const QRect& pageRect, int dpi, const 
     const PixelRect plot{frame.left - quarter, frame.top + quarter, frame.right + quarter,
                          2 * ((frame.bottom - frame.top) / 3) - quarter};
     paintSurveyPlot(painter, plot, survey, settings, pageSurveyPlotStyle(dpi));
-    printChart(painter, chart, dpi, survey, settings);
+    paintSurveyElevation(painter, chart, survey, settings, pageSurveyElevationStyle(dpi));
     printStatistics(painter, statistics, survey, settings);
     painter.restore();
 }
