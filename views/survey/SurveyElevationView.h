@@ -34,7 +34,9 @@ private:
 // The survey window's altitude strip chart. The picture lives on a canvas
 // kept between paints: each followed fix adds one segment and redraws the
 // indicator lines by exclusive-or, and the whole chart is drawn again only
-// when the range, the scale, the size or the document changes.
+// when the range, the scale, the size or the document changes. The drawing
+// is SurveyElevationPainter's, shared with the printed report; what to draw
+// on each tick is the ElevationChart model's.
 class CSurveyElevationView : public CHostView {
     Q_OBJECT
 

@@ -180,14 +180,14 @@ void printSurveyReport(QPainter& painter, const QRect& pageRect, int dpi, const 
     painter.setPen(Qt::black);
     drawTextAt(painter, frame.left, frame.top - h9 / 2 - h9, doc.pathName());
 
+    const int quarter = dpi / 4;
+    const PixelRect plot{frame.left - quarter, frame.top + quarter, frame.right + quarter,
+                         2 * ((frame.bottom - frame.top) / 3) - quarter};
     const int chartTop = 2 * ((frame.bottom - h9 - frame.top) / 3);
     const int chartBottom = (frame.bottom - h9) - ((frame.bottom - h9) - chartTop) / 3;
     const PixelRect chart{frame.left + dpi / 16, chartTop, frame.right - dpi / 16, chartBottom};
     const PixelRect statistics{frame.left, chartBottom + 5, frame.right, frame.bottom - 5};
 
-    const int quarter = dpi / 4;
-    const PixelRect plot{frame.left - quarter, frame.top + quarter, frame.right + quarter,
-                         2 * ((frame.bottom - frame.top) / 3) - quarter};
     paintSurveyPlot(painter, plot, survey, settings, pageSurveyPlotStyle(dpi));
     paintSurveyElevation(painter, chart, survey, settings, pageSurveyElevationStyle(dpi));
     printStatistics(painter, statistics, survey, settings);

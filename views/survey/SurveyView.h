@@ -9,7 +9,6 @@
 
 #include <QImage>
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -44,6 +43,8 @@ private:
 // The picture lives in a canvas kept between ticks. A live sample draws one
 // dot and redraws the exclusive-or marks around it; only a change of the
 // extents, a resize or a change of the document walks every sample again.
+// What is drawn, and how, is SurveyPlotPainter's, shared with the printed
+// report; the view decides when and keeps the state between ticks.
 class CSurveyView : public CHostView {
     Q_OBJECT
 
