@@ -33,19 +33,17 @@ QRgb dotColour(std::uint16_t hdop10, std::uint16_t hdopLimit)
     return surveyDotColour(hdop10, hdopLimit) == DotColour::Blue ? kDotBlue : kDotRed;
 }
 
-// Every stored sample in arrival order: its colour, the line joining it to
-// the one before (when lines are on) and where it falls. The first starts
-// the trail afresh.
-template <typename Draw>
-void forEachSurveyDot(const SurveyPlotFrame& frame, const PlotExtents& extents,
-                      const SurveyModel& survey, SurveyPlotTrail& trail, Draw&& draw)
+// Every stored sample in arrival order: where it falls, its HDOP and
+// whether it starts the trail (the first does).
+template <typename Visit>
+void forEachSurveyPoint(const SurveyPlotFrame& frame, const PlotExtents& extents,
+                        const SurveyModel& survey, Visit&& visit)
 {
-    const bool useLines = survey.useLines != 0;
     bool first = true;
     survey.samples().forEach([&](const SurveySample& s) {
-        const PixelPoint at = surveyPlotPoint(frame, extents, s.latitude * kDegreesPerUnit,
-                                              s.longitude * kDegreesPerUnit);
-        draw(dotColour(s.hdop10, survey.hdopThreshold), trail.next(at, first, useLines), at);
+        visit(surveyPlotPoint(frame, extents, s.latitude * kDegreesPerUnit,
+                              s.longitude * kDegreesPerUnit),
+              s.hdop10, first);
         first = false;
     });
 }
@@ -102,15 +100,6 @@ public:
         }
     }
 
-    // A dot as the screen shows it: the model's pixels for the marker size,
-    // after the line that leads to it.
-    void dot(QRgb colour, const std::optional<PixelLine>& joining, PixelPoint at, bool large)
-    {
-        if (joining) line(joining->from, joining->to, colour);
-        const DotPixels pixels = surveyDotPixels(at, large);
-        for (int i = 0; i < pixels.count; ++i) set(pixels.pixels[i].x, pixels.pixels[i].y, colour);
-    }
-
 private:
     bool inside(int x, int y) const
     {
@@ -123,6 +112,18 @@ private:
     int width;
     int height;
 };
+
+// One sample's dot in its colour, as the model shapes it for the marker
+// size, after the line that joins it to the previous one when lines are on.
+void plotDot(CanvasPixels& pixels, SurveyPlotTrail& trail, const SurveyDotStyle& style,
+             PixelPoint at, std::uint16_t hdop10, bool startsTrail)
+{
+    const QRgb colour = dotColour(hdop10, style.hdopLimit);
+    if (auto line = trail.next(at, startsTrail, style.useLines))
+        pixels.line(line->from, line->to, colour);
+    const DotPixels dot = surveyDotPixels(at, style.largeMarkers);
+    for (int i = 0; i < dot.count; ++i) pixels.set(dot.pixels[i].x, dot.pixels[i].y, colour);
+}
 
 // --- The page's samples -----------------------------------------------------
 
@@ -332,12 +333,14 @@ void paintSurveySamples(QPainter& painter, const SurveyPlotFrame& frame,
                         const PlotExtents& extents, const SurveyModel& survey,
                         const SurveyPlotStyle& style)
 {
-    SampleRun run(painter, survey.plotIndicatorSize != 0 ? style.largeDotDiameter : 0);
+    const SurveyDotStyle dots = surveyDotStyle(survey);
+    SampleRun run(painter, dots.largeMarkers ? style.largeDotDiameter : 0);
     SurveyPlotTrail trail;
-    forEachSurveyDot(frame, extents, survey, trail,
-                     [&](QRgb colour, const std::optional<PixelLine>& line, PixelPoint at) {
-                         run.add(QColor(colour), line, at);
-                     });
+    auto add = [&](PixelPoint at, std::uint16_t hdop10, bool first) {
+        run.add(QColor(dotColour(hdop10, dots.hdopLimit)), trail.next(at, first, dots.useLines),
+                at);
+    };
+    forEachSurveyPoint(frame, extents, survey, add);
 }
 
 void paintSurveyPlot(QPainter& painter, const PixelRect& area, const SurveyModel& survey,
@@ -366,19 +369,18 @@ void plotSurveyDot(QImage& canvas, SurveyPlotTrail& trail, const SurveyDotStyle&
                    PixelPoint at, std::uint16_t hdop10, bool startsTrail)
 {
     CanvasPixels pixels(canvas);
-    pixels.dot(dotColour(hdop10, style.hdopLimit), trail.next(at, startsTrail, style.useLines),
-               at, style.largeMarkers);
+    plotDot(pixels, trail, style, at, hdop10, startsTrail);
 }
 
 void plotSurveySamples(QImage& canvas, SurveyPlotTrail& trail, const SurveyPlotFrame& frame,
                        const PlotExtents& extents, const SurveyModel& survey)
 {
     CanvasPixels pixels(canvas);
-    const bool large = survey.plotIndicatorSize != 0;
-    forEachSurveyDot(frame, extents, survey, trail,
-                     [&](QRgb colour, const std::optional<PixelLine>& line, PixelPoint at) {
-                         pixels.dot(colour, line, at, large);
-                     });
+    const SurveyDotStyle style = surveyDotStyle(survey);
+    auto plot = [&](PixelPoint at, std::uint16_t hdop10, bool first) {
+        plotDot(pixels, trail, style, at, hdop10, first);
+    };
+    forEachSurveyPoint(frame, extents, survey, plot);
 }
 
 void toggleSurveyMarker(QImage& canvas, PixelPoint marker)
