@@ -50,6 +50,7 @@ void forEachSurveyPoint(const SurveyPlotFrame& frame, const PlotExtents& extents
 
 // --- The screen's canvas pixels --------------------------------------------
 
+// Direct access to an RGB32 canvas's pixels, clipped to the canvas.
 class CanvasPixels {
 public:
     explicit CanvasPixels(QImage& image)
