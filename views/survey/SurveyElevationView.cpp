@@ -2,27 +2,19 @@
 
 #include "framework/AppContext.h"
 #include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveyElevationPainter.h"
 
-#include <QFont>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPen>
 
 namespace orbilunex {
 
 namespace {
 
-const QColor kGridGrey(128, 128, 128);
-const QColor kAcceptedBlue(0, 0, 255);
-const QColor kRejectedRed(255, 0, 0);
-const QColor kLsfWhite(255, 255, 255);
-const QColor kMeanMagenta(255, 0, 255);
-
 // 96 dots per inch, so that the 7-point labels have the same pixel size
 // whatever screen the window is on.
 constexpr int kCanvasDotsPerMetre = 3780;
-constexpr int kLabelPoints = 7;
 
 QImage chartCanvas(const QSize& size)
 {
@@ -32,15 +24,6 @@ QImage chartCanvas(const QSize& size)
     canvas.setDotsPerMeterX(kCanvasDotsPerMetre);
     canvas.setDotsPerMeterY(kCanvasDotsPerMetre);
     return canvas;
-}
-
-QFont labelFont()
-{
-    QFont font(QStringLiteral("Small Fonts"));
-    font.setPointSize(kLabelPoints);
-    // A small bitmap-like face: smoothing only blurs it on the grey.
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
 }
 
 } // namespace
@@ -105,10 +88,11 @@ void CSurveyElevationView::followFix()
     // A canvas waiting for a full redraw gets it anyway; drawing on it now
     // would only be overwritten.
     if (!stale && !canvas.isNull()) {
+        const SurveyElevationStyle style = chartStyle();
         QPainter painter(&canvas);
-        drawSegment(painter, step.segment);
-        drawIndicators(painter, step.erase);
-        drawIndicators(painter, step.draw);
+        paintElevationSegment(painter, step.segment);
+        paintElevationIndicators(painter, step.erase, style);
+        paintElevationIndicators(painter, step.draw, style);
         painter.end();
         window->update();
     }
@@ -169,63 +153,31 @@ void CSurveyElevationView::paintEverything()
     if (canvas.size() != size()) canvas = chartCanvas(size());
     QPainter painter(&canvas);
     const SurveyModel& survey = surveyDocument()->survey();
-    auto draw = [this, &painter](const ElevationSegment& segment) {
-        drawSegment(painter, segment);
+    const SurveyElevationStyle style = chartStyle();
+    auto draw = [&painter](const ElevationSegment& segment) {
+        paintElevationSegment(painter, segment);
     };
-    paintBackground(painter);
+    paintBackground(painter, style);
     // A point past the right edge rescales the chart for the samples there
     // are; the second pass then fits. Only one: a chart narrower than its
     // right margin would otherwise never settle.
     if (elevation.paintSamples(survey, draw)) {
-        paintBackground(painter);
+        paintBackground(painter, style);
         elevation.paintSamples(survey, draw);
     }
-    drawIndicators(painter, elevation.indicators(survey));
+    paintElevationIndicators(painter, elevation.indicators(survey), style);
 }
 
-void CSurveyElevationView::paintBackground(QPainter& painter)
+SurveyElevationStyle CSurveyElevationView::chartStyle() const
 {
-    const QColor buttonFace = palette().color(QPalette::Button);
-    painter.fillRect(canvas.rect(), buttonFace);
-    const ElevationScale& scale = elevation.scale();
-    const PixelRect& chart = scale.chart;
-    painter.setPen(QPen(kGridGrey, 1));
-    painter.setFont(labelFont());
-    // Labels sit on a patch of the face colour, hanging below their line.
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(buttonFace);
-    const int ascent = painter.fontMetrics().ascent();
-    const SurveyModel& survey = surveyDocument()->survey();
-    for (const ElevationGridLine& line :
-         elevationGrid(scale, survey.altitudeMax, app().settings())) {
-        painter.drawLine(chart.left, line.y, chart.right, line.y);
-        if (line.labelled)
-            painter.drawText(kElevationLabelX, line.y + ascent, QString::fromStdString(line.label));
-    }
-    painter.setBackgroundMode(Qt::TransparentMode);
+    return screenSurveyElevationStyle(palette().color(QPalette::Button));
 }
 
-void CSurveyElevationView::drawSegment(QPainter& painter, const ElevationSegment& segment)
+void CSurveyElevationView::paintBackground(QPainter& painter, const SurveyElevationStyle& style)
 {
-    painter.setPen(QPen(segment.accepted ? kAcceptedBlue : kRejectedRed, 1));
-    painter.drawLine(segment.from.x, segment.from.y, segment.to.x, segment.to.y);
-}
-
-void CSurveyElevationView::drawIndicators(QPainter& painter,
-                                          const std::vector<ElevationIndicatorLine>& lines)
-{
-    if (lines.empty()) return;
-    painter.save();
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    for (const ElevationIndicatorLine& line : lines) {
-        const QColor& colour =
-            line.colour == ElevationIndicatorColour::White ? kLsfWhite : kMeanMagenta;
-        // Flat ends: the line covers the chart's width exactly, so a second
-        // pass restores every pixel.
-        painter.setPen(QPen(colour, line.width, Qt::SolidLine, Qt::FlatCap));
-        painter.drawLine(line.from.x, line.from.y, line.to.x, line.to.y);
-    }
-    painter.restore();
+    painter.fillRect(canvas.rect(), style.labelGround);
+    paintElevationLevels(painter, elevation.scale(), surveyDocument()->survey().altitudeMax,
+                         app().settings(), style);
 }
 
 } // namespace orbilunex

@@ -2,11 +2,11 @@
 
 #include "framework/HostView.h"
 #include "models/survey/elevation/ElevationChart.h"
+#include "views/survey/SurveyElevationPainter.h"
 
 #include <QImage>
 
 #include <functional>
-#include <vector>
 
 class QPainter;
 
@@ -34,7 +34,9 @@ private:
 // The survey window's altitude strip chart. The picture lives on a canvas
 // kept between paints: each followed fix adds one segment and redraws the
 // indicator lines by exclusive-or, and the whole chart is drawn again only
-// when the range, the scale, the size or the document changes.
+// when the range, the scale, the size or the document changes. The drawing
+// is SurveyElevationPainter's, shared with the printed report; what to draw
+// on each tick is the ElevationChart model's.
 class CSurveyElevationView : public CHostView {
     Q_OBJECT
 
@@ -74,9 +76,9 @@ private:
     void redrawAllAndRescale();
     void bringUpToDate();
     void paintEverything();
-    void paintBackground(QPainter& painter);
-    void drawSegment(QPainter& painter, const ElevationSegment& segment);
-    void drawIndicators(QPainter& painter, const std::vector<ElevationIndicatorLine>& lines);
+    SurveyElevationStyle chartStyle() const;
+    // The button face with the level lines and their labels.
+    void paintBackground(QPainter& painter, const SurveyElevationStyle& style);
 
     ElevationChart elevation;
     QImage canvas;

@@ -11,13 +11,17 @@ class CSurveyDoc;
 class SettingsStore;
 
 // Draws the survey's printed report, one page, into pageRect of a device
-// with `dpi` pixels per inch:
+// with `dpi` pixels per inch. This lays the page out; the pictures are the
+// window's own painters with the page's style (pageSurveyPlotStyle,
+// pageSurveyElevationStyle: the page's resolution, solid indicators in black
+// and green instead of exclusive-or):
 // - a frame half an inch in, with `credit` running up beside its right edge;
 // - the document's path name above the frame;
-// - the position plot in the top two thirds: grid, every sample, the legend
-//   with its scale bar, and the least-squares and mean indicators drawn
-//   solid (black and green) under the survey's indicator flags;
-// - the altitude chart below it with its eleven levels and indicator lines;
+// - the position plot in the top two thirds (paintSurveyPlot): grid, every
+//   sample, the legend with its scale bar, and the least-squares and mean
+//   indicators under the survey's indicator flags;
+// - the altitude chart below it (paintSurveyElevation) with its eleven
+//   levels and indicator lines;
 // - the statistics in three blocks side by side at the bottom: the mean and
 //   least-squares positions, the sample counts and HDOP shares, and the
 //   survey's comment wrapped in the room left.

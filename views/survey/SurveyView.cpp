@@ -5,153 +5,24 @@
 #include "settings/SurveySettings.h"
 #include "survey/SurveySample.h"
 #include "views/survey/SurveyDoc.h"
+#include "views/survey/SurveyPlotPainter.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QJsonObject>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cstdlib>
-
 namespace orbilunex {
 
 namespace {
 
-constexpr QRgb kDotBlue = 0xff0000ff;
-constexpr QRgb kDotRed = 0xffff0000;
-// The marker's arms; its black ground leaves the picture as it is.
-constexpr QRgb kMarkerArm = 0x00c0c0c0;
-const QColor kGridGrey(128, 128, 128);
-const QColor kLsfWhite(255, 255, 255);
-const QColor kMeanMagenta(255, 0, 255);
-constexpr int kLabelPoints = 8;
 constexpr double kMetresPerInch = 0.0254;
-
-QPoint toQPoint(PixelPoint p) { return {p.x, p.y}; }
 
 // The position as the survey stores it (10^-7 degree, truncated), so that a
 // live dot lands where a later full repaint puts it.
 double storedDegrees(double degrees)
 {
     return truncateToInt32(degrees * 10000000.0) * kDegreesPerUnit;
-}
-
-// Direct access to the canvas's pixels: a million dots go in far faster
-// this way than through a painter, and the marker's exclusive-or is a
-// plain bit operation.
-class CanvasPixels {
-public:
-    explicit CanvasPixels(QImage& image)
-        : bits(reinterpret_cast<QRgb*>(image.bits())),
-          stride(image.bytesPerLine() / static_cast<int>(sizeof(QRgb))), width(image.width()),
-          height(image.height())
-    {
-    }
-
-    void set(int x, int y, QRgb colour)
-    {
-        if (inside(x, y)) bits[y * stride + x] = colour;
-    }
-
-    void exclusiveOr(int x, int y, QRgb mask)
-    {
-        if (inside(x, y)) bits[y * stride + x] ^= mask;
-    }
-
-    // Every pixel from `from` up to, not including, `to`: the dot drawn at
-    // `to` afterwards finishes the line.
-    void line(PixelPoint from, PixelPoint to, QRgb colour)
-    {
-        int x = from.x;
-        int y = from.y;
-        const int dx = std::abs(to.x - x);
-        const int dy = -std::abs(to.y - y);
-        const int sx = x < to.x ? 1 : -1;
-        const int sy = y < to.y ? 1 : -1;
-        int error = dx + dy;
-        // Both ends inside: every pixel between is too, and a million-sample
-        // repaint need not check each one.
-        const bool checked = !inside(from.x, from.y) || !inside(to.x, to.y);
-        while (x != to.x || y != to.y) {
-            if (checked)
-                set(x, y, colour);
-            else
-                bits[y * stride + x] = colour;
-            const int twice = 2 * error;
-            if (twice >= dy) {
-                error += dy;
-                x += sx;
-            }
-            if (twice <= dx) {
-                error += dx;
-                y += sy;
-            }
-        }
-    }
-
-private:
-    bool inside(int x, int y) const
-    {
-        return static_cast<unsigned>(x) < static_cast<unsigned>(width) &&
-               static_cast<unsigned>(y) < static_cast<unsigned>(height);
-    }
-
-    QRgb* bits;
-    int stride;
-    int width;
-    int height;
-};
-
-// How dots are drawn: the document's plot settings as the picture takes them.
-struct DotStyle {
-    bool largeMarkers;
-    std::uint16_t hdopLimit;
-    bool useLines;
-};
-
-// One sample's dot in its colour, joined to the previous one when lines are
-// on.
-void plotDot(CanvasPixels& pixels, SurveyPlotTrail& trail, const DotStyle& style, PixelPoint at,
-             std::uint16_t hdop10, bool startsTrail)
-{
-    const QRgb colour =
-        surveyDotColour(hdop10, style.hdopLimit) == DotColour::Blue ? kDotBlue : kDotRed;
-    if (auto line = trail.next(at, startsTrail, style.useLines))
-        pixels.line(line->from, line->to, colour);
-    const DotPixels dot = surveyDotPixels(at, style.largeMarkers);
-    for (int i = 0; i < dot.count; ++i) pixels.set(dot.pixels[i].x, dot.pixels[i].y, colour);
-}
-
-// One indicator by exclusive-or: the ellipse with its pen inside the box,
-// then the two strokes of the cross, each ending a pixel short of its end
-// point. Drawing it twice leaves the picture as it was.
-void drawIndicator(QPainter& painter, const IndicatorGeometry& g, const QColor& colour)
-{
-    const PixelRect& box = g.ellipseBox;
-    const int pen = kIndicatorPenWidth;
-    if (box.width() > pen && box.height() > pen) {
-        painter.setPen(QPen(colour, pen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        const double half = pen / 2.0;
-        painter.drawEllipse(QRectF(box.left + half, box.top + half, box.width() - pen,
-                                   box.height() - pen));
-    } else if (box.width() > 0 && box.height() > 0) {
-        // Too small for a ring: the pen fills the box.
-        painter.fillRect(QRect(box.left, box.top, box.width(), box.height()), colour);
-    }
-    painter.setPen(QPen(colour, kIndicatorCrossPenWidth, Qt::SolidLine, Qt::FlatCap));
-    for (const PixelLine& stroke : g.cross)
-        painter.drawLine(toQPoint(stroke.from), toQPoint(stroke.to));
-}
-
-QFont labelFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(kLabelPoints);
-    font.setStyleStrategy(QFont::NoAntialias);
-    return font;
 }
 
 } // namespace
@@ -242,11 +113,10 @@ void CSurveyView::tick()
     takeEstimates();
     const std::uint16_t hdop10 = truncateToUint16(state.hdop * 10.0);
     if (incremental) {
-        CanvasPixels pixels(canvas);
-        plotDot(pixels, trail, {largeMarkers, hdopLimit, useLines},
-                surveyPlotPoint(plotFrame, plotExtents, storedDegrees(state.latitude),
-                                storedDegrees(state.longitude)),
-                hdop10, startsTrail);
+        plotSurveyDot(canvas, trail, dotStyle,
+                      surveyPlotPoint(plotFrame, plotExtents, storedDegrees(state.latitude),
+                                      storedDegrees(state.longitude)),
+                      hdop10, startsTrail);
         placeIndicators();
         drawIndicators();
         toggleMarker();
@@ -359,23 +229,15 @@ void CSurveyView::repaintFully()
     rescale();
 
     const SurveyModel& survey = surveyDocument()->survey();
-    largeMarkers = survey.plotIndicatorSize != 0;
-    hdopLimit = survey.hdopThreshold;
-    useLines = survey.useLines != 0;
-
+    dotStyle = surveyDotStyle(survey);
+    canvasStyle = screenSurveyPlotStyle(canvas.logicalDpiX());
     {
         QPainter painter(&canvas);
-        drawGrid(painter);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        paintSurveyGrid(painter, plotFrame, plotExtents, app().settings(), canvasStyle);
     }
-    const DotStyle style{largeMarkers, hdopLimit, useLines};
-    bool first = true;
-    CanvasPixels pixels(canvas);
-    survey.samples().forEach([&](const SurveySample& s) {
-        const PixelPoint at = surveyPlotPoint(plotFrame, plotExtents, s.latitude * kDegreesPerUnit,
-                                              s.longitude * kDegreesPerUnit);
-        plotDot(pixels, trail, style, at, s.hdop10, first);
-        first = false;
-    });
+    plotSurveySamples(canvas, trail, plotFrame, plotExtents, survey);
 
     toggleMarker();
     placeIndicators();
@@ -383,57 +245,9 @@ void CSurveyView::repaintFully()
     stale = false;
 }
 
-void CSurveyView::drawGrid(QPainter& painter)
-{
-    const QFont font = labelFont();
-    const QFontMetrics metrics(font, &canvas);
-    const SurveyPlotGrid grid =
-        layoutSurveyGrid(plotFrame, plotExtents, app().settings(), metrics.height());
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-
-    painter.save();
-    // Dotted and combined by AND: the grid darkens what is under it.
-    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter.setPen(
-        QPen(kGridGrey, surveyGridPenWidth(canvas.logicalDpiX()), Qt::DotLine, Qt::FlatCap));
-    for (const PixelLine& line : grid.horizontal)
-        painter.drawLine(toQPoint(line.from), toQPoint(line.to));
-    for (const PixelLine& line : grid.vertical)
-        painter.drawLine(toQPoint(line.from), toQPoint(line.to));
-    painter.restore();
-
-    painter.setFont(font);
-    painter.setPen(kGridGrey);
-    auto drawLabel = [&](const std::string& text) {
-        const QString label = QString::fromStdString(text);
-        painter.drawText(QRect(0, 0, metrics.horizontalAdvance(label), metrics.height()),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label);
-    };
-    for (const GridLabel& label : grid.latitudeLabels) {
-        painter.save();
-        painter.translate(label.anchor.x, label.anchor.y);
-        drawLabel(label.text);
-        painter.restore();
-    }
-    for (const GridLabel& label : grid.longitudeLabels) {
-        painter.save();
-        painter.translate(label.anchor.x, label.anchor.y);
-        // A quarter turn anticlockwise: the text reads upwards beside its line.
-        painter.rotate(-90);
-        drawLabel(label.text);
-        painter.restore();
-    }
-}
-
 void CSurveyView::toggleMarker()
 {
-    CanvasPixels pixels(canvas);
-    const PixelRect box = surveyMarkerBox(markerAt);
-    for (int row = 0; row < kSurveyMarkerSide; ++row)
-        for (int column = 0; column < kSurveyMarkerSide; ++column)
-            if (surveyMarkerArm(column, row))
-                pixels.exclusiveOr(box.left + column, box.top + row, kMarkerArm);
+    toggleSurveyMarker(canvas, markerAt);
 }
 
 void CSurveyView::placeIndicators()
@@ -446,20 +260,16 @@ void CSurveyView::placeIndicators()
 
 void CSurveyView::drawIndicators()
 {
+    if (!lsfOnCanvas && !meanOnCanvas) return;
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    if (lsfOnCanvas) drawIndicator(painter, *lsfOnCanvas, kLsfWhite);
-    if (meanOnCanvas) drawIndicator(painter, *meanOnCanvas, kMeanMagenta);
+    paintSurveyIndicators(painter, lsfOnCanvas, meanOnCanvas, canvasStyle);
 }
 
 void CSurveyView::eraseIndicators()
 {
-    QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    if (meanOnCanvas) drawIndicator(painter, *meanOnCanvas, kMeanMagenta);
-    if (lsfOnCanvas) drawIndicator(painter, *lsfOnCanvas, kLsfWhite);
+    // Exclusive-or: drawing them again where they stand erases them.
+    drawIndicators();
     lsfOnCanvas.reset();
     meanOnCanvas.reset();
 }

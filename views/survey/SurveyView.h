@@ -5,10 +5,10 @@
 #include "models/survey/plot/PlotFrame.h"
 #include "models/survey/plot/PlotMarks.h"
 #include "survey/LiveFeed.h"
+#include "views/survey/SurveyPlotPainter.h"
 
 #include <QImage>
 
-#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -43,6 +43,8 @@ private:
 // The picture lives in a canvas kept between ticks. A live sample draws one
 // dot and redraws the exclusive-or marks around it; only a change of the
 // extents, a resize or a change of the document walks every sample again.
+// What is drawn, and how, is SurveyPlotPainter's, shared with the printed
+// report; the view decides when and keeps the state between ticks.
 class CSurveyView : public CHostView {
     Q_OBJECT
 
@@ -98,7 +100,6 @@ private:
 
     // The square and scales for the window's size and the extents.
     void rescale();
-    void drawGrid(QPainter& painter);
     // Exclusive-or marks: drawing one again erases it. The indicators are
     // placed from the copies, drawn, and erased where they were drawn.
     void toggleMarker();
@@ -121,9 +122,9 @@ private:
     PlotExtents plotExtents;
     SurveyPlotFrame plotFrame;
     // The document's plot settings as the picture was last drawn with them.
-    bool largeMarkers = false;
-    std::uint16_t hdopLimit = 30;
-    bool useLines = false;
+    SurveyDotStyle dotStyle;
+    // How the canvas is drawn, at its resolution.
+    SurveyPlotStyle canvasStyle;
 
     PixelPoint markerAt = kInitialSurveyMarker;
     IndicatorFigures lsfCopy;
