@@ -16,8 +16,7 @@ QImage CGaugeWnd::render(const QSize& size) const
     QImage canvas = gaugeCanvas(size);
     if (size.isEmpty()) return canvas;
     QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    setGaugeRenderHints(painter);
     paintPicture(painter, QRect(QPoint(0, 0), size), gaugePalette(palette()));
     return canvas;
 }
@@ -39,8 +38,7 @@ void CGaugeWnd::drawDial(QPainter& painter, const QRect& client, const GaugePale
         dial.setDotsPerMeterX(dotsPerMetre);
         dial.setDotsPerMeterY(dotsPerMetre);
         QPainter dialPainter(&dial);
-        dialPainter.setRenderHint(QPainter::Antialiasing, false);
-        dialPainter.setRenderHint(QPainter::TextAntialiasing, false);
+        setGaugeRenderHints(dialPainter);
         paintDial(dialPainter, QRect(QPoint(0, 0), client.size()), palette);
         dialDrawnFor = key;
         dialColours = palette;
@@ -54,8 +52,7 @@ void CGaugeWnd::paintEvent(QPaintEvent*)
     // The widget's backing store is already off screen and is shown in one
     // block: the picture goes straight into it.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    setGaugeRenderHints(painter);
     paintPicture(painter, rect(), gaugePalette(palette()));
 }
 

@@ -29,19 +29,10 @@ QString CAltimeterWnd::dialKey() const
 void CAltimeterWnd::paintDial(QPainter& painter, const QRect& client,
                               const GaugePalette& palette) const
 {
-    const DialGeometry dial = layoutDial(toPixelRect(client));
-    const int diameter = dial.diameter;
-    fillGaugeBackground(painter, client, palette);
-
-    painter.setFont(gaugeFont(atLeastSixPoints(diameter)));
-    painter.setBackgroundMode(Qt::TransparentMode);
-    drawDialFace(painter, dial, palette);
-
+    const DialGeometry dial = openDial(painter, client, palette, atLeastSixPoints);
     drawLabelledTicks(painter, dial, altimeterScale(), kNumeralRadius,
-                      gaugePen(palette.text, diameter / 80));
-    painter.setFont(gaugeFont(atLeastSixPoints(diameter / 2)));
-    drawReadoutBox(painter, dial, unitLabel, palette);
-    drawCaption(painter, dial, QStringLiteral("ALT"));
+                      gaugePen(palette.text, dial.diameter / 80));
+    drawReadoutBoxAndCaption(painter, dial, palette, unitLabel, QStringLiteral("ALT"));
 }
 
 void CAltimeterWnd::paintPicture(QPainter& painter, const QRect& client,
@@ -50,14 +41,9 @@ void CAltimeterWnd::paintPicture(QPainter& painter, const QRect& client,
     drawDial(painter, client, palette);
     const DialGeometry dial = layoutDial(toPixelRect(client));
     const int diameter = dial.diameter;
-    painter.setFont(gaugeFont(atLeastSixPoints(diameter / 2)));
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setPen(gaugePen(palette.text, diameter / 80));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const QRect box = valueTextBox(painter, dial, unitLabel);
-    drawTextAt(painter, box.left() + gaugeAverageCharWidth(painter),
-               box.top() + metrics.height() / 4,
-               QString::fromStdString(altimeterReadout(altitude, unitLabel.toStdString())));
+    drawReadout(painter, dial, palette, unitLabel,
+                QString::fromStdString(altimeterReadout(altitude, unitLabel.toStdString())),
+                ReadoutAlignment::FromLeft);
 
     const AltimeterPointers pointers = altimeterPointers(altitude);
     const QPen linePen = gaugePen(palette.needle, diameter / 50);

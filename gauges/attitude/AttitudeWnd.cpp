@@ -57,14 +57,10 @@ void CAttitudeWnd::setAttitude(double roll, double pitch)
 void CAttitudeWnd::paintPicture(QPainter& painter, const QRect& client,
                                 const GaugePalette& palette) const
 {
-    const DialGeometry dial = layoutDial(toPixelRect(client));
+    const DialGeometry dial = openDial(painter, client, palette);
     const AttitudeLayout layout = layoutAttitude(dial, rollDegrees, pitchDegrees);
     const int d = dial.diameter;
     const QPen ringPen = gaugePen(palette.text, d / 80);
-
-    fillGaugeBackground(painter, client, palette);
-    painter.setBackgroundMode(Qt::TransparentMode);
-    drawDialFace(painter, dial, palette);
 
     painter.setPen(ringPen);
     painter.setBrush(Qt::NoBrush);

@@ -45,17 +45,11 @@ void CBearingCompassWnd::setValues(int headingDegrees, int bearingDegrees,
 void CBearingCompassWnd::paintPicture(QPainter& painter, const QRect& client,
                                       const GaugePalette& palette) const
 {
-    const DialGeometry dial = layoutDial(toPixelRect(client));
+    // The card's labels stand on the face colour over the ticks.
+    const DialGeometry dial = openDial(painter, client, palette, bearingCompassFontTenths,
+                                       kDialOutlineDivisor, Qt::OpaqueMode);
     const int d = dial.diameter;
-    fillGaugeBackground(painter, client, palette);
-    painter.setFont(gaugeFont(bearingCompassFontTenths(d)));
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(palette.face);
-
     const QPen cardPen = gaugePen(palette.text, d / 80);
-    painter.setPen(cardPen);
-    painter.setBrush(palette.face);
-    painter.drawEllipse(toQRect(dial.square));
 
     for (int m = 0; m < 360; m += 10) {
         const int a = relativeAngle(m, headingDeg);

@@ -13,6 +13,7 @@ namespace {
 constexpr double kCardTickOuter = 90.0;
 constexpr double kCardTickInner = 80.0;
 constexpr double kCardLabelRadius = 65.0;
+constexpr int kCardLineDivisor = 50; // the card's lines are D/50 pixels wide
 
 } // namespace
 
@@ -37,16 +38,11 @@ QString CSimpleCompassWnd::headingText(int degrees)
 void CSimpleCompassWnd::paintPicture(QPainter& painter, const QRect& client,
                                      const GaugePalette& palette) const
 {
-    const DialGeometry dial = layoutDial(toPixelRect(client));
+    // The card's outline is as heavy as its ticks.
+    const DialGeometry dial =
+        openDial(painter, client, palette, simpleCompassFontTenths, kCardLineDivisor);
     const int d = dial.diameter;
-    fillGaugeBackground(painter, client, palette);
-    const QPen cardPen = gaugePen(palette.text, d / 50);
-    painter.setPen(cardPen);
-    painter.setBrush(palette.face);
-    painter.drawEllipse(toQRect(dial.square));
-
-    painter.setFont(gaugeFont(simpleCompassFontTenths(d)));
-    painter.setBackgroundMode(Qt::TransparentMode);
+    const QPen cardPen = gaugePen(palette.text, d / kCardLineDivisor);
     for (int m = 0; m < 360; m += 45) {
         const int a = relativeAngle(m, headingDeg);
         drawRadialStroke(painter, dial, kCardTickOuter, kCardTickInner, a, cardPen);

@@ -39,19 +39,11 @@ QString CSpeedometerWnd::dialKey() const
 void CSpeedometerWnd::paintDial(QPainter& painter, const QRect& client,
                                 const GaugePalette& palette) const
 {
-    const DialGeometry dial = layoutDial(toPixelRect(client));
-    const int diameter = dial.diameter;
-    fillGaugeBackground(painter, client, palette);
-
-    painter.setFont(gaugeFont(atLeastSixPoints(diameter / 2)));
-    painter.setBackgroundMode(Qt::TransparentMode);
-    drawDialFace(painter, dial, palette);
-
+    // The scale's labels are in the read-out's font.
+    const DialGeometry dial = openDial(painter, client, palette, readoutFontTenths);
     drawLabelledTicks(painter, dial, speedometerScale(fullScale), kLabelRadius,
-                      gaugePen(palette.text, diameter / 80));
-    // The read-out keeps the scale's font; its box is sized by the unit.
-    drawReadoutBox(painter, dial, unitLabel, palette);
-    drawCaption(painter, dial, QStringLiteral("SPEED"));
+                      gaugePen(palette.text, dial.diameter / 80));
+    drawReadoutBoxAndCaption(painter, dial, palette, unitLabel, QStringLiteral("SPEED"));
 }
 
 void CSpeedometerWnd::paintPicture(QPainter& painter, const QRect& client,
@@ -59,21 +51,11 @@ void CSpeedometerWnd::paintPicture(QPainter& painter, const QRect& client,
 {
     drawDial(painter, client, palette);
     const DialGeometry dial = layoutDial(toPixelRect(client));
-    const int diameter = dial.diameter;
-    painter.setFont(gaugeFont(atLeastSixPoints(diameter / 2)));
-    painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setPen(gaugePen(palette.text, diameter / 80));
-    const QFontMetrics metrics = painter.fontMetrics();
-    const QRect box = valueTextBox(painter, dial, unitLabel);
-    const QString readout =
-        QString::fromStdString(speedometerReadout(speed, unitLabel.toStdString()));
-    drawTextAt(painter, static_cast<int>(dial.centreX) - metrics.horizontalAdvance(readout) / 2,
-               box.top() + metrics.height() / 4, readout);
-
+    drawReadout(painter, dial, palette, unitLabel,
+                QString::fromStdString(speedometerReadout(speed, unitLabel.toStdString())),
+                ReadoutAlignment::Centred);
     const double needle = speedometerNeedleAngle(speed, fullScale);
-    drawNeedleKite(painter, dial, needle, 0.0, 50.0, 5.0, 65.0, palette.needle);
-    drawRadialStroke(painter, dial, 0.0, 40.0, needle, gaugePen(palette.needle, diameter / 50));
-    drawRadialStroke(painter, dial, 0.0, 0.0, needle, gaugePen(palette.needle, diameter / 20));
+    drawDialNeedle(painter, dial, needle, palette);
     drawnNeedle = needle;
 }
 

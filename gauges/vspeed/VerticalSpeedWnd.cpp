@@ -49,13 +49,9 @@ QString CVerticalSpeedWnd::dialKey() const
 void CVerticalSpeedWnd::paintDial(QPainter& painter, const QRect& client,
                                   const GaugePalette& palette) const
 {
-    const DialGeometry dial = layoutDial(toPixelRect(client));
+    const DialGeometry dial = openDial(painter, client, palette, verticalSpeedLabelFontTenths);
     const int d = dial.diameter;
-    fillGaugeBackground(painter, client, palette);
-    painter.setFont(gaugeFont(verticalSpeedLabelFontTenths(d)));
-    drawDialFace(painter, dial, palette);
     painter.setPen(palette.text);
-    painter.setBackgroundMode(Qt::TransparentMode);
 
     const VerticalSpeedScale scale = verticalSpeedScale(full);
     const QPen tickPen = gaugePen(palette.text, d / 80);
@@ -87,11 +83,8 @@ void CVerticalSpeedWnd::paintPicture(QPainter& painter, const QRect& client,
 {
     drawDial(painter, client, palette);
     const DialGeometry dial = layoutDial(toPixelRect(client));
-    const int d = dial.diameter;
     const double angle = verticalSpeedNeedleAngle(rate, full);
-    drawNeedleKite(painter, dial, angle, 0, 50, 5, 65, palette.needle);
-    drawRadialStroke(painter, dial, 0, 40, angle, gaugePen(palette.needle, d / 50));
-    drawRadialStroke(painter, dial, 0, 0, angle, gaugePen(palette.needle, d / 20));
+    drawDialNeedle(painter, dial, angle, palette);
     needle = angle;
 }
 
