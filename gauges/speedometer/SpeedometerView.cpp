@@ -42,7 +42,7 @@ void CSpeedometerView::fillContextMenu(QMenu& menu)
 {
     QMenu* scales = menu.addMenu(QStringLiteral("&Maximum Speed"));
     for (int scale : kSpeedometerScales) {
-        addCheck(*scales, QStringLiteral("&%1").arg(scale), control->maxSpeed() == scale,
+        addCheck(*scales, QStringLiteral("&%1").arg(scale), control->picture().fullScale == scale,
                  [this, scale] { chooseMaxSpeed(scale); });
     }
     menu.addSeparator();
@@ -52,9 +52,10 @@ void CSpeedometerView::fillContextMenu(QMenu& menu)
 QJsonObject CSpeedometerView::shows() const
 {
     QJsonObject values = CGaugeView::shows();
-    values[QStringLiteral("value")] = control->value();
-    values[QStringLiteral("unit")] = control->unit();
-    values[QStringLiteral("fullScale")] = control->maxSpeed();
+    const SpeedometerPicture& shown = control->picture();
+    values[QStringLiteral("value")] = shown.speed;
+    values[QStringLiteral("unit")] = shown.unit;
+    values[QStringLiteral("fullScale")] = shown.fullScale;
     values[QStringLiteral("needles")] = QJsonArray{control->drawnNeedleAngle()};
     return values;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "gauges/GaugeWnd.h"
+#include "gauges/speedometer/SpeedometerPainter.h"
 
 namespace orbilunex {
 
-// The speedometer's dial: a full-circle scale of 50 ticks labelled in tenths
-// of full scale, one needle, the caption "SPEED" and a read-out of the speed
-// with its unit.
+// The speedometer's control: keeps the speed it shows and the dial for it
+// (see SpeedometerPainter.h).
 class CSpeedometerWnd : public CGaugeWnd {
     Q_OBJECT
 
@@ -18,9 +18,7 @@ public:
     // Stores the full-scale speed and asks for a whole new picture.
     void setMaxSpeed(double maxSpeed);
 
-    double value() const { return speed; }
-    QString unit() const { return unitLabel; }
-    double maxSpeed() const { return fullScale; }
+    const SpeedometerPicture& picture() const { return shown; }
     // The needle angle of the last picture drawn, in degrees.
     double drawnNeedleAngle() const { return drawnNeedle; }
 
@@ -32,9 +30,7 @@ protected:
     QString dialKey() const override;
 
 private:
-    QString unitLabel;
-    double fullScale = 150.0;
-    double speed = 0.0;
+    SpeedometerPicture shown;
     mutable double drawnNeedle = 0.0;
 };
 

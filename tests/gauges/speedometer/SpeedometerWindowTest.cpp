@@ -99,11 +99,11 @@ TEST_F(SpeedometerViewTest, MaximumSpeedItemStoresAndIsCheckedAtTheNextOpening)
 
     items[5]->trigger();
     EXPECT_EQ(readSetting(app.store, gauge::kMaxSpeed), 50);
-    EXPECT_EQ(view->speedometer()->maxSpeed(), 50.0);
+    EXPECT_EQ(view->speedometer()->picture().fullScale, 50.0);
     EXPECT_EQ(checkedScales(*view), QStringList{"&50"});
 
     writeSetting(app.store, gauge::kMaxSpeed, -1);
-    EXPECT_EQ(open()->speedometer()->maxSpeed(), 4294967295.0) << "read as unsigned";
+    EXPECT_EQ(open()->speedometer()->picture().fullScale, 4294967295.0) << "read as unsigned";
 }
 
 TEST_F(SpeedometerViewTest, TickShowsTheConvertedSpeedAndTheNeedleDrawn)
