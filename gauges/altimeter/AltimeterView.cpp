@@ -38,8 +38,8 @@ QJsonObject CAltimeterView::shows() const
 {
     const AltimeterPointers& pointers = control->drawnPointers();
     QJsonObject values = CGaugeView::shows();
-    values[QStringLiteral("value")] = control->value();
-    values[QStringLiteral("unit")] = control->unit();
+    values[QStringLiteral("value")] = control->picture().altitude;
+    values[QStringLiteral("unit")] = control->picture().unit;
     values[QStringLiteral("needles")] =
         QJsonArray{pointers.longPointer, pointers.shortPointer, pointers.dot};
     return values;

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "gauges/GaugeWnd.h"
-#include "models/gauges/altimeter/AltimeterScale.h"
+#include "gauges/altimeter/AltimeterPainter.h"
 
 namespace orbilunex {
 
-// The altimeter's dial: numerals 0 to 9, a long pointer for the hundreds, a
-// short one for the thousands and a dot on the ring for the ten-thousands,
-// the caption "ALT" and a zero-padded read-out with the unit.
+// The altimeter's control: keeps the altitude it shows and the dial for it
+// (see AltimeterPainter.h).
 class CAltimeterWnd : public CGaugeWnd {
     Q_OBJECT
 
@@ -17,8 +16,7 @@ public:
     // Stores the altitude (in the user's unit) and its label and redraws now.
     void setValue(double altitude, const QString& unit);
 
-    double value() const { return altitude; }
-    QString unit() const { return unitLabel; }
+    const AltimeterPicture& picture() const { return shown; }
     // The pointer angles of the last picture drawn.
     const AltimeterPointers& drawnPointers() const { return drawn; }
 
@@ -30,8 +28,7 @@ protected:
     QString dialKey() const override;
 
 private:
-    QString unitLabel;
-    double altitude = 0.0;
+    AltimeterPicture shown;
     mutable AltimeterPointers drawn;
 };
 
