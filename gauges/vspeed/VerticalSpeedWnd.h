@@ -1,13 +1,14 @@
 #pragma once
 
 #include "gauges/GaugeWnd.h"
+#include "gauges/vspeed/VerticalSpeedPainter.h"
 
 #include <optional>
 
 namespace orbilunex {
 
-// The vertical speed dial: zero at nine o'clock, climbs clockwise over the
-// top, descents anticlockwise under the bottom, each side one full scale.
+// The vertical speed dial's control: keeps the rate it shows, held to the
+// full scale, and the dial for it (see VerticalSpeedPainter.h).
 class CVerticalSpeedWnd : public CGaugeWnd {
     Q_OBJECT
 
@@ -20,9 +21,7 @@ public:
     // Stores the full scale (the value is held to it) and repaints.
     void setFullScale(double fullScale);
 
-    double value() const { return rate; }
-    double fullScale() const { return full; }
-    QString unitLabel() const { return unit; }
+    const VerticalSpeedPicture& picture() const { return shown; }
     // The needle angle of the last picture drawn; none before the first.
     std::optional<double> drawnNeedle() const { return needle; }
 
@@ -34,9 +33,7 @@ protected:
     QString dialKey() const override;
 
 private:
-    double rate = 0.0;
-    double full = 2000.0;
-    QString unit = QStringLiteral("ft");
+    VerticalSpeedPicture shown;
     mutable std::optional<double> needle;
 };
 
