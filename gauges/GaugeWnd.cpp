@@ -21,29 +21,24 @@ QImage CGaugeWnd::render(const QSize& size) const
     return canvas;
 }
 
-void CGaugeWnd::paintDial(QPainter&, const QRect&, const GaugePalette&) const {}
-
-void CGaugeWnd::drawDial(QPainter& painter, const QRect& client, const GaugePalette& palette) const
+QImage* CGaugeWnd::staleDial(const QPainter& painter, const QSize& size,
+                             const GaugePalette& palette, const QString& key) const
 {
-    const QString key = dialKey();
     const bool sameColours = palette.needle == dialColours.needle &&
                              palette.text == dialColours.text &&
                              palette.face == dialColours.face &&
                              palette.background == dialColours.background;
     // Text in the dial is sized for the device it ends up on.
     const int dotsPerMetre = qRound(painter.device()->logicalDpiX() / 0.0254);
-    if (dial.size() != client.size() || key != dialDrawnFor || !sameColours ||
-        dial.dotsPerMeterX() != dotsPerMetre) {
-        dial = QImage(client.size(), QImage::Format_RGB32);
-        dial.setDotsPerMeterX(dotsPerMetre);
-        dial.setDotsPerMeterY(dotsPerMetre);
-        QPainter dialPainter(&dial);
-        setGaugeRenderHints(dialPainter);
-        paintDial(dialPainter, QRect(QPoint(0, 0), client.size()), palette);
-        dialDrawnFor = key;
-        dialColours = palette;
-    }
-    painter.drawImage(client.topLeft(), dial);
+    if (dial.size() == size && key == dialDrawnFor && sameColours &&
+        dial.dotsPerMeterX() == dotsPerMetre)
+        return nullptr;
+    dial = QImage(size, QImage::Format_RGB32);
+    dial.setDotsPerMeterX(dotsPerMetre);
+    dial.setDotsPerMeterY(dotsPerMetre);
+    dialDrawnFor = key;
+    dialColours = palette;
+    return &dial;
 }
 
 void CGaugeWnd::paintEvent(QPaintEvent*)

@@ -11,21 +11,10 @@ void CAltimeterWnd::setValue(double value, const QString& unit)
     redraw();
 }
 
-QString CAltimeterWnd::dialKey() const
-{
-    return altimeterDialKey(shown);
-}
-
-void CAltimeterWnd::paintDial(QPainter& painter, const QRect& client,
-                              const GaugePalette& palette) const
-{
-    paintAltimeterDial(painter, client, shown, palette);
-}
-
 void CAltimeterWnd::paintPicture(QPainter& painter, const QRect& client,
                                  const GaugePalette& palette) const
 {
-    drawDial(painter, client, palette);
+    drawDial(painter, client, palette, altimeterDialKey(shown), paintAltimeterDial, shown);
     drawn = paintAltimeter(painter, client, shown, palette);
 }
 

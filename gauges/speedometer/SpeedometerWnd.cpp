@@ -20,21 +20,10 @@ void CSpeedometerWnd::setMaxSpeed(double maxSpeed)
     update();
 }
 
-QString CSpeedometerWnd::dialKey() const
-{
-    return speedometerDialKey(shown);
-}
-
-void CSpeedometerWnd::paintDial(QPainter& painter, const QRect& client,
-                                const GaugePalette& palette) const
-{
-    paintSpeedometerDial(painter, client, shown, palette);
-}
-
 void CSpeedometerWnd::paintPicture(QPainter& painter, const QRect& client,
                                    const GaugePalette& palette) const
 {
-    drawDial(painter, client, palette);
+    drawDial(painter, client, palette, speedometerDialKey(shown), paintSpeedometerDial, shown);
     drawnNeedle = paintSpeedometer(painter, client, shown, palette);
 }
 

@@ -23,21 +23,10 @@ void CVerticalSpeedWnd::setFullScale(double fullScale)
     update();
 }
 
-QString CVerticalSpeedWnd::dialKey() const
-{
-    return verticalSpeedDialKey(shown);
-}
-
-void CVerticalSpeedWnd::paintDial(QPainter& painter, const QRect& client,
-                                  const GaugePalette& palette) const
-{
-    paintVerticalSpeedDial(painter, client, shown, palette);
-}
-
 void CVerticalSpeedWnd::paintPicture(QPainter& painter, const QRect& client,
                                      const GaugePalette& palette) const
 {
-    drawDial(painter, client, palette);
+    drawDial(painter, client, palette, verticalSpeedDialKey(shown), paintVerticalSpeedDial, shown);
     needle = paintVerticalSpeed(painter, client, shown, palette);
 }
 

@@ -28,9 +28,6 @@ public:
 protected:
     void paintPicture(QPainter& painter, const QRect& client,
                       const GaugePalette& palette) const override;
-    void paintDial(QPainter& painter, const QRect& client,
-                   const GaugePalette& palette) const override;
-    QString dialKey() const override;
 
 private:
     VerticalSpeedPicture shown;
