@@ -56,6 +56,32 @@ TEST(SpeedometerWnd, NeedleTipAndHubInTheHighlightAtTheirAngle)
     }
 }
 
+TEST(SpeedometerWnd, TheKeptDialFollowsTheFullScaleTheUnitAndTheSize)
+{
+    struct Case {
+        double maxSpeed;
+        const char* unit;
+        QSize size;
+        const char* legend;
+    };
+    const Case cases[] = {
+        {150, "KT", {300, 300}, "first draw"},
+        {10, "KT", {300, 300}, "a new full scale relabels the scale"},
+        {10, "km/h", {300, 300}, "a new unit resizes the read-out box"},
+        {10, "km/h", {401, 257}, "a new size"},
+    };
+    CSpeedometerWnd kept;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.legend);
+        kept.setMaxSpeed(c.maxSpeed);
+        kept.setValue(7.5, QString::fromLatin1(c.unit));
+        CSpeedometerWnd fresh;
+        fresh.setMaxSpeed(c.maxSpeed);
+        fresh.setValue(7.5, QString::fromLatin1(c.unit));
+        EXPECT_EQ(kept.render(c.size), fresh.render(c.size));
+    }
+}
+
 class SpeedometerViewTest : public ::testing::Test {
 protected:
     std::unique_ptr<CSpeedometerView> open()
