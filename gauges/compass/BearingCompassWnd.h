@@ -1,11 +1,12 @@
 #pragma once
 
 #include "gauges/GaugeWnd.h"
+#include "gauges/compass/CompassPainter.h"
 
 namespace orbilunex {
 
-// A heading-up compass card with a pointer to the active waypoint, its name
-// and the range to it.
+// The bearing compass's control: keeps the heading, the waypoint and the
+// range it shows (see paintBearingCompass).
 class CBearingCompassWnd : public CGaugeWnd {
     Q_OBJECT
 
@@ -13,18 +14,14 @@ public:
     explicit CBearingCompassWnd(QWidget* parent = nullptr);
 
     // The range's unit label, kept for the next value.
-    void setRangeUnit(const QString& unit) { unitLabel = unit; }
+    void setRangeUnit(const QString& unit) { shown.rangeUnit = unit; }
 
     // Stores heading and bearing (whole degrees), the waypoint's name and
     // the range, and redraws at once.
     void setValues(int headingDegrees, int bearingDegrees, const QString& waypointName,
                    double rangeValue);
 
-    int heading() const { return headingDeg; }
-    int bearing() const { return bearingDeg; }
-    QString waypoint() const { return waypointText; }
-    double range() const { return rangeDistance; }
-    QString rangeUnit() const { return unitLabel; }
+    const BearingCompassPicture& picture() const { return shown; }
     // The pointer's angle on the card at the last draw, degrees clockwise
     // from twelve o'clock.
     int drawnPointerAngle() const { return pointerAngle; }
@@ -34,11 +31,7 @@ protected:
                       const GaugePalette& palette) const override;
 
 private:
-    int headingDeg = 0;
-    int bearingDeg = 0;
-    QString waypointText;
-    QString unitLabel;
-    double rangeDistance = 0.0;
+    BearingCompassPicture shown;
     mutable int pointerAngle = 0;
 };
 

@@ -1,23 +1,22 @@
 #pragma once
 
 #include "gauges/GaugeWnd.h"
+#include "gauges/compass/CompassPainter.h"
 
 namespace orbilunex {
 
-// The heading tape: a horizontal strip of degree ticks and labels that
-// slides under a fixed blue line at the current heading.
+// The heading tape's control: keeps the heading it shows (see
+// paintHeadingTape) and the style its ticks hang in.
 class CCompassWnd : public CGaugeWnd {
     Q_OBJECT
 
 public:
-    static const QRgb kHeadingLineColour; // blue
-
     explicit CCompassWnd(QWidget* parent = nullptr);
 
     // Stores the heading (whole degrees) and redraws at once; returns the
     // previous one.
     int setHeading(int degrees);
-    int heading() const { return static_cast<int>(headingDegrees); }
+    const HeadingPicture& picture() const { return shown; }
 
     // Where the ticks hang from; 0 (from the top edge) is the only style
     // drawn. Takes effect at the next paint.
@@ -29,7 +28,7 @@ protected:
                       const GaugePalette& palette) const override;
 
 private:
-    double headingDegrees = 0.0;
+    HeadingPicture shown;
     short ticks = 0;
 };
 

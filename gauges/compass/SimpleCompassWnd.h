@@ -1,11 +1,12 @@
 #pragma once
 
 #include "gauges/GaugeWnd.h"
+#include "gauges/compass/CompassPainter.h"
 
 namespace orbilunex {
 
-// A plain heading-up card with the heading in digits and a caret at twelve
-// o'clock.
+// The simple compass's control: keeps the heading it shows (see
+// paintSimpleCompass).
 class CSimpleCompassWnd : public CGaugeWnd {
     Q_OBJECT
 
@@ -15,17 +16,14 @@ public:
     // Stores the heading (whole degrees) and redraws at once; returns the
     // previous one.
     int setHeading(int degrees);
-    int heading() const { return headingDeg; }
-
-    // "%03d" of the heading and a degree sign.
-    static QString headingText(int degrees);
+    const HeadingPicture& picture() const { return shown; }
 
 protected:
     void paintPicture(QPainter& painter, const QRect& client,
                       const GaugePalette& palette) const override;
 
 private:
-    int headingDeg = 0;
+    HeadingPicture shown;
 };
 
 } // namespace orbilunex
