@@ -12,7 +12,14 @@ namespace orbilunex {
 GaugePalette gaugePalette(const QPalette& palette)
 {
     return {palette.color(QPalette::Highlight), palette.color(QPalette::WindowText),
-            palette.color(QPalette::Base), palette.color(QPalette::Button)};
+            palette.color(QPalette::Base),      palette.color(QPalette::Button),
+            palette.color(QPalette::Dark),      palette.color(QPalette::Light)};
+}
+
+bool operator==(const GaugePalette& a, const GaugePalette& b)
+{
+    return a.needle == b.needle && a.text == b.text && a.face == b.face &&
+           a.background == b.background && a.shadow == b.shadow && a.light == b.light;
 }
 
 QImage gaugeCanvas(const QSize& size)

@@ -22,13 +22,18 @@ namespace orbilunex {
 // caller (see gaugeCanvas) and draw without smoothing: every pixel of these
 // pictures is placed on purpose.
 
-// The system colours of the round gauges.
+// The system colours of the gauges.
 struct GaugePalette {
     QColor needle;     // needle, needle line and hub: highlight
     QColor text;       // ticks, labels, captions, read-outs, dial outline
     QColor face;       // dial face and text background: window
     QColor background; // outside the dial: button face
+    QColor shadow;     // a sunken frame's top and left edges: dark
+    QColor light;      // its bottom and right edges: light
 };
+
+bool operator==(const GaugePalette& a, const GaugePalette& b);
+inline bool operator!=(const GaugePalette& a, const GaugePalette& b) { return !(a == b); }
 
 GaugePalette gaugePalette(const QPalette& palette);
 

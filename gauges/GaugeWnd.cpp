@@ -24,13 +24,9 @@ QImage CGaugeWnd::render(const QSize& size) const
 QImage* CGaugeWnd::staleDial(const QPainter& painter, const QSize& size,
                              const GaugePalette& palette, const QString& key) const
 {
-    const bool sameColours = palette.needle == dialColours.needle &&
-                             palette.text == dialColours.text &&
-                             palette.face == dialColours.face &&
-                             palette.background == dialColours.background;
     // Text in the dial is sized for the device it ends up on.
     const int dotsPerMetre = qRound(painter.device()->logicalDpiX() / 0.0254);
-    if (dial.size() == size && key == dialDrawnFor && sameColours &&
+    if (dial.size() == size && key == dialDrawnFor && palette == dialColours &&
         dial.dotsPerMeterX() == dotsPerMetre)
         return nullptr;
     dial = QImage(size, QImage::Format_RGB32);

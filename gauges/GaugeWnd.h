@@ -23,8 +23,7 @@ public:
 
 protected:
     // Draws the whole picture into `client` of a gaugeCanvas, background
-    // first, through the gauge's painter, and keeps what the painter says it
-    // drew.
+    // first (see CPictureGaugeWnd, which draws through the gauge's painter).
     virtual void paintPicture(QPainter& painter, const QRect& client,
                               const GaugePalette& palette) const = 0;
 
@@ -33,7 +32,8 @@ protected:
 
     // Draws the part of a picture that does not follow the value.
     template <typename Picture>
-    using DialPaintFunction = void (*)(QPainter&, const QRect&, const Picture&, const GaugePalette&);
+    using DialPaintFunction = void (*)(QPainter&, const QRect&, const Picture&,
+                                       const GaugePalette&);
 
     // Copies the dial (background, dial, scale, captions) into `client`.
     // paintDial draws it from `picture` into a fresh gaugeCanvas; it is kept

@@ -44,10 +44,10 @@ AltimeterPointers paintAltimeter(QPainter& painter, const QRect& client,
                                  const AltimeterPicture& picture, const GaugePalette& palette)
 {
     const DialGeometry dial = layoutDial(toPixelRect(client));
-    const std::string readout = altimeterReadout(picture.altitude, picture.unit.toStdString());
+    const std::string readout = altimeterReadout(picture.value, picture.unit.toStdString());
     drawReadout(painter, dial, palette, picture.unit, QString::fromStdString(readout),
                 ReadoutAlignment::FromLeft);
-    const AltimeterPointers pointers = altimeterPointers(picture.altitude);
+    const AltimeterPointers pointers = altimeterPointers(picture.value);
     drawPointers(painter, dial, pointers, palette);
     return pointers;
 }

@@ -13,7 +13,7 @@ namespace orbilunex {
 // What the altimeter is drawn from: the altitude and its unit label in the
 // user's unit.
 struct AltimeterPicture {
-    double altitude = 0.0;
+    double value = 0.0; // the altitude
     QString unit;
 };
 

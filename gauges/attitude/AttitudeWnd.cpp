@@ -2,19 +2,16 @@
 
 namespace orbilunex {
 
-CAttitudeWnd::CAttitudeWnd(QWidget* parent) : CGaugeWnd(QStringLiteral("Attitude"), parent) {}
+CAttitudeWnd::CAttitudeWnd(QWidget* parent)
+    : CPictureGaugeWnd(QStringLiteral("Attitude"), {paintAttitude}, parent)
+{
+}
 
 void CAttitudeWnd::setAttitude(double roll, double pitch)
 {
     shown.roll = roll;
     shown.pitch = pitch;
     redraw();
-}
-
-void CAttitudeWnd::paintPicture(QPainter& painter, const QRect& client,
-                                const GaugePalette& palette) const
-{
-    paintAttitude(painter, client, shown, palette);
 }
 
 } // namespace orbilunex

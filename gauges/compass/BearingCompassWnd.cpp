@@ -3,7 +3,7 @@
 namespace orbilunex {
 
 CBearingCompassWnd::CBearingCompassWnd(QWidget* parent)
-    : CGaugeWnd(QStringLiteral("Bearing Compass"), parent)
+    : CPictureGaugeWnd(QStringLiteral("Bearing Compass"), {paintBearingCompass}, parent)
 {
 }
 
@@ -15,12 +15,6 @@ void CBearingCompassWnd::setValues(int headingDegrees, int bearingDegrees,
     shown.waypoint = waypointName;
     shown.range = rangeValue;
     redraw();
-}
-
-void CBearingCompassWnd::paintPicture(QPainter& painter, const QRect& client,
-                                      const GaugePalette& palette) const
-{
-    pointerAngle = paintBearingCompass(painter, client, shown, palette);
 }
 
 } // namespace orbilunex

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "gauges/GaugeWnd.h"
+#include "gauges/PictureGaugeWnd.h"
 #include "gauges/compass/CompassPainter.h"
 
 namespace orbilunex {
 
-// The bearing compass's control: keeps the heading, the waypoint and the
-// range it shows (see paintBearingCompass).
-class CBearingCompassWnd : public CGaugeWnd {
+// The bearing compass's control (see paintBearingCompass); what it drew is
+// the pointer's angle on the card.
+class CBearingCompassWnd : public CPictureGaugeWnd<BearingCompassPicture, int> {
     Q_OBJECT
 
 public:
@@ -20,19 +20,6 @@ public:
     // the range, and redraws at once.
     void setValues(int headingDegrees, int bearingDegrees, const QString& waypointName,
                    double rangeValue);
-
-    const BearingCompassPicture& picture() const { return shown; }
-    // The pointer's angle on the card at the last draw, degrees clockwise
-    // from twelve o'clock.
-    int drawnPointerAngle() const { return pointerAngle; }
-
-protected:
-    void paintPicture(QPainter& painter, const QRect& client,
-                      const GaugePalette& palette) const override;
-
-private:
-    BearingCompassPicture shown;
-    mutable int pointerAngle = 0;
 };
 
 } // namespace orbilunex

@@ -52,7 +52,7 @@ void drawCard(QPainter& painter, const DialGeometry& dial, int heading, const Ca
 }
 
 // Shadow along the top and left, light along the bottom and right.
-void drawSunkenFrame(QPainter& painter, const QRect& client, const HeadingTapePalette& palette)
+void drawSunkenFrame(QPainter& painter, const QRect& client, const GaugePalette& palette)
 {
     painter.setPen(QPen(palette.shadow, 1));
     painter.drawLine(client.topLeft(), client.topRight());
@@ -63,7 +63,7 @@ void drawSunkenFrame(QPainter& painter, const QRect& client, const HeadingTapePa
 }
 
 void drawTapeTicks(QPainter& painter, const HeadingTapeLayout& tape,
-                   const HeadingTapePalette& palette)
+                   const GaugePalette& palette)
 {
     const int top = tape.strip.top;
     const int labelTop = top + tape.strip.height() / 2;
@@ -119,9 +119,9 @@ void drawBearingPointer(QPainter& painter, const DialGeometry& dial, double degr
 } // namespace
 
 void paintHeadingTape(QPainter& painter, const QRect& client, const HeadingPicture& picture,
-                      const HeadingTapePalette& palette)
+                      const GaugePalette& palette)
 {
-    painter.fillRect(client, palette.background);
+    fillGaugeBackground(painter, client, palette);
     drawSunkenFrame(painter, client, palette);
 
     // The frame's sides stay; the strip slides beneath them.

@@ -31,21 +31,15 @@ struct BearingCompassPicture {
     QString rangeUnit;
 };
 
-// The heading tape's colours from the window system.
-struct HeadingTapePalette {
-    QColor background; // button face: the strip and its labels' background
-    QColor shadow;     // the sunken frame's top and left edges
-    QColor light;      // its bottom and right edges
-};
-
 // The heading line's colour, whatever the system colours.
 constexpr QRgb kHeadingLineColour = qRgb(0, 0, 255);
 
-// The heading tape: a sunken frame, then the strip of degree ticks hanging
-// from the top edge in black with their labels, slid so that the heading
-// stands under a blue line, clipped inside the frame's sides.
+// The heading tape: the button face in a sunken frame, then the strip of
+// degree ticks hanging from the top edge in black with their labels on the
+// button face, slid so that the heading stands under a blue line, clipped
+// inside the frame's sides.
 void paintHeadingTape(QPainter& painter, const QRect& client, const HeadingPicture& picture,
-                      const HeadingTapePalette& palette);
+                      const GaugePalette& palette);
 
 // The heading-up bearing compass: the card (a tick every 10 degrees, the
 // cardinal letters and the numbers at other multiples of 30, on the face

@@ -102,7 +102,7 @@ QJsonObject CCompassView::shows() const
         const BearingCompassPicture& shown = bearingWnd.picture();
         value = shown.heading;
         unit = shown.rangeUnit;
-        needles.append(bearingWnd.drawnPointerAngle());
+        needles.append(bearingWnd.drawn());
         values[QStringLiteral("bearing")] = shown.bearing;
         values[QStringLiteral("waypoint")] = shown.waypoint;
         values[QStringLiteral("range")] = shown.range;

@@ -3,22 +3,8 @@
 namespace orbilunex {
 
 CSimpleCompassWnd::CSimpleCompassWnd(QWidget* parent)
-    : CGaugeWnd(QStringLiteral("Simple Compass"), parent)
+    : CHeadingGaugeWnd(QStringLiteral("Simple Compass"), {paintSimpleCompass}, parent)
 {
-}
-
-int CSimpleCompassWnd::setHeading(int degrees)
-{
-    const int previous = shown.heading;
-    shown.heading = degrees;
-    redraw();
-    return previous;
-}
-
-void CSimpleCompassWnd::paintPicture(QPainter& painter, const QRect& client,
-                                     const GaugePalette& palette) const
-{
-    paintSimpleCompass(painter, client, shown, palette);
 }
 
 } // namespace orbilunex

@@ -31,10 +31,10 @@ double paintSpeedometer(QPainter& painter, const QRect& client,
                         const SpeedometerPicture& picture, const GaugePalette& palette)
 {
     const DialGeometry dial = layoutDial(toPixelRect(client));
-    const std::string readout = speedometerReadout(picture.speed, picture.unit.toStdString());
+    const std::string readout = speedometerReadout(picture.value, picture.unit.toStdString());
     drawReadout(painter, dial, palette, picture.unit, QString::fromStdString(readout),
                 ReadoutAlignment::Centred);
-    const double needle = speedometerNeedleAngle(picture.speed, picture.fullScale);
+    const double needle = speedometerNeedleAngle(picture.value, picture.fullScale);
     drawDialNeedle(painter, dial, needle, palette);
     return needle;
 }

@@ -12,7 +12,7 @@ namespace orbilunex {
 // What the speedometer is drawn from: the speed and its unit label in the
 // user's unit, and the full-scale speed.
 struct SpeedometerPicture {
-    double speed = 0.0;
+    double value = 0.0; // the speed
     QString unit;
     double fullScale = 150.0;
 };

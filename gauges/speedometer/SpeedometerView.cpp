@@ -19,7 +19,7 @@ CSpeedometerView::CSpeedometerView(CDocument* document, AppContext& app)
 {
     hostChild(control, Ownership::Owned);
     const int stored = readSetting(app.settings(), gauge::kMaxSpeed);
-    control->setMaxSpeed(speedometerScaleFromSetting(stored));
+    control->setFullScale(speedometerScaleFromSetting(stored));
     smoothing.setTimeConstant(0.1, 0.5);
     smoothing.reset(0.0);
 }
@@ -34,7 +34,7 @@ void CSpeedometerView::onTick()
 
 void CSpeedometerView::chooseMaxSpeed(int maxSpeed)
 {
-    control->setMaxSpeed(maxSpeed);
+    control->setFullScale(maxSpeed);
     writeSetting(app().settings(), gauge::kMaxSpeed, maxSpeed);
 }
 
@@ -53,10 +53,10 @@ QJsonObject CSpeedometerView::shows() const
 {
     QJsonObject values = CGaugeView::shows();
     const SpeedometerPicture& shown = control->picture();
-    values[QStringLiteral("value")] = shown.speed;
+    values[QStringLiteral("value")] = shown.value;
     values[QStringLiteral("unit")] = shown.unit;
     values[QStringLiteral("fullScale")] = shown.fullScale;
-    values[QStringLiteral("needles")] = QJsonArray{control->drawnNeedleAngle()};
+    values[QStringLiteral("needles")] = QJsonArray{control->drawn()};
     return values;
 }
 

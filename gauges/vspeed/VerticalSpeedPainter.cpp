@@ -76,7 +76,7 @@ double paintVerticalSpeed(QPainter& painter, const QRect& client,
                           const VerticalSpeedPicture& picture, const GaugePalette& palette)
 {
     const DialGeometry dial = layoutDial(toPixelRect(client));
-    const double angle = verticalSpeedNeedleAngle(picture.rate, picture.fullScale);
+    const double angle = verticalSpeedNeedleAngle(picture.value, picture.fullScale);
     drawDialNeedle(painter, dial, angle, palette);
     return angle;
 }

@@ -12,7 +12,7 @@ namespace orbilunex {
 // What the vertical speed dial is drawn from: the rate in the user's unit
 // (held to +-full scale by the caller), the full scale and the unit label.
 struct VerticalSpeedPicture {
-    double rate = 0.0;
+    double value = 0.0; // the rate
     double fullScale = 2000.0;
     QString unit = QStringLiteral("ft");
 };

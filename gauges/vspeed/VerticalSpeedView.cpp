@@ -55,11 +55,11 @@ QJsonObject CVerticalSpeedView::shows() const
 {
     QJsonObject values = CGaugeView::shows();
     const VerticalSpeedPicture& shown = control->picture();
-    values[QStringLiteral("value")] = shown.rate;
+    values[QStringLiteral("value")] = shown.value;
     values[QStringLiteral("unit")] = shown.unit;
     values[QStringLiteral("fullScale")] = shown.fullScale;
     QJsonArray needles;
-    if (const std::optional<double> angle = control->drawnNeedle()) needles.append(*angle);
+    if (const std::optional<double> angle = control->drawn()) needles.append(*angle);
     values[QStringLiteral("needles")] = needles;
     return values;
 }

@@ -5,29 +5,14 @@
 namespace orbilunex {
 
 CVerticalSpeedWnd::CVerticalSpeedWnd(QWidget* parent)
-    : CGaugeWnd(QStringLiteral("VerticalSpeed"), parent)
+    : CReadingGaugeWnd(QStringLiteral("VerticalSpeed"),
+                       {paintVerticalSpeed, paintVerticalSpeedDial, verticalSpeedDialKey}, parent)
 {
 }
 
-void CVerticalSpeedWnd::setValue(double value, const QString& unitLabel)
+double CVerticalSpeedWnd::held(double value) const
 {
-    shown.rate = limitVerticalSpeed(value, shown.fullScale);
-    shown.unit = unitLabel;
-    redraw();
-}
-
-void CVerticalSpeedWnd::setFullScale(double fullScale)
-{
-    shown.fullScale = fullScale;
-    shown.rate = limitVerticalSpeed(shown.rate, fullScale);
-    update();
-}
-
-void CVerticalSpeedWnd::paintPicture(QPainter& painter, const QRect& client,
-                                     const GaugePalette& palette) const
-{
-    drawDial(painter, client, palette, verticalSpeedDialKey(shown), paintVerticalSpeedDial, shown);
-    needle = paintVerticalSpeed(painter, client, shown, palette);
+    return limitVerticalSpeed(value, shown.fullScale);
 }
 
 } // namespace orbilunex

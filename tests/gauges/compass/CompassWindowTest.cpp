@@ -88,7 +88,7 @@ TEST(BearingCompass, PointerStandsAtTheRelativeBearing)
     compass.setValues(90, 45, QStringLiteral("DOCK"), 2.5);
     const QImage picture = compass.render(QSize(300, 300));
     test::savePicture(picture, "compass-bearing.png");
-    EXPECT_EQ(compass.drawnPointerAngle(), 315);
+    EXPECT_EQ(compass.drawn(), 315);
 
     const GaugePalette colours = gaugePalette(compass.palette());
     const DialGeometry dial = layoutDial({0, 0, 300, 300});

@@ -39,7 +39,7 @@ TEST(SpeedometerWnd, NeedleTipAndHubInTheHighlightAtTheirAngle)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.speed);
         CSpeedometerWnd control;
-        control.setMaxSpeed(c.maxSpeed);
+        control.setFullScale(c.maxSpeed);
         control.setValue(c.speed, QStringLiteral("KT"));
         const QImage picture = control.render(size);
         const std::string needle = test::colourName(gaugePalette(control.palette()).needle.rgb());
@@ -73,10 +73,10 @@ TEST(SpeedometerWnd, TheKeptDialFollowsTheFullScaleTheUnitAndTheSize)
     CSpeedometerWnd kept;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.legend);
-        kept.setMaxSpeed(c.maxSpeed);
+        kept.setFullScale(c.maxSpeed);
         kept.setValue(7.5, QString::fromLatin1(c.unit));
         CSpeedometerWnd fresh;
-        fresh.setMaxSpeed(c.maxSpeed);
+        fresh.setFullScale(c.maxSpeed);
         fresh.setValue(7.5, QString::fromLatin1(c.unit));
         EXPECT_EQ(kept.render(c.size), fresh.render(c.size));
     }

@@ -46,10 +46,10 @@ TEST(VerticalSpeedWnd, NeedleAndHubStandAtTheComputedAngle)
         const QRgb needle = gaugePalette(control.palette()).needle.rgb();
         control.setFullScale(c.fullScale);
         control.setValue(c.value, QStringLiteral("ft/min"));
-        EXPECT_EQ(control.picture().rate, c.held);
+        EXPECT_EQ(control.picture().value, c.held);
         const QImage picture = control.render(size);
-        ASSERT_TRUE(control.drawnNeedle().has_value());
-        EXPECT_DOUBLE_EQ(*control.drawnNeedle(), c.degrees);
+        ASSERT_TRUE(control.drawn().has_value());
+        EXPECT_DOUBLE_EQ(*control.drawn(), c.degrees);
 
         const DialGeometry dial = layoutDial({0, 0, size.width(), size.height()});
         // Near the kite's tip, on the needle line, and on the hub beside the line.
