@@ -12,8 +12,8 @@ namespace orbilunex {
 GaugePalette gaugePalette(const QPalette& palette)
 {
     return {palette.color(QPalette::Highlight), palette.color(QPalette::WindowText),
-            palette.color(QPalette::Base),      palette.color(QPalette::Button),
-            palette.color(QPalette::Dark),      palette.color(QPalette::Light)};
+            palette.color(QPalette::Base), palette.color(QPalette::Button),
+            palette.color(QPalette::Dark), palette.color(QPalette::Light)};
 }
 
 bool operator==(const GaugePalette& a, const GaugePalette& b)

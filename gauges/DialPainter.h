@@ -33,7 +33,6 @@ struct GaugePalette {
 };
 
 bool operator==(const GaugePalette& a, const GaugePalette& b);
-inline bool operator!=(const GaugePalette& a, const GaugePalette& b) { return !(a == b); }
 
 GaugePalette gaugePalette(const QPalette& palette);
 

@@ -19,7 +19,8 @@ struct AltimeterPicture {
 
 // The part of the altimeter that does not follow the altitude: button face,
 // dial face, 50 ticks with the majors numbered 0 to 9, the read-out box
-// sized by the unit and the caption "ALT". Draws from unit only.
+// sized by the unit and the caption "ALT". Draws from unit only;
+// draws, decides nothing.
 void paintAltimeterDial(QPainter& painter, const QRect& client, const AltimeterPicture& picture,
                         const GaugePalette& palette);
 

@@ -20,7 +20,7 @@ struct SpeedometerPicture {
 // The part of the speedometer that does not follow the speed: button face,
 // dial face, a full-circle scale of 50 ticks labelled in tenths of full
 // scale, the read-out box sized by the unit and the caption "SPEED". Draws
-// from fullScale and unit only.
+// from fullScale and unit only; draws, decides nothing.
 void paintSpeedometerDial(QPainter& painter, const QRect& client,
                           const SpeedometerPicture& picture, const GaugePalette& palette);
 

@@ -21,7 +21,8 @@ struct VerticalSpeedPicture {
 // face, the scale from zero at nine o'clock clockwise over the top for
 // climbs and anticlockwise under the bottom for descents, its labels
 // mirrored, the caption "VERTICAL SPEED", the unit text right of the centre
-// and "Up" and "Dn" beside zero. Draws from fullScale and unit only.
+// and "Up" and "Dn" beside zero. Draws from fullScale and unit only;
+// draws, decides nothing.
 void paintVerticalSpeedDial(QPainter& painter, const QRect& client,
                             const VerticalSpeedPicture& picture, const GaugePalette& palette);
 
