@@ -12,7 +12,14 @@ namespace orbilunex {
 GaugePalette gaugePalette(const QPalette& palette)
 {
     return {palette.color(QPalette::Highlight), palette.color(QPalette::WindowText),
-            palette.color(QPalette::Base), palette.color(QPalette::Button)};
+            palette.color(QPalette::Base), palette.color(QPalette::Button),
+            palette.color(QPalette::Dark), palette.color(QPalette::Light)};
+}
+
+bool operator==(const GaugePalette& a, const GaugePalette& b)
+{
+    return a.needle == b.needle && a.text == b.text && a.face == b.face &&
+           a.background == b.background && a.shadow == b.shadow && a.light == b.light;
 }
 
 QImage gaugeCanvas(const QSize& size)
@@ -46,18 +53,42 @@ PixelRect toPixelRect(const QRect& rect)
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
+void setGaugeRenderHints(QPainter& painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
 void fillGaugeBackground(QPainter& painter, const QRect& client, const GaugePalette& palette)
 {
     painter.fillRect(client, palette.background);
 }
 
-void drawDialFace(QPainter& painter, const DialGeometry& dial, const GaugePalette& palette)
+void drawDialFace(QPainter& painter, const DialGeometry& dial, const GaugePalette& palette,
+                  int outlineDivisor)
 {
     painter.save();
-    painter.setPen(gaugePen(palette.text, dial.diameter / 80));
+    painter.setPen(gaugePen(palette.text, dial.diameter / outlineDivisor));
     painter.setBrush(palette.face);
     painter.drawEllipse(toQRect(dial.square));
     painter.restore();
+}
+
+DialGeometry openDial(QPainter& painter, const QRect& client, const GaugePalette& palette,
+                      DialFontTenths fontTenths, int outlineDivisor, Qt::BGMode textBackground)
+{
+    const DialGeometry dial = layoutDial(toPixelRect(client));
+    fillGaugeBackground(painter, client, palette);
+    painter.setBackgroundMode(textBackground);
+    painter.setBackground(palette.face);
+    drawDialFace(painter, dial, palette, outlineDivisor);
+    if (fontTenths) painter.setFont(gaugeFont(fontTenths(dial.diameter)));
+    return dial;
+}
+
+int readoutFontTenths(int diameter)
+{
+    return atLeastSixPoints(diameter / 2);
 }
 
 void drawRadialStroke(QPainter& painter, const DialGeometry& dial, double r1, double r2,
@@ -107,6 +138,30 @@ QRect drawReadoutBox(QPainter& painter, const DialGeometry& dial, const QString&
     return box;
 }
 
+void drawReadoutBoxAndCaption(QPainter& painter, const DialGeometry& dial,
+                              const GaugePalette& palette, const QString& unit,
+                              const QString& caption)
+{
+    painter.setFont(gaugeFont(readoutFontTenths(dial.diameter)));
+    painter.setPen(gaugePen(palette.text, dial.diameter / 80));
+    drawReadoutBox(painter, dial, unit, palette);
+    drawCaption(painter, dial, caption);
+}
+
+void drawReadout(QPainter& painter, const DialGeometry& dial, const GaugePalette& palette,
+                 const QString& unit, const QString& text, ReadoutAlignment alignment)
+{
+    painter.setFont(gaugeFont(readoutFontTenths(dial.diameter)));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    painter.setPen(gaugePen(palette.text, dial.diameter / 80));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const QRect box = valueTextBox(painter, dial, unit);
+    const int left = alignment == ReadoutAlignment::Centred
+                         ? static_cast<int>(dial.centreX) - metrics.horizontalAdvance(text) / 2
+                         : box.left() + gaugeAverageCharWidth(painter);
+    drawTextAt(painter, left, box.top() + metrics.height() / 4, text);
+}
+
 void drawNeedleKite(QPainter& painter, const DialGeometry& dial, double degrees, double tail,
                     double shoulder, double halfAngle, double tip, const QColor& colour)
 {
@@ -121,6 +176,15 @@ void drawNeedleKite(QPainter& painter, const DialGeometry& dial, double degrees,
     painter.setBrush(colour);
     painter.drawPolygon(kite);
     painter.restore();
+}
+
+void drawDialNeedle(QPainter& painter, const DialGeometry& dial, double degrees,
+                    const GaugePalette& palette)
+{
+    const int d = dial.diameter;
+    drawNeedleKite(painter, dial, degrees, 0.0, 50.0, 5.0, 65.0, palette.needle);
+    drawRadialStroke(painter, dial, 0.0, 40.0, degrees, gaugePen(palette.needle, d / 50));
+    drawRadialStroke(painter, dial, 0.0, 0.0, degrees, gaugePen(palette.needle, d / 20));
 }
 
 void drawTextAt(QPainter& painter, int x, int top, const QString& text)

@@ -22,13 +22,17 @@ namespace orbilunex {
 // caller (see gaugeCanvas) and draw without smoothing: every pixel of these
 // pictures is placed on purpose.
 
-// The system colours of the round gauges.
+// The system colours of the gauges.
 struct GaugePalette {
     QColor needle;     // needle, needle line and hub: highlight
     QColor text;       // ticks, labels, captions, read-outs, dial outline
     QColor face;       // dial face and text background: window
     QColor background; // outside the dial: button face
+    QColor shadow;     // a sunken frame's top and left edges: dark
+    QColor light;      // its bottom and right edges: light
 };
+
+bool operator==(const GaugePalette& a, const GaugePalette& b);
 
 GaugePalette gaugePalette(const QPalette& palette);
 
@@ -48,12 +52,35 @@ QPen gaugePen(const QColor& colour, int width);
 QRect toQRect(const PixelRect& rect);
 PixelRect toPixelRect(const QRect& rect);
 
+// Turns smoothing off for lines, shapes and text.
+void setGaugeRenderHints(QPainter& painter);
+
 // The whole client rectangle in the button face.
 void fillGaugeBackground(QPainter& painter, const QRect& client, const GaugePalette& palette);
 
-// The dial face: an ellipse in the dial square, outlined D/80 pixels wide in
-// the text colour and filled with the face colour.
-void drawDialFace(QPainter& painter, const DialGeometry& dial, const GaugePalette& palette);
+// The dial face: an ellipse in the dial square, outlined D/outlineDivisor
+// pixels wide in the text colour and filled with the face colour.
+constexpr int kDialOutlineDivisor = 80;
+void drawDialFace(QPainter& painter, const DialGeometry& dial, const GaugePalette& palette,
+                  int outlineDivisor = kDialOutlineDivisor);
+
+// A text size in tenths of a point for a dial D pixels across.
+using DialFontTenths = int (*)(int diameter);
+
+// How every round gauge's picture begins: the dial laid out in `client`, the
+// client in the button face, the painter's text background set to
+// `textBackground` (opaque text stands on the face colour), the dial face
+// (see drawDialFace), and the font of fontTenths(D) when given. Returns the
+// dial. The background mode is set before the face is drawn because it
+// changes how the raster engine draws a 1-pixel outline.
+DialGeometry openDial(QPainter& painter, const QRect& client, const GaugePalette& palette,
+                      DialFontTenths fontTenths = nullptr,
+                      int outlineDivisor = kDialOutlineDivisor,
+                      Qt::BGMode textBackground = Qt::TransparentMode);
+
+// The read-out's font size for a dial D pixels across: D/2 tenths of a
+// point, at least six points.
+int readoutFontTenths(int diameter);
 
 // A straight stroke along the ray at `degrees` from radius r1 to r2 (dial
 // units) with `pen`; r1 = r2 = 0 marks the hub with a dot.
@@ -74,10 +101,36 @@ void drawLabelledTicks(QPainter& painter, const DialGeometry& dial,
 QRect drawReadoutBox(QPainter& painter, const DialGeometry& dial, const QString& unit,
                      const GaugePalette& palette);
 
+// The read-out box of `unit` and the caption above the centre (see
+// drawReadoutBox and drawCaption), in the read-out font and the text colour,
+// the box's outline D/80 pixels wide.
+void drawReadoutBoxAndCaption(QPainter& painter, const DialGeometry& dial,
+                              const GaugePalette& palette, const QString& unit,
+                              const QString& caption);
+
+// Where a read-out's text stands across its box.
+enum class ReadoutAlignment {
+    Centred,   // centred on the dial's centre line
+    FromLeft,  // one average character in from the box's left edge
+};
+
+// The read-out `text` in the box of `unit` (see valueTextBox), in the
+// read-out font and the text colour on a transparent background, its top a
+// quarter font height below the box's top.
+void drawReadout(QPainter& painter, const DialGeometry& dial, const GaugePalette& palette,
+                 const QString& unit, const QString& text, ReadoutAlignment alignment);
+
 // A filled kite at needle angle `degrees`: tail, shoulders at +-halfAngle,
 // tip (radii in dial units); outline 1 pixel and fill in `colour`.
 void drawNeedleKite(QPainter& painter, const DialGeometry& dial, double degrees, double tail,
                     double shoulder, double halfAngle, double tip, const QColor& colour);
+
+// The single needle of the speedometer and the vertical speed dial at
+// `degrees`: a kite from the hub to 65 with shoulders at 50 and 5 degrees
+// either side, a shaft to 40 D/50 pixels wide and the hub, a dot D/20
+// across, all in the needle colour.
+void drawDialNeedle(QPainter& painter, const DialGeometry& dial, double degrees,
+                    const GaugePalette& palette);
 
 // Text with its top-left corner at (x, top), in the painter's font and pen.
 void drawTextAt(QPainter& painter, int x, int top, const QString& text);

@@ -16,36 +16,25 @@ QImage CGaugeWnd::render(const QSize& size) const
     QImage canvas = gaugeCanvas(size);
     if (size.isEmpty()) return canvas;
     QPainter painter(&canvas);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    setGaugeRenderHints(painter);
     paintPicture(painter, QRect(QPoint(0, 0), size), gaugePalette(palette()));
     return canvas;
 }
 
-void CGaugeWnd::paintDial(QPainter&, const QRect&, const GaugePalette&) const {}
-
-void CGaugeWnd::drawDial(QPainter& painter, const QRect& client, const GaugePalette& palette) const
+QImage* CGaugeWnd::staleDial(const QPainter& painter, const QSize& size,
+                             const GaugePalette& palette, const QString& key) const
 {
-    const QString key = dialKey();
-    const bool sameColours = palette.needle == dialColours.needle &&
-                             palette.text == dialColours.text &&
-                             palette.face == dialColours.face &&
-                             palette.background == dialColours.background;
     // Text in the dial is sized for the device it ends up on.
     const int dotsPerMetre = qRound(painter.device()->logicalDpiX() / 0.0254);
-    if (dial.size() != client.size() || key != dialDrawnFor || !sameColours ||
-        dial.dotsPerMeterX() != dotsPerMetre) {
-        dial = QImage(client.size(), QImage::Format_RGB32);
-        dial.setDotsPerMeterX(dotsPerMetre);
-        dial.setDotsPerMeterY(dotsPerMetre);
-        QPainter dialPainter(&dial);
-        dialPainter.setRenderHint(QPainter::Antialiasing, false);
-        dialPainter.setRenderHint(QPainter::TextAntialiasing, false);
-        paintDial(dialPainter, QRect(QPoint(0, 0), client.size()), palette);
-        dialDrawnFor = key;
-        dialColours = palette;
-    }
-    painter.drawImage(client.topLeft(), dial);
+    if (dial.size() == size && key == dialDrawnFor && palette == dialColours &&
+        dial.dotsPerMeterX() == dotsPerMetre)
+        return nullptr;
+    dial = QImage(size, QImage::Format_RGB32);
+    dial.setDotsPerMeterX(dotsPerMetre);
+    dial.setDotsPerMeterY(dotsPerMetre);
+    dialDrawnFor = key;
+    dialColours = palette;
+    return &dial;
 }
 
 void CGaugeWnd::paintEvent(QPaintEvent*)
@@ -54,8 +43,7 @@ void CGaugeWnd::paintEvent(QPaintEvent*)
     // The widget's backing store is already off screen and is shown in one
     // block: the picture goes straight into it.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    setGaugeRenderHints(painter);
     paintPicture(painter, rect(), gaugePalette(palette()));
 }
 

@@ -3,6 +3,7 @@
 #include "gauges/DialPainter.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 namespace orbilunex {
@@ -22,28 +23,45 @@ public:
 
 protected:
     // Draws the whole picture into `client` of a gaugeCanvas, background
-    // first. Draws, decides nothing.
+    // first (see CPictureGaugeWnd, which draws through the gauge's painter).
     virtual void paintPicture(QPainter& painter, const QRect& client,
                               const GaugePalette& palette) const = 0;
 
     // Draws the picture now (a value changed).
     void redraw() { repaint(); }
 
-    // The part of a picture that does not follow the value (background,
-    // dial, scale, captions), drawn by paintDial into `client` of a fresh
-    // gaugeCanvas. Kept between draws while the size, the colours and
-    // dialKey() stay the same, so a redraw ten times a second costs a copy
-    // and the needle. Controls that call drawDial override both.
-    void drawDial(QPainter& painter, const QRect& client, const GaugePalette& palette) const;
-    virtual void paintDial(QPainter& painter, const QRect& client,
-                           const GaugePalette& palette) const;
-    // Changes whenever paintDial would draw differently for the same size
-    // and colours (a new full scale, a new unit label).
-    virtual QString dialKey() const { return {}; }
+    // Draws the part of a picture that does not follow the value.
+    template <typename Picture>
+    using DialPaintFunction = void (*)(QPainter&, const QRect&, const Picture&,
+                                       const GaugePalette&);
+
+    // Copies the dial (background, dial, scale, captions) into `client`.
+    // paintDial draws it from `picture` into a fresh gaugeCanvas; it is kept
+    // between draws while the size, the colours, the device's resolution and
+    // `key` (naming what paintDial draws from: a full scale, a unit label)
+    // stay the same, so a redraw ten times a second costs a copy and the
+    // needle.
+    template <typename Picture>
+    void drawDial(QPainter& painter, const QRect& client, const GaugePalette& palette,
+                  const QString& key, DialPaintFunction<Picture> paintDial,
+                  const Picture& picture) const
+    {
+        if (QImage* fresh = staleDial(painter, client.size(), palette, key)) {
+            QPainter dialPainter(fresh);
+            setGaugeRenderHints(dialPainter);
+            paintDial(dialPainter, QRect(QPoint(0, 0), client.size()), picture, palette);
+        }
+        painter.drawImage(client.topLeft(), dial);
+    }
 
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The kept dial made ready to be drawn afresh for `size` at the
+    // painter's device resolution, or null while it still serves.
+    QImage* staleDial(const QPainter& painter, const QSize& size, const GaugePalette& palette,
+                      const QString& key) const;
+
     mutable QImage dial;
     mutable QString dialDrawnFor;
     mutable GaugePalette dialColours;

@@ -36,10 +36,10 @@ void CAltimeterView::fillContextMenu(QMenu& menu)
 
 QJsonObject CAltimeterView::shows() const
 {
-    const AltimeterPointers& pointers = control->drawnPointers();
+    const AltimeterPointers& pointers = control->drawn();
     QJsonObject values = CGaugeView::shows();
-    values[QStringLiteral("value")] = control->value();
-    values[QStringLiteral("unit")] = control->unit();
+    values[QStringLiteral("value")] = control->picture().value;
+    values[QStringLiteral("unit")] = control->picture().unit;
     values[QStringLiteral("needles")] =
         QJsonArray{pointers.longPointer, pointers.shortPointer, pointers.dot};
     return values;

@@ -13,8 +13,8 @@ CAttitudeView::CAttitudeView(CDocument* document, AppContext& app)
 QJsonObject CAttitudeView::shows() const
 {
     QJsonObject values;
-    values[QStringLiteral("roll")] = control->roll();
-    values[QStringLiteral("pitch")] = control->pitch();
+    values[QStringLiteral("roll")] = control->picture().roll;
+    values[QStringLiteral("pitch")] = control->picture().pitch;
     return values;
 }
 

@@ -97,16 +97,18 @@ QJsonObject CCompassView::shows() const
     QJsonValue value; // null while no control is shown
     QString unit;
     switch (compassStyle) {
-    case Tape: value = tapeWnd.heading(); break;
-    case Bearing:
-        value = bearingWnd.heading();
-        unit = bearingWnd.rangeUnit();
-        needles.append(bearingWnd.drawnPointerAngle());
-        values[QStringLiteral("bearing")] = bearingWnd.bearing();
-        values[QStringLiteral("waypoint")] = bearingWnd.waypoint();
-        values[QStringLiteral("range")] = bearingWnd.range();
+    case Tape: value = tapeWnd.picture().heading; break;
+    case Bearing: {
+        const BearingCompassPicture& shown = bearingWnd.picture();
+        value = shown.heading;
+        unit = shown.rangeUnit;
+        needles.append(bearingWnd.drawn());
+        values[QStringLiteral("bearing")] = shown.bearing;
+        values[QStringLiteral("waypoint")] = shown.waypoint;
+        values[QStringLiteral("range")] = shown.range;
         break;
-    case Simple: value = simpleWnd.heading(); break;
+    }
+    case Simple: value = simpleWnd.picture().heading; break;
     default: break;
     }
     values[QStringLiteral("value")] = value;

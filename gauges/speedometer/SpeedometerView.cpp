@@ -19,7 +19,7 @@ CSpeedometerView::CSpeedometerView(CDocument* document, AppContext& app)
 {
     hostChild(control, Ownership::Owned);
     const int stored = readSetting(app.settings(), gauge::kMaxSpeed);
-    control->setMaxSpeed(speedometerScaleFromSetting(stored));
+    control->setFullScale(speedometerScaleFromSetting(stored));
     smoothing.setTimeConstant(0.1, 0.5);
     smoothing.reset(0.0);
 }
@@ -34,7 +34,7 @@ void CSpeedometerView::onTick()
 
 void CSpeedometerView::chooseMaxSpeed(int maxSpeed)
 {
-    control->setMaxSpeed(maxSpeed);
+    control->setFullScale(maxSpeed);
     writeSetting(app().settings(), gauge::kMaxSpeed, maxSpeed);
 }
 
@@ -42,7 +42,7 @@ void CSpeedometerView::fillContextMenu(QMenu& menu)
 {
     QMenu* scales = menu.addMenu(QStringLiteral("&Maximum Speed"));
     for (int scale : kSpeedometerScales) {
-        addCheck(*scales, QStringLiteral("&%1").arg(scale), control->maxSpeed() == scale,
+        addCheck(*scales, QStringLiteral("&%1").arg(scale), control->picture().fullScale == scale,
                  [this, scale] { chooseMaxSpeed(scale); });
     }
     menu.addSeparator();
@@ -52,10 +52,11 @@ void CSpeedometerView::fillContextMenu(QMenu& menu)
 QJsonObject CSpeedometerView::shows() const
 {
     QJsonObject values = CGaugeView::shows();
-    values[QStringLiteral("value")] = control->value();
-    values[QStringLiteral("unit")] = control->unit();
-    values[QStringLiteral("fullScale")] = control->maxSpeed();
-    values[QStringLiteral("needles")] = QJsonArray{control->drawnNeedleAngle()};
+    const SpeedometerPicture& shown = control->picture();
+    values[QStringLiteral("value")] = shown.value;
+    values[QStringLiteral("unit")] = shown.unit;
+    values[QStringLiteral("fullScale")] = shown.fullScale;
+    values[QStringLiteral("needles")] = QJsonArray{control->drawn()};
     return values;
 }
 

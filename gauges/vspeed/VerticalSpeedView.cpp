@@ -54,11 +54,12 @@ void CVerticalSpeedView::fillContextMenu(QMenu& menu)
 QJsonObject CVerticalSpeedView::shows() const
 {
     QJsonObject values = CGaugeView::shows();
-    values[QStringLiteral("value")] = control->value();
-    values[QStringLiteral("unit")] = control->unitLabel();
-    values[QStringLiteral("fullScale")] = control->fullScale();
+    const VerticalSpeedPicture& shown = control->picture();
+    values[QStringLiteral("value")] = shown.value;
+    values[QStringLiteral("unit")] = shown.unit;
+    values[QStringLiteral("fullScale")] = shown.fullScale;
     QJsonArray needles;
-    if (const std::optional<double> angle = control->drawnNeedle()) needles.append(*angle);
+    if (const std::optional<double> angle = control->drawn()) needles.append(*angle);
     values[QStringLiteral("needles")] = needles;
     return values;
 }

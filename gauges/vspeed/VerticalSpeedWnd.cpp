@@ -2,97 +2,17 @@
 
 #include "models/gauges/vspeed/VerticalSpeedScale.h"
 
-#include <QFontMetrics>
-#include <QPainter>
-
 namespace orbilunex {
 
-namespace {
-
-constexpr double kLabelRadius = 63;
-constexpr double kMarkerRadius = 70;
-constexpr double kUpDegrees = 290;
-constexpr double kDownDegrees = 250;
-
-// A short text with its left edge at x, vertically centred on y.
-void drawTextCentredOn(QPainter& painter, int x, int y, const QString& text)
-{
-    drawTextAt(painter, x, y - painter.fontMetrics().height() / 2, text);
-}
-
-} // namespace
-
 CVerticalSpeedWnd::CVerticalSpeedWnd(QWidget* parent)
-    : CGaugeWnd(QStringLiteral("VerticalSpeed"), parent)
+    : CReadingGaugeWnd(QStringLiteral("VerticalSpeed"),
+                       {paintVerticalSpeed, paintVerticalSpeedDial, verticalSpeedDialKey}, parent)
 {
 }
 
-void CVerticalSpeedWnd::setValue(double value, const QString& unitLabel)
+double CVerticalSpeedWnd::held(double value) const
 {
-    rate = limitVerticalSpeed(value, full);
-    unit = unitLabel;
-    redraw();
-}
-
-void CVerticalSpeedWnd::setFullScale(double fullScale)
-{
-    full = fullScale;
-    rate = limitVerticalSpeed(rate, full);
-    update();
-}
-
-QString CVerticalSpeedWnd::dialKey() const
-{
-    return QString::number(full, 'g', 17) + QLatin1Char('|') + unit;
-}
-
-void CVerticalSpeedWnd::paintDial(QPainter& painter, const QRect& client,
-                                  const GaugePalette& palette) const
-{
-    const DialGeometry dial = layoutDial(toPixelRect(client));
-    const int d = dial.diameter;
-    fillGaugeBackground(painter, client, palette);
-    painter.setFont(gaugeFont(verticalSpeedLabelFontTenths(d)));
-    drawDialFace(painter, dial, palette);
-    painter.setPen(palette.text);
-    painter.setBackgroundMode(Qt::TransparentMode);
-
-    const VerticalSpeedScale scale = verticalSpeedScale(full);
-    const QPen tickPen = gaugePen(palette.text, d / 80);
-    for (const VerticalSpeedTick& tick : scale.ticks) {
-        drawTick(painter, dial, tick.climbDegrees, tick.major, tickPen);
-        drawTick(painter, dial, tick.descentDegrees, tick.major, tickPen);
-        if (!tick.major) continue;
-        const QString label = QString::fromStdString(tick.label);
-        painter.setPen(palette.text);
-        drawCentredLabel(painter, dial, kLabelRadius, tick.climbDegrees, label);
-        drawCentredLabel(painter, dial, kLabelRadius, tick.descentDegrees, label);
-    }
-
-    painter.setFont(gaugeFont(verticalSpeedCaptionFontTenths(d)));
-    painter.setPen(palette.text);
-    drawCaption(painter, dial, QStringLiteral("VERTICAL SPEED"));
-    const int cy = static_cast<int>(dial.centreY);
-    drawTextCentredOn(painter,
-                      static_cast<int>(dial.centreX + 3 * gaugeAverageCharWidth(painter)), cy,
-                      QString::fromStdString(scale.prefix) + unit);
-    const PixelPoint up = dialPoint(dial, kMarkerRadius, kUpDegrees);
-    drawTextCentredOn(painter, up.x, up.y, QStringLiteral("Up"));
-    const PixelPoint down = dialPoint(dial, kMarkerRadius, kDownDegrees);
-    drawTextCentredOn(painter, down.x, down.y, QStringLiteral("Dn"));
-}
-
-void CVerticalSpeedWnd::paintPicture(QPainter& painter, const QRect& client,
-                                     const GaugePalette& palette) const
-{
-    drawDial(painter, client, palette);
-    const DialGeometry dial = layoutDial(toPixelRect(client));
-    const int d = dial.diameter;
-    const double angle = verticalSpeedNeedleAngle(rate, full);
-    drawNeedleKite(painter, dial, angle, 0, 50, 5, 65, palette.needle);
-    drawRadialStroke(painter, dial, 0, 40, angle, gaugePen(palette.needle, d / 50));
-    drawRadialStroke(painter, dial, 0, 0, angle, gaugePen(palette.needle, d / 20));
-    needle = angle;
+    return limitVerticalSpeed(value, shown.fullScale);
 }
 
 } // namespace orbilunex

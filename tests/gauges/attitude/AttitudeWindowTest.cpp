@@ -30,7 +30,7 @@ TEST(AttitudeWnd, SkyIsBlueAboveTheHorizonAndNotBelowIt)
     const QSize size(300, 300);
     const DialGeometry dial = layoutDial({0, 0, size.width(), size.height()});
     const double u = dial.unit;
-    const QRgb sky = CAttitudeWnd::kSkyColour;
+    const QRgb sky = kAttitudeSkyColour;
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "roll " << c.roll << ", pitch " << c.pitch);
         CAttitudeWnd control;

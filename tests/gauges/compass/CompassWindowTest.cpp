@@ -52,7 +52,7 @@ TEST(CompassTape, TicksHangAndTheBlueLineStandsAtTheHeading)
     const QImage picture = tape.render(size);
     test::savePicture(picture, "compass-tape.png");
     const HeadingTapeLayout layout = layoutHeadingTape({0, 0, 400, 100}, 0);
-    const QColor blue(CCompassWnd::kHeadingLineColour);
+    const QColor blue(kHeadingLineColour);
     const QColor face = gaugePalette(tape.palette()).background;
     const int x = layout.headingColumn;
 
@@ -88,7 +88,7 @@ TEST(BearingCompass, PointerStandsAtTheRelativeBearing)
     compass.setValues(90, 45, QStringLiteral("DOCK"), 2.5);
     const QImage picture = compass.render(QSize(300, 300));
     test::savePicture(picture, "compass-bearing.png");
-    EXPECT_EQ(compass.drawnPointerAngle(), 315);
+    EXPECT_EQ(compass.drawn(), 315);
 
     const GaugePalette colours = gaugePalette(compass.palette());
     const DialGeometry dial = layoutDial({0, 0, 300, 300});
@@ -106,7 +106,7 @@ TEST(BearingCompass, PointerStandsAtTheRelativeBearing)
 
 TEST(SimpleCompass, DigitsAndTheCaret)
 {
-    EXPECT_EQ(CSimpleCompassWnd::headingText(7), QString::fromUtf8("007\u00b0"));
+    EXPECT_EQ(headingText(7), QString::fromUtf8("007\u00b0"));
 
     CSimpleCompassWnd compass;
     compass.setHeading(7);
@@ -178,13 +178,13 @@ TEST(CompassView, FeedsOnlyTheShownStyleAndReportsIt)
     writeSetting(bearing.app.store, settings::display::kUnits, unitsMetric);
     bearing.app.receive(std::string(course) + "\n" + route);
     bearing.view->tick();
-    const CBearingCompassWnd& drawn = bearing.view->bearingCompass();
-    EXPECT_EQ(drawn.heading(), 123);
-    EXPECT_EQ(drawn.bearing(), 45);
-    EXPECT_EQ(drawn.waypoint(), "DOCK");
-    EXPECT_DOUBLE_EQ(drawn.range(), 2.5 * 1.852) << "nautical miles to kilometres";
-    EXPECT_EQ(drawn.rangeUnit(), "km");
-    EXPECT_EQ(bearing.view->tape().heading(), 0) << "the hidden tape is not fed";
+    const BearingCompassPicture& drawn = bearing.view->bearingCompass().picture();
+    EXPECT_EQ(drawn.heading, 123);
+    EXPECT_EQ(drawn.bearing, 45);
+    EXPECT_EQ(drawn.waypoint, "DOCK");
+    EXPECT_DOUBLE_EQ(drawn.range, 2.5 * 1.852) << "nautical miles to kilometres";
+    EXPECT_EQ(drawn.rangeUnit, "km");
+    EXPECT_EQ(bearing.view->tape().picture().heading, 0) << "the hidden tape is not fed";
     test::savePicture(bearing.view->grab().toImage(), "compass-window-bearing.png");
     const QJsonObject shows = bearing.view->shows();
     EXPECT_EQ(shows["style"].toInt(), 1);
@@ -203,8 +203,8 @@ TEST(CompassView, FeedsOnlyTheShownStyleAndReportsIt)
     EXPECT_FALSE(none.view->tape().isVisibleTo(none.view.get()));
     EXPECT_FALSE(none.view->bearingCompass().isVisibleTo(none.view.get()));
     EXPECT_FALSE(none.view->simpleCompass().isVisibleTo(none.view.get()));
-    EXPECT_EQ(none.view->tape().heading(), 0);
-    EXPECT_EQ(none.view->simpleCompass().heading(), 0);
+    EXPECT_EQ(none.view->tape().picture().heading, 0);
+    EXPECT_EQ(none.view->simpleCompass().picture().heading, 0);
     EXPECT_TRUE(none.view->shows()["value"].isNull());
 }
 
@@ -214,11 +214,11 @@ TEST(CompassView, SmoothsOnlyWithTheFilterOn)
     window.app.receive("GPRMC,095120.00,A,4716.7742,N,01120.8895,E,27.0,10.0,210526,3.6,E");
     window.view->tick();
     EXPECT_DOUBLE_EQ(window.view->smoothedHeading(), 2.0) << "a fifth of the way from 0";
-    EXPECT_EQ(window.view->simpleCompass().heading(), 2);
+    EXPECT_EQ(window.view->simpleCompass().picture().heading, 2);
     window.view->toggleFilter();
     window.view->tick();
     EXPECT_DOUBLE_EQ(window.view->smoothedHeading(), 10.0);
-    EXPECT_EQ(window.view->simpleCompass().heading(), 10);
+    EXPECT_EQ(window.view->simpleCompass().picture().heading, 10);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ TEST(SpeedometerWnd, NeedleTipAndHubInTheHighlightAtTheirAngle)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.speed);
         CSpeedometerWnd control;
-        control.setMaxSpeed(c.maxSpeed);
+        control.setFullScale(c.maxSpeed);
         control.setValue(c.speed, QStringLiteral("KT"));
         const QImage picture = control.render(size);
         const std::string needle = test::colourName(gaugePalette(control.palette()).needle.rgb());
@@ -53,6 +53,32 @@ TEST(SpeedometerWnd, NeedleTipAndHubInTheHighlightAtTheirAngle)
         EXPECT_EQ(at(hubRadius * 0.6, c.pointsAt + 180), needle);
         EXPECT_NE(at(hubRadius * 2, c.pointsAt + 180), needle);
         if (c.maxSpeed == 150) test::savePicture(picture, "speedometer.png");
+    }
+}
+
+TEST(SpeedometerWnd, TheKeptDialFollowsTheFullScaleTheUnitAndTheSize)
+{
+    struct Case {
+        double maxSpeed;
+        const char* unit;
+        QSize size;
+        const char* legend;
+    };
+    const Case cases[] = {
+        {150, "KT", {300, 300}, "first draw"},
+        {10, "KT", {300, 300}, "a new full scale relabels the scale"},
+        {10, "km/h", {300, 300}, "a new unit resizes the read-out box"},
+        {10, "km/h", {401, 257}, "a new size"},
+    };
+    CSpeedometerWnd kept;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.legend);
+        kept.setFullScale(c.maxSpeed);
+        kept.setValue(7.5, QString::fromLatin1(c.unit));
+        CSpeedometerWnd fresh;
+        fresh.setFullScale(c.maxSpeed);
+        fresh.setValue(7.5, QString::fromLatin1(c.unit));
+        EXPECT_EQ(kept.render(c.size), fresh.render(c.size));
     }
 }
 
@@ -99,11 +125,11 @@ TEST_F(SpeedometerViewTest, MaximumSpeedItemStoresAndIsCheckedAtTheNextOpening)
 
     items[5]->trigger();
     EXPECT_EQ(readSetting(app.store, gauge::kMaxSpeed), 50);
-    EXPECT_EQ(view->speedometer()->maxSpeed(), 50.0);
+    EXPECT_EQ(view->speedometer()->picture().fullScale, 50.0);
     EXPECT_EQ(checkedScales(*view), QStringList{"&50"});
 
     writeSetting(app.store, gauge::kMaxSpeed, -1);
-    EXPECT_EQ(open()->speedometer()->maxSpeed(), 4294967295.0) << "read as unsigned";
+    EXPECT_EQ(open()->speedometer()->picture().fullScale, 4294967295.0) << "read as unsigned";
 }
 
 TEST_F(SpeedometerViewTest, TickShowsTheConvertedSpeedAndTheNeedleDrawn)

@@ -46,10 +46,10 @@ TEST(VerticalSpeedWnd, NeedleAndHubStandAtTheComputedAngle)
         const QRgb needle = gaugePalette(control.palette()).needle.rgb();
         control.setFullScale(c.fullScale);
         control.setValue(c.value, QStringLiteral("ft/min"));
-        EXPECT_EQ(control.value(), c.held);
+        EXPECT_EQ(control.picture().value, c.held);
         const QImage picture = control.render(size);
-        ASSERT_TRUE(control.drawnNeedle().has_value());
-        EXPECT_DOUBLE_EQ(*control.drawnNeedle(), c.degrees);
+        ASSERT_TRUE(control.drawn().has_value());
+        EXPECT_DOUBLE_EQ(*control.drawn(), c.degrees);
 
         const DialGeometry dial = layoutDial({0, 0, size.width(), size.height()});
         // Near the kite's tip, on the needle line, and on the hub beside the line.
@@ -75,7 +75,7 @@ TEST(VerticalSpeedView, PollsTheRateAndPicksTheFullScaleFromTheMenu)
     CVerticalSpeedView view(&document, app);
     CVerticalSpeedWnd& control = *view.indicator();
     EXPECT_EQ(control.windowTitle(), "VerticalSpeed");
-    EXPECT_EQ(control.fullScale(), 400);
+    EXPECT_EQ(control.picture().fullScale, 400);
     EXPECT_FALSE(view.allowsPrinting());
 
     // 10 m up in 6 s: 100 m/min, 328.08 ft/min, within the 400 scale.
@@ -113,12 +113,12 @@ TEST(VerticalSpeedView, PollsTheRateAndPicksTheFullScaleFromTheMenu)
         menu->actions()[0]->menu()->actions()[5]->trigger();
     }
     EXPECT_EQ(readSetting(app.store, keys::kMaxVertSpeed), 6000);
-    EXPECT_EQ(control.fullScale(), 6000);
+    EXPECT_EQ(control.picture().fullScale, 6000);
 
     // Another window changed the store: the marks follow it, not this dial.
     writeSetting(app.store, keys::kMaxVertSpeed, 5);
     EXPECT_EQ(scaleItems().second, QStringList{"5"});
-    EXPECT_EQ(control.fullScale(), 6000);
+    EXPECT_EQ(control.picture().fullScale, 6000);
 }
 
 } // namespace
