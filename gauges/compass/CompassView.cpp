@@ -42,7 +42,7 @@ void CCompassView::setStyle(int style)
     writeSetting(app().settings(), keys::kStyle, style);
 }
 
-void CCompassView::tick()
+void CCompassView::onTick()
 {
     const GpsState& gps = app().gpsState();
     if (filterFlag() == 1) smoother.update(gps.courseOverGround);

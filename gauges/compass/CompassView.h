@@ -31,16 +31,15 @@ public:
     CBearingCompassWnd& bearingCompass() { return bearingWnd; }
     CSimpleCompassWnd& simpleCompass() { return simpleWnd; }
 
-    // One poll: smooth the course (with the filter on) and feed the shown
-    // control.
-    void tick();
 
     // value, unit, needles, filter, style, heading; in the bearing style
     // also bearing, waypoint and range.
     QJsonObject shows() const override;
 
 protected:
-    void onTick() override { tick(); }
+    // One poll: smooth the course (with the filter on) and feed the shown
+    // control.
+    void onTick() override;
     void fillContextMenu(QMenu& menu) override;
     void resizeEvent(QResizeEvent* event) override;
 

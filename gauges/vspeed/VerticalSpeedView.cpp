@@ -24,7 +24,7 @@ CVerticalSpeedView::CVerticalSpeedView(CDocument* document, AppContext& app)
     smoothing.reset(0.0);
 }
 
-void CVerticalSpeedView::poll()
+void CVerticalSpeedView::onTick()
 {
     const SettingsStore& settings = app().settings();
     const QString unit = QString::fromStdString(verticalSpeedUnitLabel(settings));

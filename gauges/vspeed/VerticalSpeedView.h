@@ -19,8 +19,6 @@ public:
 
     CVerticalSpeedWnd* indicator() const { return control; }
 
-    // One poll: read, convert, smooth when on, draw.
-    void poll();
     // A full-scale command: stores the scale, then shows it.
     void chooseFullScale(int fullScale);
 
@@ -30,7 +28,8 @@ public:
     QJsonObject shows() const override;
 
 protected:
-    void onTick() override { poll(); }
+    // One poll: read, convert, smooth when on, draw.
+    void onTick() override;
     void fillContextMenu(QMenu& menu) override;
 
 private:

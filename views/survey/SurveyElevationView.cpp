@@ -77,7 +77,7 @@ const QImage& CSurveyElevationView::picture()
     return canvas;
 }
 
-void CSurveyElevationView::followFix()
+void CSurveyElevationView::onTick()
 {
     const ElevationFixStep step = elevation.follow(app().gpsState(), surveyDocument()->survey());
     switch (step.outcome) {

@@ -55,8 +55,6 @@ public:
     // The chart as the window shows it, brought up to date first.
     const QImage& picture();
 
-    // One tick: follows the receiver's newest fix (see ElevationChart::follow).
-    void followFix();
     // The altitude under the mouse at client y, in the status bar.
     void showCursorAltitude(int y);
 
@@ -64,7 +62,8 @@ public:
     void onUpdate(CView* sender) override;
 
 protected:
-    void onTick() override { followFix(); }
+    // One tick: follows the receiver's newest fix (see ElevationChart::follow).
+    void onTick() override;
     void fillContextMenu(QMenu& menu) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -91,7 +91,7 @@ void CSurveyView::setPropertiesHandler(std::function<void()> handler)
     propertiesHandler = std::move(handler);
 }
 
-void CSurveyView::tick()
+void CSurveyView::onTick()
 {
     CSurveyDoc* doc = surveyDocument();
     SurveyModel& survey = doc->survey();

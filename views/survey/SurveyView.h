@@ -57,9 +57,6 @@ public:
     CSurveyDoc* surveyDocument() const;
     void setPropertiesHandler(std::function<void()> handler);
 
-    // One tick of the live feed: at most one sample, from the state as it
-    // stands, when the feed wants it.
-    void tick();
 
     // Moves the reference marker to a client point (a left click).
     void moveMarker(PixelPoint point);
@@ -83,7 +80,9 @@ public:
     QJsonObject shows() const override;
 
 protected:
-    void onTick() override { tick(); }
+    // One tick of the live feed: at most one sample, from the state as it
+    // stands, when the feed wants it.
+    void onTick() override;
     void fillContextMenu(QMenu& menu) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -81,7 +81,7 @@ TEST(VerticalSpeedView, PollsTheRateAndPicksTheFullScaleFromTheMenu)
     // 10 m up in 6 s: 100 m/min, 328.08 ft/min, within the 400 scale.
     app.receive("GPGGA,120010,4807.038,N,01131.000,E,1,08,0.9,100.0,M,46.9,M,,\n"
                 "GPGGA,120016,4807.038,N,01131.000,E,1,08,0.9,110.0,M,46.9,M,,");
-    view.poll();
+    view.tick();
     control.render(QSize(200, 200));
     const QJsonObject shows = view.shows();
     EXPECT_NEAR(shows["value"].toDouble(), 328.083989501, 1e-6);

@@ -151,7 +151,7 @@ TEST_F(SurveyElevationViewTest, FollowsFixesThenRedrawsCompressedAtTheRightEdge)
     auto follow = [&](const std::string& metres) {
         addSample(std::stod(metres));
         receiveFix(metres);
-        view->followFix();
+        view->tick();
     };
     follow("106");
     follow("100");
