@@ -9,7 +9,7 @@
 #include "gauges/compass/CompassWnd.h"
 #include "gauges/compass/SimpleCompassWnd.h"
 #include "gauges/speedometer/SpeedometerWnd.h"
-#include "gauges/vspeed/VerticalSpeedWnd.h"
+#include "gauges/verticalspeed/VerticalSpeedWnd.h"
 
 #include <benchmark/benchmark.h>
 

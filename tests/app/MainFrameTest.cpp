@@ -21,7 +21,7 @@
 #include "views/skyplot/SkyPlotKind.h"
 #include "gauges/speedometer/SpeedometerKind.h"
 #include "views/survey/SurveyKind.h"
-#include "gauges/vspeed/VerticalSpeedKind.h"
+#include "gauges/verticalspeed/VerticalSpeedKind.h"
 
 #include <QCheckBox>
 #include <QComboBox>

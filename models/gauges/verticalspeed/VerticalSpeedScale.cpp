@@ -1,4 +1,4 @@
-#include "models/gauges/vspeed/VerticalSpeedScale.h"
+#include "models/gauges/verticalspeed/VerticalSpeedScale.h"
 
 #include "format/FixedText.h"
 #include "models/gauges/DialGeometry.h"

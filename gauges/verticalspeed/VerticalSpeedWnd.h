@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gauges/PictureGaugeWnd.h"
-#include "gauges/vspeed/VerticalSpeedPainter.h"
+#include "gauges/verticalspeed/VerticalSpeedPainter.h"
 
 #include <optional>
 

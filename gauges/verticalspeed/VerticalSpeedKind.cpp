@@ -1,7 +1,7 @@
-#include "gauges/vspeed/VerticalSpeedKind.h"
+#include "gauges/verticalspeed/VerticalSpeedKind.h"
 
-#include "gauges/vspeed/VerticalSpeedDoc.h"
-#include "gauges/vspeed/VerticalSpeedView.h"
+#include "gauges/verticalspeed/VerticalSpeedDoc.h"
+#include "gauges/verticalspeed/VerticalSpeedView.h"
 #include "settings/GaugeSettings.h"
 
 #include <QPainter>

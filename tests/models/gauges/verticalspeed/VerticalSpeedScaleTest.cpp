@@ -1,5 +1,5 @@
 #include "format/Units.h"
-#include "models/gauges/vspeed/VerticalSpeedScale.h"
+#include "models/gauges/verticalspeed/VerticalSpeedScale.h"
 #include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>

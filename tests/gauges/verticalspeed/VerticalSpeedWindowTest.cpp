@@ -1,11 +1,11 @@
-#include "gauges/vspeed/VerticalSpeedDoc.h"
-#include "gauges/vspeed/VerticalSpeedView.h"
-#include "gauges/vspeed/VerticalSpeedWnd.h"
+#include "gauges/verticalspeed/VerticalSpeedDoc.h"
+#include "gauges/verticalspeed/VerticalSpeedView.h"
+#include "gauges/verticalspeed/VerticalSpeedWnd.h"
 #include "models/gauges/DialGeometry.h"
 #include "settings/GaugeSettings.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
-#include "gauges/vspeed/VerticalSpeedKind.h"
+#include "gauges/verticalspeed/VerticalSpeedKind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "gauges/vspeed/VerticalSpeedPainter.h"
+#include "gauges/verticalspeed/VerticalSpeedPainter.h"
 
-#include "models/gauges/vspeed/VerticalSpeedScale.h"
+#include "models/gauges/verticalspeed/VerticalSpeedScale.h"
 
 #include <QFontMetrics>
 #include <QPainter>

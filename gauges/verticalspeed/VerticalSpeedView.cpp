@@ -1,9 +1,9 @@
-#include "gauges/vspeed/VerticalSpeedView.h"
+#include "gauges/verticalspeed/VerticalSpeedView.h"
 
 #include "format/Units.h"
 #include "framework/AppContext.h"
-#include "gauges/vspeed/VerticalSpeedWnd.h"
-#include "models/gauges/vspeed/VerticalSpeedScale.h"
+#include "gauges/verticalspeed/VerticalSpeedWnd.h"
+#include "models/gauges/verticalspeed/VerticalSpeedScale.h"
 #include "nmea/GpsState.h"
 #include "settings/GaugeSettings.h"
 

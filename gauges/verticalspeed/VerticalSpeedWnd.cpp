@@ -1,6 +1,6 @@
-#include "gauges/vspeed/VerticalSpeedWnd.h"
+#include "gauges/verticalspeed/VerticalSpeedWnd.h"
 
-#include "models/gauges/vspeed/VerticalSpeedScale.h"
+#include "models/gauges/verticalspeed/VerticalSpeedScale.h"
 
 namespace orbilunex {
 
