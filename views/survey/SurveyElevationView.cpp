@@ -28,14 +28,14 @@ QImage chartCanvas(const QSize& size)
 
 } // namespace
 
-CElevationChartWnd::CElevationChartWnd(CSurveyElevationView& owner) : view(owner)
+CSurveyElevationWnd::CSurveyElevationWnd(CSurveyElevationView& owner) : view(owner)
 {
     // The canvas covers every pixel: no erase before painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
 
-void CElevationChartWnd::paintEvent(QPaintEvent*)
+void CSurveyElevationWnd::paintEvent(QPaintEvent*)
 {
     view.bringUpToDate();
     if (view.canvas.isNull()) return;
@@ -43,14 +43,14 @@ void CElevationChartWnd::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, view.canvas);
 }
 
-void CElevationChartWnd::mouseMoveEvent(QMouseEvent* event)
+void CSurveyElevationWnd::mouseMoveEvent(QMouseEvent* event)
 {
     view.showCursorAltitude(event->position().toPoint().y());
     QWidget::mouseMoveEvent(event);
 }
 
 CSurveyElevationView::CSurveyElevationView(CSurveyDoc* document, AppContext& app)
-    : CHostView(document, app, kTickMs), window(new CElevationChartWnd(*this))
+    : CHostView(document, app, kTickMs), window(new CSurveyElevationWnd(*this))
 {
     hostChild(window, Ownership::Owned);
     connect(document, &CSurveyDoc::surveyCleared, this,

@@ -17,11 +17,11 @@ class CSurveyElevationView;
 
 // The altitude chart's drawing window: shows the view's canvas and hands the
 // mouse position to the view.
-class CElevationChartWnd : public QWidget {
+class CSurveyElevationWnd : public QWidget {
     Q_OBJECT
 
 public:
-    explicit CElevationChartWnd(CSurveyElevationView& owner);
+    explicit CSurveyElevationWnd(CSurveyElevationView& owner);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -68,7 +68,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    friend class CElevationChartWnd;
+    friend class CSurveyElevationWnd;
 
     // Marks the canvas for a full redraw at the next paint.
     void invalidateAll();
@@ -83,7 +83,7 @@ private:
     QImage canvas;
     bool stale = true;
     std::function<void()> propertiesHandler;
-    CElevationChartWnd* window;
+    CSurveyElevationWnd* window;
 };
 
 } // namespace orbilunex
