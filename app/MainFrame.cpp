@@ -51,7 +51,7 @@ constexpr PaneInfo kPaneInfo[CMainFrame::PaneCount] = {
     {"Recording: 00:00:00", "NMEA recording status"},
     {"G   P   S     S   T   A   T   U   S", "Shows GPS quality"},
     {"RS-232", "GPS connection status"},
-    {"Fix NA", "GPS Poaition fix type"},
+    {"Fix NA", "GPS Poaition fix type"}, // the tip as it has always read, misspelt
     {"Sats:00 ", "Satellites tracked"},
 };
 constexpr const char* kLampToolTip = "Blinks when NMEA data is received";

@@ -4,6 +4,7 @@
 
 namespace orbilunex::settings::serial {
 
+// Spelt with three m: the section name existing settings files hold.
 constexpr const char* kSection = "Serial Port Commmunications";
 constexpr IntSetting kPort{kSection, "Port", 1};
 constexpr IntSetting kBaud{kSection, "Baud", 4800};

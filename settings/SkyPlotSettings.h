@@ -4,6 +4,7 @@
 
 namespace orbilunex::settings::skyplot {
 
+// One word with a small e: the section name existing settings files hold.
 constexpr const char* kSection = "Azimuthelevation";
 constexpr IntSetting kTrails{kSection, "EnableTrails", 1};
 constexpr IntSetting kSnrThreshold{kSection, "SNRThreshold", 40};

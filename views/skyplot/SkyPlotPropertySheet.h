@@ -34,6 +34,8 @@ constexpr const char* kCommentTooLong = "Please enter no more than 511 character
 
 // First page, "Physical GPS Mask Angle": the SNR threshold under which
 // satellites teach the mask nothing, and the comment printed with the mask.
+// The pages keep the names ("Properity") the window's dialogs were always
+// known by.
 class CAzimuthElevationProperityPage1 : public QWidget {
     Q_OBJECT
 
