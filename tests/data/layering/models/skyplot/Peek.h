@@ -1,4 +1,4 @@
 #pragma once
 
 #include "models/PixelGeometry.h" // fine: shared by the models
-#include "models/signal/SignalBarsModel.h" // another kind's model
+#include "models/signalquality/SignalQualityModel.h" // another kind's model

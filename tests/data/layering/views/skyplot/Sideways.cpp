@@ -1,3 +1,3 @@
-#include "views/sky/Sideways.h"
+#include "views/skyplot/Sideways.h"
 
 #include "views/survey/SurveyView.h" // another window kind
