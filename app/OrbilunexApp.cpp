@@ -132,6 +132,7 @@ CChildFrame* COrbilunexApp::openWindow(const DocTemplate& tmpl, const QString& t
         constexpr int kCascadeSteps = 10;
         const int n = (static_cast<int>(frame->mdiArea()->subWindowList().size()) - 1) %
                       kCascadeSteps;
+        child->resize(tmpl.kind->defaultWidth, tmpl.kind->defaultHeight);
         child->move(n * kCascadeStep, n * kCascadeStep);
         child->show();
     }

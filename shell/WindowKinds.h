@@ -29,6 +29,10 @@ struct WindowKind {
     int menuOrder;
     int openByTitleOrder;
     int saveLayoutOrder;
+    // The size a new window of the kind opens at, frame included: room for
+    // its whole picture.
+    int defaultWidth = 480;
+    int defaultHeight = 360;
 };
 
 // The kinds a program has, in menu order, with lookups. Holds pointers to

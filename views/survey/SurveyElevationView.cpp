@@ -121,8 +121,7 @@ void CSurveyElevationView::fillContextMenu(QMenu& menu)
 void CSurveyElevationView::resizeEvent(QResizeEvent* event)
 {
     CHostView::resizeEvent(event);
-    elevation.resize(PixelRect{0, 0, width(), height()}, surveyDocument()->survey(),
-                     app().settings());
+    elevation.resize(PixelRect{0, 0, width(), height()}, surveyDocument()->survey());
     invalidateAll();
 }
 

@@ -34,6 +34,7 @@ const WindowKindDescriptor kSurveyKind = {
         "Averages positions over time",
         "Survey",
         4, 2, 3, // orders: menu, open by title, save layout
+        640, 560, // a new window: the plot, the chart and the statistics all readable
     },
     drawIcon,
     newDocument<CSurveyDoc>,

@@ -1,6 +1,7 @@
 #include "views/survey/SurveySplitterFrame.h"
 
 #include "framework/AppContext.h"
+#include "models/survey/panes/SurveyPanes.h"
 #include "settings/SurveySettings.h"
 #include "views/survey/SurveyDoc.h"
 #include "views/survey/SurveyElevationView.h"
@@ -13,12 +14,11 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orbilunex {
 
 namespace {
-
-// A pane is made at least this wide, as the survey window always was.
-constexpr int kPlotInitialWidth = 50;
 
 void mergeInto(QJsonObject& into, const QJsonObject& from)
 {
@@ -32,9 +32,9 @@ CSurveySplitterFrame::CSurveySplitterFrame(CDocument* document, AppContext& app)
 {
     CSurveyDoc* survey = surveyDocument();
     const SettingsStore& settings = app.settings();
-    auto* rows = new QSplitter(Qt::Vertical, this);
+    rows = new QSplitter(Qt::Vertical, this);
     plot = new CSurveyView(survey, app);
-    auto* lower = new QSplitter(Qt::Horizontal);
+    lower = new QSplitter(Qt::Horizontal);
     elevation = new CSurveyElevationView(survey, app);
     stats = new CSurveyStatsView(survey, app);
     lower->addWidget(elevation);
@@ -46,15 +46,39 @@ CSurveySplitterFrame::CSurveySplitterFrame(CDocument* document, AppContext& app)
     plot->setPropertiesHandler(properties);
     elevation->setPropertiesHandler(properties);
     stats->setPropertiesHandler(properties);
-    const int plotHeight = readSetting(settings, settings::survey::kFramePane);
-    const int chartWidth = readSetting(settings, settings::survey::kFramePane2);
-    rows->setSizes({plotHeight, plotHeight});
-    lower->setSizes({chartWidth, kPlotInitialWidth * 4});
+    storedPlotHeight = readSetting(settings, settings::survey::kFramePane);
+    storedChartWidth = readSetting(settings, settings::survey::kFramePane2);
     rows->setStretchFactor(1, 1);
     lower->setStretchFactor(1, 1);
+    // Only a split the user makes is stored; one a small window forces is not.
+    connect(rows, &QSplitter::splitterMoved, this, [this] {
+        storedPlotHeight = rows->sizes().value(0);
+        writeSetting(this->app().settings(), settings::survey::kFramePane, storedPlotHeight);
+    });
+    connect(lower, &QSplitter::splitterMoved, this, [this] {
+        storedChartWidth = lower->sizes().value(0);
+        writeSetting(this->app().settings(), settings::survey::kFramePane2, storedChartWidth);
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(rows);
+    applySplit();
+}
+
+void CSurveySplitterFrame::applySplit()
+{
+    const int height = std::max(0, this->height() - rows->handleWidth());
+    const int width = std::max(0, this->width() - lower->handleWidth());
+    const SurveyPaneSplit split =
+        surveyPaneSplit(height, width, storedPlotHeight, storedChartWidth);
+    rows->setSizes({split.plotHeight, height - split.plotHeight});
+    lower->setSizes({split.chartWidth, width - split.chartWidth});
+}
+
+void CSurveySplitterFrame::resizeEvent(QResizeEvent* event)
+{
+    CView::resizeEvent(event);
+    applySplit();
 }
 
 CSurveyDoc* CSurveySplitterFrame::surveyDocument() const
@@ -65,6 +89,16 @@ CSurveyDoc* CSurveySplitterFrame::surveyDocument() const
 void CSurveySplitterFrame::showProperties()
 {
     if (editSurveyProperties(*surveyDocument(), this)) surveyDocument()->propertiesConfirmed();
+}
+
+int CSurveySplitterFrame::plotHeight() const
+{
+    return rows->sizes().value(0);
+}
+
+int CSurveySplitterFrame::chartWidth() const
+{
+    return lower->sizes().value(0);
 }
 
 QString CSurveySplitterFrame::frameMenuTitle() const

@@ -13,7 +13,9 @@ class CSurveyView;
 
 // The survey window's three panes: the position plot on top ("FramePane"
 // pixels high), and below it the altitude chart ("FramePane2" pixels wide)
-// beside the statistics. The panes write their sizes back as they change.
+// beside the statistics. The stored split holds as far as the window leaves
+// each pane room to be read (see surveyPaneSplit); a split the user drags
+// is stored at once.
 class CSurveySplitterFrame : public CView {
     Q_OBJECT
 
@@ -38,7 +40,20 @@ public:
     // The survey report, on one page, whichever pane is active.
     void printPage(QPainter& painter, const QRect& pageRect, int dpi) override;
 
+    // The split the window has now, from the stored one.
+    int plotHeight() const;
+    int chartWidth() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void applySplit();
+
+    QSplitter* rows;
+    QSplitter* lower;
+    int storedPlotHeight = 0;
+    int storedChartWidth = 0;
     CSurveyView* plot;
     CSurveyElevationView* elevation;
     CSurveyStatsView* stats;

@@ -181,7 +181,6 @@ void CSurveyView::resizeEvent(QResizeEvent* event)
     CHostView::resizeEvent(event);
     rescale();
     invalidatePicture();
-    writeSetting(app().settings(), settings::survey::kFramePane, height());
 }
 
 void CSurveyView::showEvent(QShowEvent* event)

@@ -1,19 +1,14 @@
 #include "models/survey/elevation/ElevationChart.h"
 
 #include "nmea/GpsState.h"
-#include "settings/Setting.h"
-#include "settings/SurveySettings.h"
 
 namespace orbilunex {
 
-void ElevationChart::resize(const PixelRect& client, SurveyModel& survey,
-                            SettingsStore& settings)
+void ElevationChart::resize(const PixelRect& client, SurveyModel& survey)
 {
     scales.chart = elevationChartRect(client);
     survey.recomputeAltitudeRange();
     rescale(survey);
-    // The split survives to the next survey window.
-    writeSetting(settings, settings::survey::kFramePane2, client.width());
 }
 
 void ElevationChart::rescale(const SurveyModel& survey)

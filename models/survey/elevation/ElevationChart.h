@@ -54,9 +54,9 @@ struct ElevationFixStep {
 class ElevationChart {
 public:
     // The window was resized to `client`: the chart is the client less 2
-    // pixels top and bottom, the survey's altitude range is rescanned, the
-    // scales recomputed, and the client width written to "FramePane2".
-    void resize(const PixelRect& client, SurveyModel& survey, SettingsStore& settings);
+    // pixels top and bottom, the survey's altitude range is rescanned and the
+    // scales recomputed.
+    void resize(const PixelRect& client, SurveyModel& survey);
 
     // Recomputes the scales for the survey's sample count and altitude range
     // (a scale that cannot be computed keeps its value).

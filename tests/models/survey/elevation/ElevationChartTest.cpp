@@ -44,7 +44,7 @@ protected:
         survey.addSample(1, 2, 101.0, 10, 1, 10, 31);
         survey.addSample(1, 2, 100.5, 10, 0, 10, 20);
         survey.addSample(1, 2, 99.0, 10, 1, 10, 30);
-        chart.resize(kClient, survey, settings);
+        chart.resize(kClient, survey);
         drawn = paint();
     }
     std::vector<ElevationSegment> paint()
@@ -67,7 +67,6 @@ protected:
 TEST_F(ElevationChartTest, PaintJoinsSamplesClassifiesThemAndPlacesTheIndicators)
 {
     storeFourAndPaint();
-    EXPECT_EQ(settings.getInt("Survey Configuration", "FramePane2", 0), 100);
     EXPECT_EQ(survey.altitudeMin, 9900); // rescanned on resize
     EXPECT_FALSE(repaintAsked);
     struct Row { PixelPoint from, to; bool accepted; const char* legend; };
@@ -140,7 +139,7 @@ TEST_F(ElevationChartTest, FollowingFixesErasesWhatItDrewAndRescalesAtTheRightEd
 
 TEST_F(ElevationChartTest, NewAltitudesWidenTheRangeAndRepaint)
 {
-    chart.resize(kClient, survey, settings);
+    chart.resize(kClient, survey);
     // The first fix of an empty survey moves both sentinels; with max = min
     // the y scale stays as the sentinels made it.
     ElevationFixStep step = chart.follow(fix(1, 50.0), survey);
