@@ -7,6 +7,7 @@
 #include "settings/GeneralSettings.h"
 #include "settings/SettingsStore.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -50,6 +51,8 @@ GeneralSettingsDialog::GeneralSettingsDialog(SettingsStore& store, QWidget* pare
     addLabelledRow(this, grid, 2, QString::fromUtf8(positionFormatChoiceLabel), positionList);
     addLabelledRow(this, grid, 3, QString::fromUtf8(settings::general::kSatelliteSystemsLabel),
                    systemsList);
+    smoothCheck = new QCheckBox(QString::fromUtf8(settings::general::kSmoothDrawingLabel), this);
+    grid->addWidget(smoothCheck, 4, 1);
 
     finishOkCancelDialog(this, grid);
 
@@ -57,6 +60,7 @@ GeneralSettingsDialog::GeneralSettingsDialog(SettingsStore& store, QWidget* pare
     select(altitudeList, readSetting(settings, settings::display::kAltitudeUnits));
     select(positionList, readSetting(settings, settings::display::kPositionFormat));
     select(systemsList, readSetting(settings, settings::general::kSatelliteSystems));
+    smoothCheck->setChecked(readSetting(settings, settings::general::kSmoothDrawing) == 1);
 }
 
 void GeneralSettingsDialog::accept()
@@ -65,6 +69,7 @@ void GeneralSettingsDialog::accept()
     writeSetting(settings, settings::display::kPositionFormat, positionList->currentIndex());
     writeSetting(settings, settings::display::kAltitudeUnits, altitudeList->currentIndex());
     writeSetting(settings, settings::general::kSatelliteSystems, systemsList->currentIndex());
+    writeSetting(settings, settings::general::kSmoothDrawing, smoothCheck->isChecked() ? 1 : 0);
     QDialog::accept();
 }
 

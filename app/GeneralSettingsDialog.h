@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 
 namespace orbilunex {
@@ -25,7 +26,7 @@ public:
 
     // Writes the three choices as zero-based entry indices, in the order
     // "Units", "PositionFormat", "AltitudeElevationUnits", then the satellite
-    // systems, and closes with accepted(). Cancel (reject) writes nothing.
+    // systems and "Smooth drawing", and closes with accepted(). Cancel (reject) writes nothing.
     void accept() override;
 
     // The lists, for callers and tests that drive the dialog directly.
@@ -33,6 +34,7 @@ public:
     QComboBox* altitudeElevationBox() const { return altitudeList; }
     QComboBox* positionFormatBox() const { return positionList; }
     QComboBox* satelliteSystemsBox() const { return systemsList; }
+    QCheckBox* smoothDrawingBox() const { return smoothCheck; }
 
 private:
     SettingsStore& settings;
@@ -40,6 +42,7 @@ private:
     QComboBox* altitudeList;
     QComboBox* positionList;
     QComboBox* systemsList;
+    QCheckBox* smoothCheck;
 };
 
 } // namespace orbilunex

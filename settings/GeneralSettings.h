@@ -16,4 +16,9 @@ constexpr int kAllSystems = 1;
 constexpr const char* kSatelliteSystemsLabel = "Satellite systems:";
 constexpr const char* const kSatelliteSystemsChoices[] = {"GPS only", "All systems"};
 
+// 1: lines, circles and text of the pictures are anti-aliased; 0 (the
+// default): drawn to the pixel, the classic look.
+constexpr IntSetting kSmoothDrawing{kSection, "SmoothDrawing", 0};
+constexpr const char* kSmoothDrawingLabel = "Smooth drawing";
+
 } // namespace orbilunex::settings::general

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -133,16 +134,16 @@ TEST(GeneralSettingsDialogTest, OpensWithTheStoredChoicesSelected)
     }
 }
 
-TEST(GeneralSettingsDialogTest, OkWritesTheFourIndicesInOrderBeforeAccepted)
+TEST(GeneralSettingsDialogTest, OkWritesTheFiveChoicesInOrderBeforeAccepted)
 {
     struct Case {
         const char* legend;
-        int units, altitude, position, systems; // chosen in the dialog
+        int units, altitude, position, systems, smooth; // chosen in the dialog
     };
     const Case cases[] = {
-        {"metric, meters, seconds, all systems", 2, 1, 1, 1},
-        {"nautical, feet, decimal degrees", 1, 0, 2, 0},
-        {"all first entries", 0, 0, 0, 0},
+        {"metric, meters, seconds, all systems, smooth", 2, 1, 1, 1, 1},
+        {"nautical, feet, decimal degrees", 1, 0, 2, 0, 0},
+        {"all first entries", 0, 0, 0, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.legend);
@@ -156,6 +157,8 @@ TEST(GeneralSettingsDialogTest, OkWritesTheFourIndicesInOrderBeforeAccepted)
         dialog.altitudeElevationBox()->setCurrentIndex(c.altitude);
         dialog.positionFormatBox()->setCurrentIndex(c.position);
         dialog.satelliteSystemsBox()->setCurrentIndex(c.systems);
+        EXPECT_FALSE(dialog.smoothDrawingBox()->isChecked()) << "off unless asked";
+        dialog.smoothDrawingBox()->setChecked(c.smooth == 1);
         ASSERT_TRUE(store.writes.empty()) << "choosing writes nothing yet";
 
         std::size_t writesAtAccepted = 0;
@@ -168,9 +171,10 @@ TEST(GeneralSettingsDialogTest, OkWritesTheFourIndicesInOrderBeforeAccepted)
             {"Settings", "PositionFormat", std::to_string(c.position)},
             {"Settings", "AltitudeElevationUnits", std::to_string(c.altitude)},
             {"General", "SatelliteSystems", std::to_string(c.systems)},
+            {"General", "SmoothDrawing", std::to_string(c.smooth)},
         };
         EXPECT_EQ(store.writes, expected);
-        EXPECT_EQ(writesAtAccepted, 4u) << "written before the caller redraws";
+        EXPECT_EQ(writesAtAccepted, 5u) << "written before the caller redraws";
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(store.getInt("Settings", "Units", -9), c.units);
         EXPECT_EQ(store.getInt("Settings", "AltitudeElevationUnits", -9), c.altitude);
@@ -193,6 +197,7 @@ TEST(GeneralSettingsDialogTest, OkAfterKeyboardChoiceAndOutOfRangeValue)
         {"Settings", "PositionFormat", "0"},
         {"Settings", "AltitudeElevationUnits", "1"},
         {"General", "SatelliteSystems", "0"},
+        {"General", "SmoothDrawing", "0"},
     };
     EXPECT_EQ(store.writes, expected) << "the damaged Units value becomes what was shown";
 }
