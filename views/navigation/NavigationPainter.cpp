@@ -1,5 +1,6 @@
 #include "views/navigation/NavigationPainter.h"
 
+#include "framework/PictureCanvas.h"
 #include "framework/TextMetrics.h"
 
 #include <QFont>
@@ -18,9 +19,10 @@ constexpr int kTabStopChars = 5;
 
 } // namespace
 
-QImage navigationCanvas(const QSize& size)
+QImage navigationCanvas(const QSize& size, qreal ratio)
 {
-    QImage canvas(size, QImage::Format_RGB32);
+    QImage canvas = pictureCanvas(size, ratio);
+    if (canvas.isNull()) canvas = QImage(size, QImage::Format_RGB32);
     canvas.setDotsPerMeterX(kNavigationCanvasDotsPerMetre);
     canvas.setDotsPerMeterY(kNavigationCanvasDotsPerMetre);
     return canvas;

@@ -22,8 +22,9 @@ struct NavigationPalette {
 constexpr int kNavigationCanvasDotsPerMetre = 3780;
 
 // The off-screen picture the window keeps between ticks (RGB32 at
-// kNavigationCanvasDotsPerMetre), not yet filled.
-QImage navigationCanvas(const QSize& size);
+// kNavigationCanvasDotsPerMetre), `size` logical pixels at the device pixel
+// ratio `ratio` (the screen's), not yet filled.
+QImage navigationCanvas(const QSize& size, qreal ratio = 1.0);
 
 // Draws picture.text into drawingRect, left and top aligned, in Arial at
 // picture.fontTenths: lines broken at '\n', tabs every five average

@@ -1,5 +1,7 @@
 #include "views/navigation/NavigationWnd.h"
 
+#include "framework/PictureCanvas.h"
+
 #include "views/navigation/NavigationPainter.h"
 
 #include <QEvent>
@@ -22,12 +24,12 @@ CNavigationWnd::CNavigationWnd(QWidget* parent) : QWidget(parent)
 
 bool CNavigationWnd::needsFullRepaint() const
 {
-    return canvas.size() != size();
+    return !canvasFits(canvas, size(), pictureRatio(*this));
 }
 
 void CNavigationWnd::repaintFully()
 {
-    canvas = navigationCanvas(size());
+    canvas = navigationCanvas(size(), pictureRatio(*this));
     canvas.fill(palette().color(QPalette::Button));
     textArea = rect().adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin);
     drawingArea = textArea;

@@ -3,6 +3,7 @@
 #include "framework/SystemColours.h"
 
 #include "framework/AppContext.h"
+#include "framework/PictureCanvas.h"
 #include "framework/Prompter.h"
 #include "settings/SkyPlotSettings.h"
 #include "views/skyplot/AzimuthElevationDoc.h"
@@ -38,6 +39,7 @@ CSkyPlotWnd* CAzimuthElevationView::plotWindow() const
 void CAzimuthElevationView::onTick()
 {
     CSkyPlotWnd* plot = plotWindow();
+    plot->setSmooth(smoothDrawing(app().settings()));
     plot->model().copySatellites(app().gpsState());
     if (plot->refreshPlot()) document()->setModifiedFlag();
 }

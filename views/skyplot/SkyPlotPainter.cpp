@@ -1,11 +1,13 @@
 #include "views/skyplot/SkyPlotPainter.h"
 
+#include "framework/PictureCanvas.h"
 #include "framework/SystemColours.h"
 #include "models/skyplot/SkyPlotGeometry.h"
 
 #include <QBitmap>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPolygon>
 #include <QRegion>
@@ -200,6 +202,8 @@ void paintMaskOutline(QPainter& painter, const PlotSquare& plot, const SkyPlotMo
     const QPolygon outline = maskOutline(model, plot);
     if (outline.size() < 2) return;
     painter.save();
+    // Drawn again it must erase exactly: never smoothed.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter.setPen(QPen(kOutlineBlue, 1));
     painter.setBrush(Qt::NoBrush);
@@ -314,9 +318,10 @@ QRect satelliteLabelBox(const QFontMetrics& metrics, const QPoint& at, int gap)
     return QRect(at.x() - width / 2, at.y() + gap, width, 3 * metrics.height());
 }
 
-QImage skyPlotCanvas(const QSize& size)
+QImage skyPlotCanvas(const QSize& size, qreal ratio)
 {
-    QImage canvas(size, QImage::Format_RGB32);
+    QImage canvas = pictureCanvas(size, ratio);
+    if (canvas.isNull()) canvas = QImage(size, QImage::Format_RGB32);
     canvas.setDotsPerMeterX(kSkyCanvasDotsPerMetre);
     canvas.setDotsPerMeterY(kSkyCanvasDotsPerMetre);
     return canvas;
@@ -326,18 +331,26 @@ void paintSkyPlot(QPainter& painter, const QRect& client, const SkyPlotModel& mo
                   const SkyPlotPalette& palette)
 {
     painter.save();
-    // Every pixel of this picture is placed on purpose: no smoothing.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    // Every pixel of the classic picture is placed on purpose: smoothing
+    // only when asked.
+    setSmoothing(painter, palette.smooth);
 
     painter.fillRect(client, Qt::black);
     painter.fillRect(client.adjusted(1, 1, -1, -1), palette.buttonFace);
 
     const PlotSquare plot = layoutPlotSquare(toPixelRect(client), kScreenInset);
     QFont font = skyPlotFont(labelFontTenths(plot) / 10.0);
-    font.setStyleStrategy(QFont::NoAntialias);
+    if (!palette.smooth) font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
-    painter.setClipRegion(discRegion(clipDiscBox(plot)));
+    const PixelRect disc = clipDiscBox(plot);
+    if (painter.device()->devicePixelRatioF() == 1.0) {
+        painter.setClipRegion(discRegion(disc));
+    } else {
+        // Finer pixels than the chart's own: a region would clip in blocks.
+        QPainterPath round;
+        round.addEllipse(QRectF(disc.left, disc.top, disc.width(), disc.height()));
+        painter.setClipPath(round);
+    }
 
     paintScreenGrid(painter, plot);
     paintScreenSatellites(painter, plot, model);

@@ -13,9 +13,11 @@ class QPainter;
 
 namespace orbilunex {
 
-// Colours the screen picture takes from the window system.
+// Colours the screen picture takes from the window system, and whether the
+// user asked for smooth drawing.
 struct SkyPlotPalette {
     QColor buttonFace = QColor(240, 240, 240);
+    bool smooth = false;
 };
 
 // The screen chart's canvas is set to 96 dots per inch whatever screen
@@ -34,8 +36,9 @@ QRect satelliteLabelBox(const QFontMetrics& metrics, const QPoint& at, int gap);
 
 // The off-screen picture the screen chart is composed in: RGB32 (the mask
 // outline's exclusive-or needs a raster pixel format) at
-// kSkyCanvasDotsPerMetre.
-QImage skyPlotCanvas(const QSize& size);
+// kSkyCanvasDotsPerMetre, `size` logical pixels at the device pixel ratio
+// `ratio` (the screen's).
+QImage skyPlotCanvas(const QSize& size, qreal ratio = 1.0);
 
 // Draws the on-screen sky chart of `model` into `client`, in this order:
 // button-face fill with a black outline; the grid (black disc ringed in grey,
@@ -43,6 +46,8 @@ QImage skyPlotCanvas(const QSize& size);
 // satellites as white X markers with their labels in the used colour or
 // grey; trail pixels in green when trails are on; the mask outline in blue
 // drawn with exclusive-or when the outline is on. Draws, decides nothing.
+// Lines, circles and text are anti-aliased when the palette says smooth,
+// except the exclusive-or outline.
 // The painter should be on a skyPlotCanvas: exclusive-or needs the raster
 // engine and the label size assumes its resolution. A client too small for
 // a chart gives an empty disc. The painter's state is restored on return.

@@ -1,5 +1,7 @@
 #include "views/skyplot/SkyPlotWnd.h"
 
+#include "framework/PictureCanvas.h"
+
 #include <QPainter>
 
 namespace orbilunex {
@@ -21,11 +23,19 @@ bool CSkyPlotWnd::refreshPlot()
     return changed;
 }
 
-QImage CSkyPlotWnd::render(const QSize& size) const
+void CSkyPlotWnd::setSmooth(bool on)
 {
-    QImage canvas = skyPlotCanvas(size);
+    if (on == smoothing) return;
+    smoothing = on;
+    update();
+}
+
+QImage CSkyPlotWnd::render(const QSize& size, qreal ratio) const
+{
+    QImage canvas = skyPlotCanvas(size, ratio);
     SkyPlotPalette palette;
     palette.buttonFace = this->palette().color(QPalette::Button);
+    palette.smooth = smoothing;
     QPainter painter(&canvas);
     paintSkyPlot(painter, QRect(QPoint(0, 0), size), *data, palette);
     return canvas;
@@ -35,7 +45,7 @@ void CSkyPlotWnd::paintEvent(QPaintEvent*)
 {
     if (width() <= 0 || height() <= 0) return;
     QPainter painter(this);
-    painter.drawImage(0, 0, render(size()));
+    painter.drawImage(0, 0, render(size(), pictureRatio(*this)));
 }
 
 } // namespace orbilunex

@@ -31,8 +31,13 @@ public:
     QString comment() const { return commentText; }
     void setComment(const QString& text) { commentText = text; }
 
-    // The picture as the window shows it, for any size.
-    QImage render(const QSize& size) const;
+    // The picture as the window shows it, for any size, at a device pixel
+    // ratio.
+    QImage render(const QSize& size, qreal ratio = 1.0) const;
+
+    // "Smooth drawing": the next picture follows it.
+    void setSmooth(bool on);
+    bool smooth() const { return smoothing; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +45,7 @@ protected:
 private:
     std::unique_ptr<SkyPlotModel> data; // 240 kB of fixed arrays: not on the stack
     QString commentText;
+    bool smoothing = false;
 };
 
 } // namespace orbilunex
