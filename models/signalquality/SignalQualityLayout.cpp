@@ -28,7 +28,7 @@ int signalFilledHeight(int barHeight, int snr, int lowerThreshold, int upperThre
 }
 
 SignalQualityLayout layoutSignalQuality(const PixelRect& client, int lineHeight,
-                                  const SignalQualityModel& model)
+                                        const SignalQualityModel& model)
 {
     SignalQualityLayout layout;
     const int innerWidth = (client.right - 1) - (client.left + 1);

@@ -42,6 +42,6 @@ int signalFilledHeight(int barHeight, int snr, int lowerThreshold, int upperThre
 // A client narrower than the bars gives slots of 0 or 1 pixel and
 // degenerate rectangles, never a fault.
 SignalQualityLayout layoutSignalQuality(const PixelRect& client, int lineHeight,
-                                  const SignalQualityModel& model);
+                                        const SignalQualityModel& model);
 
 } // namespace orbilunex

@@ -88,7 +88,8 @@ QFont signalQualityFont(int tenths)
 }
 
 SignalQualityLayout paintSignalQuality(QPainter& painter, const QRect& client,
-                                 const SignalQualityModel& model, const SignalQualityPalette& palette)
+                                       const SignalQualityModel& model,
+                                       const SignalQualityPalette& palette)
 {
     const PixelRect area = toPixelRect(client);
     const QFont font =

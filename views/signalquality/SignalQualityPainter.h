@@ -35,6 +35,7 @@ QFont signalQualityFont(int tenths);
 // button face. Bars are painted over, never erased first. Returns the layout
 // it drew, heights included. The painter's state is restored on return.
 SignalQualityLayout paintSignalQuality(QPainter& painter, const QRect& client,
-                                 const SignalQualityModel& model, const SignalQualityPalette& palette);
+                                       const SignalQualityModel& model,
+                                       const SignalQualityPalette& palette);
 
 } // namespace orbilunex

@@ -5,6 +5,7 @@
 #include "framework/ChildFrame.h"
 #include "models/skyplot/MaskFile.h"
 #include "nmea/NmeaParser.h"
+#include "settings/GeneralSettings.h"
 #include "shell/Commands.h"
 #include "views/skyplot/AzimuthElevationDoc.h"
 #include "views/skyplot/AzimuthElevationView.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMdiArea>
+#include <QSet>
 
 #include <sys/stat.h>
 
@@ -319,5 +321,30 @@ TEST_F(SkyPlotWindowTest, WindowShowsTheChart)
     EXPECT_EQ(picture.pixelColor(inside), QColor(0, 0, 0));
     EXPECT_EQ(picture.pixelColor(1, 1).rgb(), view->palette().color(QPalette::Button).rgb());
 }
+
+// "Smooth drawing" reaches the chart at the next tick, and smooths its
+// circles and text: colours between the disc's black and the lines' grey
+// and white appear that the classic picture lacks.
+TEST_F(SkyPlotWindowTest, SmoothDrawingReachesTheChartAtTheNextTick)
+{
+    start();
+    CAzimuthElevationView* view = openSky();
+    ASSERT_NE(view, nullptr);
+    view->tick();
+    const auto colours = [](const QImage& image) {
+        QSet<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
+        return seen.size();
+    };
+    const int classic = colours(view->plotWindow()->render(QSize(240, 200)));
+    EXPECT_FALSE(view->plotWindow()->smooth());
+
+    writeSetting(settings, settings::general::kSmoothDrawing, 1);
+    view->tick();
+    ASSERT_TRUE(view->plotWindow()->smooth());
+    EXPECT_GT(colours(view->plotWindow()->render(QSize(240, 200))), classic + 20);
+}
+
 
 } // namespace
