@@ -45,7 +45,7 @@ void paintNavigation(QPainter& painter, const QRect& drawingRect, const Navigati
 
     painter.save();
     painter.setClipRect(drawingRect, Qt::IntersectClip);
-    painter.setPen(Qt::black);
+    painter.setPen(palette.buttonText);
     qreal top = drawingRect.top();
     for (const QString& text : QString::fromStdString(picture.text).split(QLatin1Char('\n'))) {
         if (top > drawingRect.bottom()) break;

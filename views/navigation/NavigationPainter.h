@@ -14,6 +14,7 @@ namespace orbilunex {
 // Colours the picture takes from the window system.
 struct NavigationPalette {
     QColor buttonFace = QColor(240, 240, 240);
+    QColor buttonText = QColor(0, 0, 0);
 };
 
 // The window's canvas is set to 96 dots per inch whatever screen hosts it:
@@ -31,7 +32,8 @@ QImage navigationCanvas(const QSize& size, qreal ratio = 1.0);
 // character widths, clipped to the rectangle. Each line's cells, from the
 // left edge to the end of its trailing blanks, are first filled with the
 // button face, so the text overwrites whatever was there without erasing
-// anything else. Text in black. Nothing is drawn for a font of no height.
+// anything else. Text in the palette's button text (black on the classic
+// face, light on a dark one). Nothing is drawn for a font of no height.
 // The painter's state is restored on return.
 void paintNavigation(QPainter& painter, const QRect& drawingRect, const NavigationPicture& picture,
                      const NavigationPalette& palette);

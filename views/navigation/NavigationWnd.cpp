@@ -44,6 +44,7 @@ void CNavigationWnd::drawOnCanvas()
     picture.fontTenths = navigationFontTenths(textArea.width());
     NavigationPalette colours;
     colours.buttonFace = palette().color(QPalette::Button);
+    colours.buttonText = palette().color(QPalette::ButtonText);
     QPainter painter(&canvas);
     paintNavigation(painter, drawingArea, picture, colours);
     drawnText = QString::fromStdString(picture.text);

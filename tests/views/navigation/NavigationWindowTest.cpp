@@ -93,6 +93,21 @@ TEST_F(NavigationWindowTest, TextIsDrawnOnTheButtonFace)
     EXPECT_GT(countPixels(image, QRect(3, 3, kWidth - 6, 22), isDark), 100);
 }
 
+TEST_F(NavigationWindowTest, ADarkPaletteGetsLightText)
+{
+    QPalette dark = view->palette();
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, QColor(255, 255, 255));
+    view->setPalette(dark);
+    app.receive(ggaWithAltitude("545.4"));
+    const QImage image = repaintedFully();
+    EXPECT_EQ(test::colourName(image.pixel(1, 1)), "#ff353535");
+    EXPECT_GT(countPixels(image, QRect(3, 3, kWidth - 6, 22),
+                          [](QRgb p) { return qGray(p) > 200; }),
+              100)
+        << "the text reads light on the dark face";
+}
+
 TEST_F(NavigationWindowTest, ShorterAltitudeOverwritesTheLongerOne)
 {
     app.receive(ggaWithAltitude("12345.6"));
