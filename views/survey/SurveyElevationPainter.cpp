@@ -122,13 +122,14 @@ std::vector<ElevationIndicatorLine> pageIndicatorLines(const ElevationScale& sca
 
 } // namespace
 
-SurveyElevationStyle screenSurveyElevationStyle(const QColor& buttonFace)
+SurveyElevationStyle screenSurveyElevationStyle(const QColor& buttonFace, bool smooth)
 {
     SurveyElevationStyle style;
     style.labelFont = QFont(QStringLiteral("Small Fonts"));
     style.labelFont.setPointSize(kScreenLabelPoints);
-    // A small bitmap-like face: smoothing only blurs it on the grey.
-    style.labelFont.setStyleStrategy(QFont::NoAntialias);
+    // A small bitmap-like face: smoothing blurs it on the grey, so only
+    // "Smooth drawing" asks for it.
+    if (!smooth) style.labelFont.setStyleStrategy(QFont::NoAntialias);
     style.labels = ElevationLabels::OnChart;
     style.labelColour = kGridGrey;
     style.labelGround = buttonFace;
@@ -170,8 +171,11 @@ void paintElevationLevels(QPainter& painter, const ElevationScale& scale,
     for (int i = 0; i < count; ++i) {
         const ElevationGridLine& level = levels[static_cast<std::size_t>(i)];
         if (style.edgeLevels || (i != 0 && i != count - 1)) {
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing, false);
             painter.setPen(style.levelPen);
             painter.drawLine(scale.chart.left, level.y, scale.chart.right, level.y);
+            painter.restore();
         }
         painter.setPen(style.labelColour);
         labels.draw(i, level);
@@ -190,7 +194,10 @@ void paintElevationIndicators(QPainter& painter, const std::vector<ElevationIndi
 {
     if (lines.empty()) return;
     painter.save();
-    if (style.rasterOperations) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    if (style.rasterOperations) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    }
     for (const ElevationIndicatorLine& line : lines) {
         const bool lsf = line.colour == ElevationIndicatorColour::White;
         const QColor& colour = lsf ? style.indicators.lsf : style.indicators.mean;

@@ -23,7 +23,10 @@ class SurveyModel;
 // The survey plot's picture: the grid, the samples' dots, the least-squares
 // and mean indicators, the reference marker (screen) and the legend (page).
 // These functions draw and decide nothing: where the plot goes and what it
-// is scaled to is the caller's, as is the painter's set-up (no smoothing).
+// is scaled to is the caller's, as is the painter's set-up (smoothing on or
+// off). Strokes by raster operation and the straight grid lines are drawn
+// unsmoothed whatever the painter says: the first must erase exactly, the
+// second are exact already and would only blur.
 
 // What differs between the screen's picture and the printed page's.
 struct SurveyPlotStyle {
@@ -44,9 +47,9 @@ struct SurveyPlotStyle {
     int largeDotDiameter = 0;
 };
 
-// The window's: 8-point Arial unsmoothed, white and magenta indicators by
-// exclusive-or. `dpi` is the canvas's.
-SurveyPlotStyle screenSurveyPlotStyle(int dpi);
+// The window's: 8-point Arial (smoothed only when `smooth`), white and
+// magenta indicators by exclusive-or. `dpi` is the canvas's.
+SurveyPlotStyle screenSurveyPlotStyle(int dpi, bool smooth = false);
 // The report's: 8-point Arial, black and green indicators a thirty-second of
 // an inch wide, large markers a thirty-second of an inch across.
 SurveyPlotStyle pageSurveyPlotStyle(int dpi);
@@ -84,7 +87,8 @@ void paintSurveyPlot(QPainter& painter, const PixelRect& area, const SurveyModel
 // --- The screen's canvas ------------------------------------------------------
 // A million dots go in far faster written straight into the canvas's pixels
 // than through a painter, and the marker's exclusive-or is a plain bit
-// operation. The canvas is an RGB32 image.
+// operation. The canvas is an RGB32 image at any device pixel ratio; points
+// are logical pixels, each drawn over the physical pixels it covers.
 
 // How dots are drawn: the survey's plot settings as the picture takes them.
 struct SurveyDotStyle {

@@ -122,6 +122,8 @@ private:
     SurveyPlotFrame plotFrame;
     // The document's plot settings as the picture was last drawn with them.
     SurveyDotStyle dotStyle;
+    // "Smooth drawing" as the canvas was last drawn with it.
+    bool smooth = false;
     // How the canvas is drawn, at its resolution.
     SurveyPlotStyle canvasStyle;
 
