@@ -30,7 +30,7 @@ public:
     LevelLabels(QPainter& painter, const ElevationScale& scale, const SettingsStore& settings,
                 ElevationLabels form, int levelCount)
         : painter(painter), metrics(painter.fontMetrics()), form(form), last(levelCount - 1),
-          chartLeft(scale.chart.left),
+          scale(scale), chartLeft(scale.chart.left),
           charWidth(averageWidth(painter.font(), painter.device())),
           unit(QString::fromStdString(altitudeUnitLabel(settings)))
     {
@@ -41,8 +41,11 @@ public:
         if (!level.labelled) return;
         const QString text = QString::fromStdString(level.label);
         if (form == ElevationLabels::OnChart) {
-            // Its top on the line, so that it hangs below it.
-            painter.drawText(kElevationLabelX, level.y + metrics.ascent(), text);
+            // Hanging below its line, or standing on the lowest ones.
+            painter.drawText(kElevationLabelX,
+                             elevationLabelTop(scale, level.y, metrics.height()) +
+                                 metrics.ascent(),
+                             text);
             return;
         }
         // Ending a character's width left of the chart: the bottom one above
@@ -59,6 +62,7 @@ private:
     const QFontMetrics metrics;
     const ElevationLabels form;
     const int last;
+    const ElevationScale& scale;
     const int chartLeft;
     const int charWidth;
     const QString unit;

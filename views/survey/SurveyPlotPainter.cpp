@@ -337,7 +337,7 @@ void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const Plot
                      const SettingsStore& settings, const SurveyPlotStyle& style)
 {
     painter.setFont(style.labelFont);
-    const SurveyPlotGrid grid =
+    SurveyPlotGrid grid =
         layoutSurveyGrid(frame, extents, settings, painter.fontMetrics().height());
 
     painter.save();
@@ -350,10 +350,23 @@ void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const Plot
         painter.drawLine(toQPoint(line.from), toQPoint(line.to));
     painter.restore();
 
+    GridLabelWidths widths;
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (std::size_t i = 0; i < 6; ++i) {
+        widths.latitude[i] =
+            metrics.horizontalAdvance(QString::fromStdString(grid.latitudeLabels[i].text));
+        widths.longitude[i] =
+            metrics.horizontalAdvance(QString::fromStdString(grid.longitudeLabels[i].text));
+    }
+    keepGridLabels(grid, frame.square, widths, metrics.height());
+
     painter.setPen(kGridGrey);
     for (const GridLabel& label : grid.latitudeLabels)
-        drawTextAt(painter, label.anchor.x, label.anchor.y, QString::fromStdString(label.text));
+        if (label.shown)
+            drawTextAt(painter, label.anchor.x, label.anchor.y,
+                       QString::fromStdString(label.text));
     for (const GridLabel& label : grid.longitudeLabels) {
+        if (!label.shown) continue;
         painter.save();
         painter.translate(label.anchor.x, label.anchor.y);
         // A quarter turn anticlockwise: the text reads upwards beside its line.
@@ -365,9 +378,12 @@ void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const Plot
 
 void paintSurveyIndicators(QPainter& painter, const std::optional<IndicatorGeometry>& lsf,
                            const std::optional<IndicatorGeometry>& mean,
-                           const SurveyPlotStyle& style)
+                           const PixelRect& square, const SurveyPlotStyle& style)
 {
     painter.save();
+    // An ellipse wider than the plot stops at its edges rather than running
+    // over the margin; with exclusive-or the same clip erases it exactly.
+    painter.setClipRect(QRect(square.left, square.top, square.width() + 1, square.height() + 1));
     if (style.rasterOperations) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -447,7 +463,7 @@ void paintSurveyPlot(QPainter& painter, const PixelRect& area, const SurveyModel
         painter, lsfIndicator(frame, extents, lsfIndicatorFigures(survey), survey.enablePalsfsd),
         meanIndicator(frame, extents, meanIndicatorFigures(survey),
                       survey.enablePositionAvgIndicator),
-        style);
+        frame.square, style);
 }
 
 SurveyDotStyle surveyDotStyle(const SurveyModel& survey)

@@ -54,16 +54,19 @@ SurveyPlotStyle screenSurveyPlotStyle(int dpi, bool smooth = false);
 // an inch wide, large markers a thirty-second of an inch across.
 SurveyPlotStyle pageSurveyPlotStyle(int dpi);
 
-// The dotted grey grid and its labels, the longitude labels reading upwards.
+// The dotted grey grid and its labels, the longitude labels reading upwards;
+// a label that would be cut by the square's edge or cross another is left
+// out (keepGridLabels).
 void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const PlotExtents& extents,
                      const SettingsStore& settings, const SurveyPlotStyle& style);
 
 // The least-squares indicator, then the mean one, each when present: the
-// ellipse with its pen inside the box, then the two strokes of its cross.
-// With raster operations, drawing them again leaves the picture as it was.
+// ellipse with its pen inside the box, then the two strokes of its cross,
+// clipped to the plot's square (its edges included). With raster
+// operations, drawing them again leaves the picture as it was.
 void paintSurveyIndicators(QPainter& painter, const std::optional<IndicatorGeometry>& lsf,
                            const std::optional<IndicatorGeometry>& mean,
-                           const SurveyPlotStyle& style);
+                           const PixelRect& square, const SurveyPlotStyle& style);
 
 // The page's legend in the square's top-right corner, naming the indicators
 // in their colours, with a scale bar along the bottom of its inner box.

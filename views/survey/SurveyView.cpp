@@ -259,6 +259,7 @@ void CSurveyView::toggleMarker()
 void CSurveyView::placeIndicators()
 {
     const SurveyModel& survey = surveyDocument()->survey();
+    indicatorSquare = plotFrame.square;
     lsfOnCanvas = lsfIndicator(plotFrame, plotExtents, lsfCopy, survey.enablePalsfsd);
     meanOnCanvas =
         meanIndicator(plotFrame, plotExtents, meanCopy, survey.enablePositionAvgIndicator);
@@ -269,7 +270,7 @@ void CSurveyView::drawIndicators()
     if (!lsfOnCanvas && !meanOnCanvas) return;
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    paintSurveyIndicators(painter, lsfOnCanvas, meanOnCanvas, canvasStyle);
+    paintSurveyIndicators(painter, lsfOnCanvas, meanOnCanvas, indicatorSquare, canvasStyle);
 }
 
 void CSurveyView::eraseIndicators()

@@ -134,6 +134,8 @@ private:
     // exactly even if a flag or the figures changed since.
     std::optional<IndicatorGeometry> lsfOnCanvas;
     std::optional<IndicatorGeometry> meanOnCanvas;
+    // The square they are clipped to there.
+    PixelRect indicatorSquare;
     SurveyPlotTrail trail;
 };
 

@@ -431,7 +431,7 @@ TEST_F(SurveyViewTest, AtRatioTwoThePictureHasItsOwnDetailAndDotsCoverTheirLogic
         toggleSurveyMarker(canvas, view->marker());
         QPainter painter(&canvas);
         setSmoothing(painter, layers.smooth);
-        paintSurveyIndicators(painter, lsf, mean, style);
+        paintSurveyIndicators(painter, lsf, mean, view->frame().square, style);
         return canvas;
     };
 
@@ -443,7 +443,8 @@ TEST_F(SurveyViewTest, AtRatioTwoThePictureHasItsOwnDetailAndDotsCoverTheirLogic
     // The indicators' curves are drawn finer: take them off again first.
     for (QImage* canvas : {&dots1, &dots2}) {
         QPainter painter(canvas);
-        paintSurveyIndicators(painter, lsf, mean, screenSurveyPlotStyle(96));
+        paintSurveyIndicators(painter, lsf, mean, view->frame().square,
+                                  screenSurveyPlotStyle(96));
     }
     ASSERT_EQ(dots2.size(), window.size() * 2);
     EXPECT_TRUE(samePixels(
@@ -466,13 +467,15 @@ TEST_F(SurveyViewTest, AtRatioTwoThePictureHasItsOwnDetailAndDotsCoverTheirLogic
         const QImage drawn = at2;
         QPainter painter(&at2);
         setSmoothing(painter, smooth);
-        paintSurveyIndicators(painter, lsf, mean, screenSurveyPlotStyle(96, smooth));
+        paintSurveyIndicators(painter, lsf, mean, view->frame().square,
+                              screenSurveyPlotStyle(96, smooth));
         painter.end();
         toggleSurveyMarker(at2, view->marker());
         EXPECT_FALSE(samePixels(at2, drawn));
         QPainter again(&at2);
         setSmoothing(again, smooth);
-        paintSurveyIndicators(again, lsf, mean, screenSurveyPlotStyle(96, smooth));
+        paintSurveyIndicators(again, lsf, mean, view->frame().square,
+                              screenSurveyPlotStyle(96, smooth));
         again.end();
         toggleSurveyMarker(at2, view->marker());
         EXPECT_TRUE(samePixels(at2, drawn));
