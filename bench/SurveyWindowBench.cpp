@@ -168,9 +168,10 @@ void BM_PlotFullRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_PlotFullRepaint)->Arg(0)->Arg(1)->ArgName("lines")->Unit(benchmark::kMillisecond);
 
-// The direct-pixel path alone on a canvas of the window's logical size at
-// a ratio of 1 or 2 (a high-density screen), lines on: each logical pixel
-// is a block of physical ones there.
+// The dots alone on a canvas of the window's logical size at a ratio of 1
+// or 2 (a high-density screen), lines on: each logical pixel is a block of
+// physical ones there. Second argument: "Smooth drawing", whose
+// anti-aliased lines go through a painter instead of the direct pixels.
 void BM_PlotDotsAtRatio(benchmark::State& state)
 {
     PlotWindow window(kMillion);
@@ -180,12 +181,15 @@ void BM_PlotDotsAtRatio(benchmark::State& state)
         canvas.fill(Qt::white);
         SurveyPlotTrail trail;
         plotSurveySamples(canvas, trail, window.view->frame(), window.view->extents(),
-                          window.doc->survey());
+                          window.doc->survey(), state.range(1) != 0);
         benchmark::DoNotOptimize(canvas.constBits());
     }
     state.SetItemsProcessed(state.iterations() * kMillion);
 }
-BENCHMARK(BM_PlotDotsAtRatio)->Arg(1)->Arg(2)->ArgName("ratio")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlotDotsAtRatio)
+    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->ArgNames({"ratio", "smooth"})
+    ->Unit(benchmark::kMillisecond);
 
 // One tick that takes a sample: the dot drawn onto the kept canvas, the
 // indicators and marker redrawn around it, the sample stored. The sentence

@@ -184,6 +184,29 @@ private:
     int side;
 };
 
+// Dots and anti-aliased lines through a painter, for "Smooth drawing": a
+// dot's pixels are filled as exact squares, so that they match the direct
+// pixels' dots at any ratio, and the lines run between pixel centres.
+class SmoothCanvasPixels {
+public:
+    explicit SmoothCanvasPixels(QImage& image) : painter(&image)
+    {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setBrush(Qt::NoBrush);
+    }
+
+    void set(int x, int y, QRgb colour) { painter.fillRect(QRect(x, y, 1, 1), QColor(colour)); }
+
+    void line(PixelPoint from, PixelPoint to, QRgb colour)
+    {
+        painter.setPen(QPen(QColor(colour), 1, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QLineF(from.x + 0.5, from.y + 0.5, to.x + 0.5, to.y + 0.5));
+    }
+
+private:
+    QPainter painter;
+};
+
 // Runs `draw` with the canvas's pixels: the plain ones at ratio 1, where a
 // million dots must go in fast, the scaled ones otherwise.
 template <typename Draw>
@@ -474,20 +497,32 @@ SurveyDotStyle surveyDotStyle(const SurveyModel& survey)
 void plotSurveyDot(QImage& canvas, SurveyPlotTrail& trail, const SurveyDotStyle& style,
                    PixelPoint at, std::uint16_t hdop10, bool startsTrail)
 {
+    if (style.useLines && style.smoothLines) {
+        SmoothCanvasPixels pixels(canvas);
+        plotDot(pixels, trail, style, at, hdop10, startsTrail);
+        return;
+    }
     withPixels(canvas,
                [&](auto& pixels) { plotDot(pixels, trail, style, at, hdop10, startsTrail); });
 }
 
 void plotSurveySamples(QImage& canvas, SurveyPlotTrail& trail, const SurveyPlotFrame& frame,
-                       const PlotExtents& extents, const SurveyModel& survey)
+                       const PlotExtents& extents, const SurveyModel& survey, bool smooth)
 {
-    const SurveyDotStyle style = surveyDotStyle(survey);
-    withPixels(canvas, [&](auto& pixels) {
+    SurveyDotStyle style = surveyDotStyle(survey);
+    style.smoothLines = smooth;
+    auto drawWith = [&](auto& pixels) {
         auto plot = [&](PixelPoint at, std::uint16_t hdop10, bool first) {
             plotDot(pixels, trail, style, at, hdop10, first);
         };
         forEachSurveyPoint(frame, extents, survey, plot);
-    });
+    };
+    if (style.useLines && style.smoothLines) {
+        SmoothCanvasPixels pixels(canvas);
+        drawWith(pixels);
+        return;
+    }
+    withPixels(canvas, drawWith);
 }
 
 void toggleSurveyMarker(QImage& canvas, PixelPoint marker)

@@ -98,6 +98,9 @@ struct SurveyDotStyle {
     bool largeMarkers = false;
     std::uint16_t hdopLimit = 30;
     bool useLines = false;
+    // "Smooth drawing": the lines between dots are anti-aliased, drawn
+    // through a painter (far slower than the direct pixels, so only then).
+    bool smoothLines = false;
 };
 SurveyDotStyle surveyDotStyle(const SurveyModel& survey);
 
@@ -107,9 +110,11 @@ void plotSurveyDot(QImage& canvas, SurveyPlotTrail& trail, const SurveyDotStyle&
                    PixelPoint at, std::uint16_t hdop10, bool startsTrail);
 
 // Every stored sample's dot, the first starting the trail afresh; the trail
-// is left at the last one for the live samples that follow.
+// is left at the last one for the live samples that follow. `smooth`
+// anti-aliases the lines between them.
 void plotSurveySamples(QImage& canvas, SurveyPlotTrail& trail, const SurveyPlotFrame& frame,
-                       const PlotExtents& extents, const SurveyModel& survey);
+                       const PlotExtents& extents, const SurveyModel& survey,
+                       bool smooth = false);
 
 // The reference marker by exclusive-or: a second call erases it.
 void toggleSurveyMarker(QImage& canvas, PixelPoint marker);

@@ -237,13 +237,14 @@ void CSurveyView::repaintFully()
     const SurveyModel& survey = surveyDocument()->survey();
     dotStyle = surveyDotStyle(survey);
     smooth = smoothDrawing(app().settings());
+    dotStyle.smoothLines = smooth;
     canvasStyle = screenSurveyPlotStyle(canvas.logicalDpiX(), smooth);
     {
         QPainter painter(&canvas);
         setSmoothing(painter, smooth);
         paintSurveyGrid(painter, plotFrame, plotExtents, app().settings(), canvasStyle);
     }
-    plotSurveySamples(canvas, trail, plotFrame, plotExtents, survey);
+    plotSurveySamples(canvas, trail, plotFrame, plotExtents, survey, smooth);
 
     toggleMarker();
     placeIndicators();

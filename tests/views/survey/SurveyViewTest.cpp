@@ -484,6 +484,7 @@ TEST_F(SurveyViewTest, AtRatioTwoThePictureHasItsOwnDetailAndDotsCoverTheirLogic
 
 TEST_F(SurveyViewTest, SmoothDrawingRedrawsTheLabelsSmoothedAndLeavesTheIndicatorsExclusiveOr)
 {
+    survey().useLines = 1;
     const int offsets[][2] = {{0, 0}, {3, 1}, {-2, 4}, {1, -3}, {4, 2}, {-3, -1}, {2, 2}};
     for (const auto& o : offsets) fix(o[0], o[1]);
     const QImage plain = view->picture();
@@ -503,6 +504,14 @@ TEST_F(SurveyViewTest, SmoothDrawingRedrawsTheLabelsSmoothedAndLeavesTheIndicato
     };
     EXPECT_FALSE(smooth == plain);
     EXPECT_GT(colours(smooth), colours(plain) + 5);
+    // The blue lines between the dots blend into the ground.
+    auto blueBlends = [](const QImage& image) {
+        return test::countPixels(image, image.rect(), [](QRgb p) {
+            return p != kBlue && qBlue(p) > qRed(p) && qBlue(p) > qGreen(p);
+        });
+    };
+    EXPECT_GT(blueBlends(smooth), blueBlends(plain) + 10);
+
 
     // Turning an indicator off changes only its own pixels, each by its
     // exclusive-or colour: it is drawn unsmoothed.
@@ -522,6 +531,18 @@ TEST_F(SurveyViewTest, SmoothDrawingRedrawsTheLabelsSmoothedAndLeavesTheIndicato
     writeSetting(app.store, settings::general::kSmoothDrawing, 0);
     view->tick();
     EXPECT_TRUE(view->picture() == plain) << "off again, the picture is the plain one";
+
+    // Smoothed, a live sample's line and dot land as a full repaint draws
+    // them.
+    writeSetting(app.store, settings::general::kSmoothDrawing, 1);
+    view->tick();
+    view->picture(); // drawn smoothed, so that the next fix is drawn live
+    const std::uint32_t stored = survey().sampleCount();
+    fix(-1, 3);
+    ASSERT_EQ(survey().sampleCount(), stored + 1);
+    const QImage live = view->picture();
+    EXPECT_FALSE(live == smooth);
+    EXPECT_TRUE(live == repainted());
 }
 
 } // namespace
