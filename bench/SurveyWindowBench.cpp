@@ -1,10 +1,11 @@
 // The survey window with large surveys: a full repaint of the plot at
 // 600 x 400 with 1,000,000 samples, one live sample taken by the plot with
 // 1,000 and with 1,000,000 samples stored (its cost must not grow with the
-// count), and opening a 1,000,000-sample path file (62 MB) into a window.
+// count), the million dots alone at device pixel ratios 1 and 2, and opening a 1,000,000-sample path file (62 MB) into a window.
 //   build/dev/bench/survey_window_bench --benchmark_min_time=1
 
 #include "framework/AppContext.h"
+#include "framework/PictureCanvas.h"
 #include "framework/Prompter.h"
 #include "nmea/NmeaParser.h"
 #include "settings/SettingsStore.h"
@@ -166,6 +167,29 @@ void BM_PlotFullRepaint(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kMillion);
 }
 BENCHMARK(BM_PlotFullRepaint)->Arg(0)->Arg(1)->ArgName("lines")->Unit(benchmark::kMillisecond);
+
+// The dots alone on a canvas of the window's logical size at a ratio of 1
+// or 2 (a high-density screen), lines on: each logical pixel is a block of
+// physical ones there. Second argument: "Smooth drawing", whose
+// anti-aliased lines go through a painter instead of the direct pixels.
+void BM_PlotDotsAtRatio(benchmark::State& state)
+{
+    PlotWindow window(kMillion);
+    window.doc->survey().useLines = 1;
+    QImage canvas = pictureCanvas(QSize(kWidth, kHeight), static_cast<qreal>(state.range(0)));
+    for (auto _ : state) {
+        canvas.fill(Qt::white);
+        SurveyPlotTrail trail;
+        plotSurveySamples(canvas, trail, window.view->frame(), window.view->extents(),
+                          window.doc->survey(), state.range(1) != 0);
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+    state.SetItemsProcessed(state.iterations() * kMillion);
+}
+BENCHMARK(BM_PlotDotsAtRatio)
+    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->ArgNames({"ratio", "smooth"})
+    ->Unit(benchmark::kMillisecond);
 
 // One tick that takes a sample: the dot drawn onto the kept canvas, the
 // indicators and marker redrawn around it, the sample stored. The sentence

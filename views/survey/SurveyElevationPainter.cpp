@@ -30,7 +30,7 @@ public:
     LevelLabels(QPainter& painter, const ElevationScale& scale, const SettingsStore& settings,
                 ElevationLabels form, int levelCount)
         : painter(painter), metrics(painter.fontMetrics()), form(form), last(levelCount - 1),
-          chartLeft(scale.chart.left),
+          scale(scale), chartLeft(scale.chart.left),
           charWidth(averageWidth(painter.font(), painter.device())),
           unit(QString::fromStdString(altitudeUnitLabel(settings)))
     {
@@ -41,8 +41,11 @@ public:
         if (!level.labelled) return;
         const QString text = QString::fromStdString(level.label);
         if (form == ElevationLabels::OnChart) {
-            // Its top on the line, so that it hangs below it.
-            painter.drawText(kElevationLabelX, level.y + metrics.ascent(), text);
+            // Hanging below its line, or standing on the lowest ones.
+            painter.drawText(kElevationLabelX,
+                             elevationLabelTop(scale, level.y, metrics.height()) +
+                                 metrics.ascent(),
+                             text);
             return;
         }
         // Ending a character's width left of the chart: the bottom one above
@@ -59,6 +62,7 @@ private:
     const QFontMetrics metrics;
     const ElevationLabels form;
     const int last;
+    const ElevationScale& scale;
     const int chartLeft;
     const int charWidth;
     const QString unit;
@@ -122,13 +126,14 @@ std::vector<ElevationIndicatorLine> pageIndicatorLines(const ElevationScale& sca
 
 } // namespace
 
-SurveyElevationStyle screenSurveyElevationStyle(const QColor& buttonFace)
+SurveyElevationStyle screenSurveyElevationStyle(const QColor& buttonFace, bool smooth)
 {
     SurveyElevationStyle style;
     style.labelFont = QFont(QStringLiteral("Small Fonts"));
     style.labelFont.setPointSize(kScreenLabelPoints);
-    // A small bitmap-like face: smoothing only blurs it on the grey.
-    style.labelFont.setStyleStrategy(QFont::NoAntialias);
+    // A small bitmap-like face: smoothing blurs it on the grey, so only
+    // "Smooth drawing" asks for it.
+    if (!smooth) style.labelFont.setStyleStrategy(QFont::NoAntialias);
     style.labels = ElevationLabels::OnChart;
     style.labelColour = kGridGrey;
     style.labelGround = buttonFace;
@@ -170,8 +175,11 @@ void paintElevationLevels(QPainter& painter, const ElevationScale& scale,
     for (int i = 0; i < count; ++i) {
         const ElevationGridLine& level = levels[static_cast<std::size_t>(i)];
         if (style.edgeLevels || (i != 0 && i != count - 1)) {
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing, false);
             painter.setPen(style.levelPen);
             painter.drawLine(scale.chart.left, level.y, scale.chart.right, level.y);
+            painter.restore();
         }
         painter.setPen(style.labelColour);
         labels.draw(i, level);
@@ -190,7 +198,10 @@ void paintElevationIndicators(QPainter& painter, const std::vector<ElevationIndi
 {
     if (lines.empty()) return;
     painter.save();
-    if (style.rasterOperations) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    if (style.rasterOperations) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    }
     for (const ElevationIndicatorLine& line : lines) {
         const bool lsf = line.colour == ElevationIndicatorColour::White;
         const QColor& colour = lsf ? style.indicators.lsf : style.indicators.mean;

@@ -56,12 +56,16 @@ struct SurveyElevationStyle {
     surveypaint::IndicatorColours indicators;
 };
 
-// The window's: 7-point "Small Fonts" unsmoothed on the button face, grey
-// levels, white and magenta indicator lines by exclusive-or.
-SurveyElevationStyle screenSurveyElevationStyle(const QColor& buttonFace);
+// The window's: 7-point "Small Fonts" on the button face (smoothed only when
+// `smooth`), grey levels, white and magenta indicator lines by exclusive-or.
+SurveyElevationStyle screenSurveyElevationStyle(const QColor& buttonFace, bool smooth = false);
 // The report's at `dpi`: 8-point Arial, black levels and labels with their
 // unit beside the chart, black and green indicator lines.
 SurveyElevationStyle pageSurveyElevationStyle(int dpi);
+
+// Smoothing is the painter's set-up, the caller's; the level lines (exact
+// already) and the exclusive-or indicator lines (which must erase exactly)
+// are drawn unsmoothed whatever it says.
 
 // The eleven level lines across the chart (the inner nine without edge
 // levels) and their labels, bottom to top.

@@ -1,6 +1,7 @@
 #include "views/survey/SurveyElevationView.h"
 
 #include "framework/AppContext.h"
+#include "framework/PictureCanvas.h"
 #include "views/survey/SurveyDoc.h"
 #include "views/survey/SurveyElevationPainter.h"
 
@@ -16,11 +17,11 @@ namespace {
 // whatever screen the window is on.
 constexpr int kCanvasDotsPerMetre = 3780;
 
-QImage chartCanvas(const QSize& size)
+QImage chartCanvas(const QSize& size, qreal ratio)
 {
     // RGB32 on the raster engine: the exclusive-or lines need real raster
     // operations on opaque pixels.
-    QImage canvas(size, QImage::Format_RGB32);
+    QImage canvas = pictureCanvas(size, ratio);
     canvas.setDotsPerMeterX(kCanvasDotsPerMetre);
     canvas.setDotsPerMeterY(kCanvasDotsPerMetre);
     return canvas;
@@ -79,6 +80,12 @@ const QImage& CSurveyElevationView::picture()
 
 void CSurveyElevationView::onTick()
 {
+    // Moved to a screen of another ratio, or "Smooth drawing" turned: the
+    // canvas is drawn again.
+    if (!stale && !canvas.isNull() &&
+        (!canvasFits(canvas, size(), pictureRatio(*window)) ||
+         smoothDrawing(app().settings()) != smooth))
+        invalidateAll();
     const ElevationFixStep step = elevation.follow(app().gpsState(), surveyDocument()->survey());
     switch (step.outcome) {
     case ElevationFixStep::Outcome::Nothing: return;
@@ -90,6 +97,7 @@ void CSurveyElevationView::onTick()
     if (!stale && !canvas.isNull()) {
         const SurveyElevationStyle style = chartStyle();
         QPainter painter(&canvas);
+        setSmoothing(painter, smooth);
         paintElevationSegment(painter, step.segment);
         paintElevationIndicators(painter, step.erase, style);
         paintElevationIndicators(painter, step.draw, style);
@@ -139,7 +147,7 @@ void CSurveyElevationView::redrawAllAndRescale()
 
 void CSurveyElevationView::bringUpToDate()
 {
-    if (stale) paintEverything();
+    if (stale || !canvasFits(canvas, size(), pictureRatio(*window))) paintEverything();
 }
 
 void CSurveyElevationView::paintEverything()
@@ -149,8 +157,11 @@ void CSurveyElevationView::paintEverything()
         canvas = QImage();
         return;
     }
-    if (canvas.size() != size()) canvas = chartCanvas(size());
+    const qreal ratio = pictureRatio(*window);
+    if (!canvasFits(canvas, size(), ratio)) canvas = chartCanvas(size(), ratio);
+    smooth = smoothDrawing(app().settings());
     QPainter painter(&canvas);
+    setSmoothing(painter, smooth);
     const SurveyModel& survey = surveyDocument()->survey();
     const SurveyElevationStyle style = chartStyle();
     auto draw = [&painter](const ElevationSegment& segment) {
@@ -169,12 +180,12 @@ void CSurveyElevationView::paintEverything()
 
 SurveyElevationStyle CSurveyElevationView::chartStyle() const
 {
-    return screenSurveyElevationStyle(palette().color(QPalette::Button));
+    return screenSurveyElevationStyle(palette().color(QPalette::Button), smooth);
 }
 
 void CSurveyElevationView::paintBackground(QPainter& painter, const SurveyElevationStyle& style)
 {
-    painter.fillRect(canvas.rect(), style.labelGround);
+    painter.fillRect(QRect(QPoint(0, 0), size()), style.labelGround);
     paintElevationLevels(painter, elevation.scale(), surveyDocument()->survey().altitudeMax,
                          app().settings(), style);
 }

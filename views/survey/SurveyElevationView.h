@@ -82,6 +82,8 @@ private:
     ElevationChart elevation;
     QImage canvas;
     bool stale = true;
+    // "Smooth drawing" as the canvas was last drawn with it.
+    bool smooth = false;
     std::function<void()> propertiesHandler;
     CSurveyElevationWnd* window;
 };

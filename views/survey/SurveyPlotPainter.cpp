@@ -13,6 +13,8 @@
 #include <QPolygon>
 #include <QVector>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace orbilunex {
@@ -50,7 +52,34 @@ void forEachSurveyPoint(const SurveyPlotFrame& frame, const PlotExtents& extents
 
 // --- The screen's canvas pixels --------------------------------------------
 
-// Direct access to an RGB32 canvas's pixels, clipped to the canvas.
+// Bresenham's pixels from `from` up to, not including, `to`: the dot drawn
+// at `to` afterwards finishes the line.
+template <typename Plot>
+void walkLine(PixelPoint from, PixelPoint to, Plot&& plot)
+{
+    int x = from.x;
+    int y = from.y;
+    const int dx = std::abs(to.x - x);
+    const int dy = -std::abs(to.y - y);
+    const int sx = x < to.x ? 1 : -1;
+    const int sy = y < to.y ? 1 : -1;
+    int error = dx + dy;
+    while (x != to.x || y != to.y) {
+        plot(x, y);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+// Direct access to an RGB32 canvas's pixels at ratio 1, clipped to the
+// canvas.
 class CanvasPixels {
 public:
     explicit CanvasPixels(QImage& image)
@@ -70,35 +99,14 @@ public:
         if (inside(x, y)) bits[y * stride + x] ^= mask;
     }
 
-    // Every pixel from `from` up to, not including, `to`: the dot drawn at
-    // `to` afterwards finishes the line.
     void line(PixelPoint from, PixelPoint to, QRgb colour)
     {
-        int x = from.x;
-        int y = from.y;
-        const int dx = std::abs(to.x - x);
-        const int dy = -std::abs(to.y - y);
-        const int sx = x < to.x ? 1 : -1;
-        const int sy = y < to.y ? 1 : -1;
-        int error = dx + dy;
         // Both ends inside: every pixel between is too, and a million-sample
         // repaint need not check each one.
-        const bool checked = !inside(from.x, from.y) || !inside(to.x, to.y);
-        while (x != to.x || y != to.y) {
-            if (checked)
-                set(x, y, colour);
-            else
-                bits[y * stride + x] = colour;
-            const int twice = 2 * error;
-            if (twice >= dy) {
-                error += dy;
-                x += sx;
-            }
-            if (twice <= dx) {
-                error += dx;
-                y += sy;
-            }
-        }
+        if (!inside(from.x, from.y) || !inside(to.x, to.y))
+            walkLine(from, to, [&](int x, int y) { set(x, y, colour); });
+        else
+            walkLine(from, to, [&](int x, int y) { bits[y * stride + x] = colour; });
     }
 
 private:
@@ -114,10 +122,110 @@ private:
     int height;
 };
 
+// The same at another device pixel ratio: points are logical pixels, each
+// written over the block of physical pixels it covers, so that a dot, a line
+// or the marker covers the same logical area as at 1x.
+class ScaledCanvasPixels {
+public:
+    explicit ScaledCanvasPixels(QImage& image)
+        : bits(reinterpret_cast<QRgb*>(image.bits())),
+          stride(image.bytesPerLine() / static_cast<int>(sizeof(QRgb))), width(image.width()),
+          height(image.height()), ratio(image.devicePixelRatio()),
+          side(ratio == std::floor(ratio) ? static_cast<int>(ratio) : 0)
+    {
+    }
+
+    void set(int x, int y, QRgb colour)
+    {
+        forBlock(x, y, [colour](QRgb& pixel) { pixel = colour; });
+    }
+
+    void exclusiveOr(int x, int y, QRgb mask)
+    {
+        forBlock(x, y, [mask](QRgb& pixel) { pixel ^= mask; });
+    }
+
+    void line(PixelPoint from, PixelPoint to, QRgb colour)
+    {
+        walkLine(from, to, [&](int x, int y) { set(x, y, colour); });
+    }
+
+private:
+    // The physical pixels under logical pixel (x, y), clipped to the canvas.
+    template <typename Apply>
+    void forBlock(int x, int y, Apply&& apply)
+    {
+        if (side > 0) {
+            // A whole ratio (2 on most high-density screens): integer
+            // arithmetic, a million dots must not wait on floating point.
+            const int left = x * side;
+            const int top = y * side;
+            if (left >= 0 && top >= 0 && left + side <= width && top + side <= height) {
+                QRgb* row = bits + top * stride + left;
+                for (int r = 0; r < side; ++r, row += stride)
+                    for (int c = 0; c < side; ++c) apply(row[c]);
+                return;
+            }
+        }
+        const int left = std::max(0, static_cast<int>(std::floor(x * ratio)));
+        const int top = std::max(0, static_cast<int>(std::floor(y * ratio)));
+        const int right = std::min(width, static_cast<int>(std::floor((x + 1) * ratio)));
+        const int bottom = std::min(height, static_cast<int>(std::floor((y + 1) * ratio)));
+        for (int row = top; row < bottom; ++row)
+            for (int column = left; column < right; ++column) apply(bits[row * stride + column]);
+    }
+
+    QRgb* bits;
+    int stride;
+    int width;
+    int height;
+    qreal ratio;
+    // The ratio when it is a whole number, else 0.
+    int side;
+};
+
+// Dots and anti-aliased lines through a painter, for "Smooth drawing": a
+// dot's pixels are filled as exact squares, so that they match the direct
+// pixels' dots at any ratio, and the lines run between pixel centres.
+class SmoothCanvasPixels {
+public:
+    explicit SmoothCanvasPixels(QImage& image) : painter(&image)
+    {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setBrush(Qt::NoBrush);
+    }
+
+    void set(int x, int y, QRgb colour) { painter.fillRect(QRect(x, y, 1, 1), QColor(colour)); }
+
+    void line(PixelPoint from, PixelPoint to, QRgb colour)
+    {
+        painter.setPen(QPen(QColor(colour), 1, Qt::SolidLine, Qt::FlatCap));
+        painter.drawLine(QLineF(from.x + 0.5, from.y + 0.5, to.x + 0.5, to.y + 0.5));
+    }
+
+private:
+    QPainter painter;
+};
+
+// Runs `draw` with the canvas's pixels: the plain ones at ratio 1, where a
+// million dots must go in fast, the scaled ones otherwise.
+template <typename Draw>
+void withPixels(QImage& canvas, Draw&& draw)
+{
+    if (canvas.devicePixelRatio() == 1.0) {
+        CanvasPixels pixels(canvas);
+        draw(pixels);
+    } else {
+        ScaledCanvasPixels pixels(canvas);
+        draw(pixels);
+    }
+}
+
 // One sample's dot in its colour, as the model shapes it for the marker
 // size, after the line that joins it to the previous one when lines are on.
-void plotDot(CanvasPixels& pixels, SurveyPlotTrail& trail, const SurveyDotStyle& style,
-             PixelPoint at, std::uint16_t hdop10, bool startsTrail)
+template <typename Pixels>
+void plotDot(Pixels& pixels, SurveyPlotTrail& trail, const SurveyDotStyle& style, PixelPoint at,
+             std::uint16_t hdop10, bool startsTrail)
 {
     const QRgb colour = dotColour(hdop10, style.hdopLimit);
     if (auto line = trail.next(at, startsTrail, style.useLines))
@@ -224,12 +332,12 @@ QString scaleBarText(const SurveyPlotFrame& frame, const PlotExtents& extents,
 
 } // namespace
 
-SurveyPlotStyle screenSurveyPlotStyle(int dpi)
+SurveyPlotStyle screenSurveyPlotStyle(int dpi, bool smooth)
 {
     SurveyPlotStyle style;
     style.dpi = dpi;
     style.labelFont = arial(kLabelPoints);
-    style.labelFont.setStyleStrategy(QFont::NoAntialias);
+    if (!smooth) style.labelFont.setStyleStrategy(QFont::NoAntialias);
     style.rasterOperations = true;
     style.indicators = screenIndicatorColours();
     return style;
@@ -252,10 +360,11 @@ void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const Plot
                      const SettingsStore& settings, const SurveyPlotStyle& style)
 {
     painter.setFont(style.labelFont);
-    const SurveyPlotGrid grid =
+    SurveyPlotGrid grid =
         layoutSurveyGrid(frame, extents, settings, painter.fontMetrics().height());
 
     painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     if (style.rasterOperations) painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
     painter.setPen(QPen(kGridGrey, surveyGridPenWidth(style.dpi), Qt::DotLine, Qt::FlatCap));
     for (const PixelLine& line : grid.horizontal)
@@ -264,10 +373,23 @@ void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const Plot
         painter.drawLine(toQPoint(line.from), toQPoint(line.to));
     painter.restore();
 
+    GridLabelWidths widths;
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (std::size_t i = 0; i < 6; ++i) {
+        widths.latitude[i] =
+            metrics.horizontalAdvance(QString::fromStdString(grid.latitudeLabels[i].text));
+        widths.longitude[i] =
+            metrics.horizontalAdvance(QString::fromStdString(grid.longitudeLabels[i].text));
+    }
+    keepGridLabels(grid, frame.square, widths, metrics.height());
+
     painter.setPen(kGridGrey);
     for (const GridLabel& label : grid.latitudeLabels)
-        drawTextAt(painter, label.anchor.x, label.anchor.y, QString::fromStdString(label.text));
+        if (label.shown)
+            drawTextAt(painter, label.anchor.x, label.anchor.y,
+                       QString::fromStdString(label.text));
     for (const GridLabel& label : grid.longitudeLabels) {
+        if (!label.shown) continue;
         painter.save();
         painter.translate(label.anchor.x, label.anchor.y);
         // A quarter turn anticlockwise: the text reads upwards beside its line.
@@ -279,10 +401,16 @@ void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const Plot
 
 void paintSurveyIndicators(QPainter& painter, const std::optional<IndicatorGeometry>& lsf,
                            const std::optional<IndicatorGeometry>& mean,
-                           const SurveyPlotStyle& style)
+                           const PixelRect& square, const SurveyPlotStyle& style)
 {
     painter.save();
-    if (style.rasterOperations) painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    // An ellipse wider than the plot stops at its edges rather than running
+    // over the margin; with exclusive-or the same clip erases it exactly.
+    painter.setClipRect(QRect(square.left, square.top, square.width() + 1, square.height() + 1));
+    if (style.rasterOperations) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    }
     if (lsf) paintIndicator(painter, *lsf, style.indicators.lsf, style);
     if (mean) paintIndicator(painter, *mean, style.indicators.mean, style);
     painter.restore();
@@ -358,7 +486,7 @@ void paintSurveyPlot(QPainter& painter, const PixelRect& area, const SurveyModel
         painter, lsfIndicator(frame, extents, lsfIndicatorFigures(survey), survey.enablePalsfsd),
         meanIndicator(frame, extents, meanIndicatorFigures(survey),
                       survey.enablePositionAvgIndicator),
-        style);
+        frame.square, style);
 }
 
 SurveyDotStyle surveyDotStyle(const SurveyModel& survey)
@@ -369,29 +497,43 @@ SurveyDotStyle surveyDotStyle(const SurveyModel& survey)
 void plotSurveyDot(QImage& canvas, SurveyPlotTrail& trail, const SurveyDotStyle& style,
                    PixelPoint at, std::uint16_t hdop10, bool startsTrail)
 {
-    CanvasPixels pixels(canvas);
-    plotDot(pixels, trail, style, at, hdop10, startsTrail);
+    if (style.useLines && style.smoothLines) {
+        SmoothCanvasPixels pixels(canvas);
+        plotDot(pixels, trail, style, at, hdop10, startsTrail);
+        return;
+    }
+    withPixels(canvas,
+               [&](auto& pixels) { plotDot(pixels, trail, style, at, hdop10, startsTrail); });
 }
 
 void plotSurveySamples(QImage& canvas, SurveyPlotTrail& trail, const SurveyPlotFrame& frame,
-                       const PlotExtents& extents, const SurveyModel& survey)
+                       const PlotExtents& extents, const SurveyModel& survey, bool smooth)
 {
-    CanvasPixels pixels(canvas);
-    const SurveyDotStyle style = surveyDotStyle(survey);
-    auto plot = [&](PixelPoint at, std::uint16_t hdop10, bool first) {
-        plotDot(pixels, trail, style, at, hdop10, first);
+    SurveyDotStyle style = surveyDotStyle(survey);
+    style.smoothLines = smooth;
+    auto drawWith = [&](auto& pixels) {
+        auto plot = [&](PixelPoint at, std::uint16_t hdop10, bool first) {
+            plotDot(pixels, trail, style, at, hdop10, first);
+        };
+        forEachSurveyPoint(frame, extents, survey, plot);
     };
-    forEachSurveyPoint(frame, extents, survey, plot);
+    if (style.useLines && style.smoothLines) {
+        SmoothCanvasPixels pixels(canvas);
+        drawWith(pixels);
+        return;
+    }
+    withPixels(canvas, drawWith);
 }
 
 void toggleSurveyMarker(QImage& canvas, PixelPoint marker)
 {
-    CanvasPixels pixels(canvas);
     const PixelRect box = surveyMarkerBox(marker);
-    for (int row = 0; row < kSurveyMarkerSide; ++row)
-        for (int column = 0; column < kSurveyMarkerSide; ++column)
-            if (surveyMarkerArm(column, row))
-                pixels.exclusiveOr(box.left + column, box.top + row, kMarkerArm);
+    withPixels(canvas, [&](auto& pixels) {
+        for (int row = 0; row < kSurveyMarkerSide; ++row)
+            for (int column = 0; column < kSurveyMarkerSide; ++column)
+                if (surveyMarkerArm(column, row))
+                    pixels.exclusiveOr(box.left + column, box.top + row, kMarkerArm);
+    });
 }
 
 } // namespace orbilunex

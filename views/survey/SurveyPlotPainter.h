@@ -23,7 +23,10 @@ class SurveyModel;
 // The survey plot's picture: the grid, the samples' dots, the least-squares
 // and mean indicators, the reference marker (screen) and the legend (page).
 // These functions draw and decide nothing: where the plot goes and what it
-// is scaled to is the caller's, as is the painter's set-up (no smoothing).
+// is scaled to is the caller's, as is the painter's set-up (smoothing on or
+// off). Strokes by raster operation and the straight grid lines are drawn
+// unsmoothed whatever the painter says: the first must erase exactly, the
+// second are exact already and would only blur.
 
 // What differs between the screen's picture and the printed page's.
 struct SurveyPlotStyle {
@@ -44,23 +47,26 @@ struct SurveyPlotStyle {
     int largeDotDiameter = 0;
 };
 
-// The window's: 8-point Arial unsmoothed, white and magenta indicators by
-// exclusive-or. `dpi` is the canvas's.
-SurveyPlotStyle screenSurveyPlotStyle(int dpi);
+// The window's: 8-point Arial (smoothed only when `smooth`), white and
+// magenta indicators by exclusive-or. `dpi` is the canvas's.
+SurveyPlotStyle screenSurveyPlotStyle(int dpi, bool smooth = false);
 // The report's: 8-point Arial, black and green indicators a thirty-second of
 // an inch wide, large markers a thirty-second of an inch across.
 SurveyPlotStyle pageSurveyPlotStyle(int dpi);
 
-// The dotted grey grid and its labels, the longitude labels reading upwards.
+// The dotted grey grid and its labels, the longitude labels reading upwards;
+// a label that would be cut by the square's edge or cross another is left
+// out (keepGridLabels).
 void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const PlotExtents& extents,
                      const SettingsStore& settings, const SurveyPlotStyle& style);
 
 // The least-squares indicator, then the mean one, each when present: the
-// ellipse with its pen inside the box, then the two strokes of its cross.
-// With raster operations, drawing them again leaves the picture as it was.
+// ellipse with its pen inside the box, then the two strokes of its cross,
+// clipped to the plot's square (its edges included). With raster
+// operations, drawing them again leaves the picture as it was.
 void paintSurveyIndicators(QPainter& painter, const std::optional<IndicatorGeometry>& lsf,
                            const std::optional<IndicatorGeometry>& mean,
-                           const SurveyPlotStyle& style);
+                           const PixelRect& square, const SurveyPlotStyle& style);
 
 // The page's legend in the square's top-right corner, naming the indicators
 // in their colours, with a scale bar along the bottom of its inner box.
@@ -84,13 +90,17 @@ void paintSurveyPlot(QPainter& painter, const PixelRect& area, const SurveyModel
 // --- The screen's canvas ------------------------------------------------------
 // A million dots go in far faster written straight into the canvas's pixels
 // than through a painter, and the marker's exclusive-or is a plain bit
-// operation. The canvas is an RGB32 image.
+// operation. The canvas is an RGB32 image at any device pixel ratio; points
+// are logical pixels, each drawn over the physical pixels it covers.
 
 // How dots are drawn: the survey's plot settings as the picture takes them.
 struct SurveyDotStyle {
     bool largeMarkers = false;
     std::uint16_t hdopLimit = 30;
     bool useLines = false;
+    // "Smooth drawing": the lines between dots are anti-aliased, drawn
+    // through a painter (far slower than the direct pixels, so only then).
+    bool smoothLines = false;
 };
 SurveyDotStyle surveyDotStyle(const SurveyModel& survey);
 
@@ -100,9 +110,11 @@ void plotSurveyDot(QImage& canvas, SurveyPlotTrail& trail, const SurveyDotStyle&
                    PixelPoint at, std::uint16_t hdop10, bool startsTrail);
 
 // Every stored sample's dot, the first starting the trail afresh; the trail
-// is left at the last one for the live samples that follow.
+// is left at the last one for the live samples that follow. `smooth`
+// anti-aliases the lines between them.
 void plotSurveySamples(QImage& canvas, SurveyPlotTrail& trail, const SurveyPlotFrame& frame,
-                       const PlotExtents& extents, const SurveyModel& survey);
+                       const PlotExtents& extents, const SurveyModel& survey,
+                       bool smooth = false);
 
 // The reference marker by exclusive-or: a second call erases it.
 void toggleSurveyMarker(QImage& canvas, PixelPoint marker);

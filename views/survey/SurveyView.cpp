@@ -1,6 +1,7 @@
 #include "views/survey/SurveyView.h"
 
 #include "framework/AppContext.h"
+#include "framework/PictureCanvas.h"
 #include "models/survey/plot/PlotReadout.h"
 #include "settings/SurveySettings.h"
 #include "survey/SurveySample.h"
@@ -95,6 +96,11 @@ void CSurveyView::onTick()
 {
     CSurveyDoc* doc = surveyDocument();
     SurveyModel& survey = doc->survey();
+    // Moved to a screen of another ratio, or "Smooth drawing" turned: the
+    // canvas is drawn again.
+    if (!stale && !canvas.isNull() &&
+        (!canvasCurrent() || smoothDrawing(app().settings()) != smooth))
+        invalidatePicture();
     const GpsState& state = app().gpsState();
     if (!feed.wantsSample(state, survey)) return;
 
@@ -196,7 +202,7 @@ void CSurveyView::showEvent(QShowEvent* event)
 
 bool CSurveyView::canvasCurrent() const
 {
-    return !stale && !canvas.isNull() && canvas.size() == surface->size();
+    return !stale && canvasFits(canvas, surface->size(), pictureRatio(*surface));
 }
 
 void CSurveyView::invalidatePicture()
@@ -218,8 +224,9 @@ void CSurveyView::repaintFully()
         canvas = QImage();
         return;
     }
-    if (canvas.size() != size) {
-        canvas = QImage(size, QImage::Format_RGB32);
+    const qreal ratio = pictureRatio(*surface);
+    if (!canvasFits(canvas, size, ratio)) {
+        canvas = pictureCanvas(size, ratio);
         const int dotsPerMetre = qRound(surface->logicalDpiX() / kMetresPerInch);
         canvas.setDotsPerMeterX(dotsPerMetre);
         canvas.setDotsPerMeterY(dotsPerMetre);
@@ -229,14 +236,15 @@ void CSurveyView::repaintFully()
 
     const SurveyModel& survey = surveyDocument()->survey();
     dotStyle = surveyDotStyle(survey);
-    canvasStyle = screenSurveyPlotStyle(canvas.logicalDpiX());
+    smooth = smoothDrawing(app().settings());
+    dotStyle.smoothLines = smooth;
+    canvasStyle = screenSurveyPlotStyle(canvas.logicalDpiX(), smooth);
     {
         QPainter painter(&canvas);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        setSmoothing(painter, smooth);
         paintSurveyGrid(painter, plotFrame, plotExtents, app().settings(), canvasStyle);
     }
-    plotSurveySamples(canvas, trail, plotFrame, plotExtents, survey);
+    plotSurveySamples(canvas, trail, plotFrame, plotExtents, survey, smooth);
 
     toggleMarker();
     placeIndicators();
@@ -252,6 +260,7 @@ void CSurveyView::toggleMarker()
 void CSurveyView::placeIndicators()
 {
     const SurveyModel& survey = surveyDocument()->survey();
+    indicatorSquare = plotFrame.square;
     lsfOnCanvas = lsfIndicator(plotFrame, plotExtents, lsfCopy, survey.enablePalsfsd);
     meanOnCanvas =
         meanIndicator(plotFrame, plotExtents, meanCopy, survey.enablePositionAvgIndicator);
@@ -262,7 +271,7 @@ void CSurveyView::drawIndicators()
     if (!lsfOnCanvas && !meanOnCanvas) return;
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    paintSurveyIndicators(painter, lsfOnCanvas, meanOnCanvas, canvasStyle);
+    paintSurveyIndicators(painter, lsfOnCanvas, meanOnCanvas, indicatorSquare, canvasStyle);
 }
 
 void CSurveyView::eraseIndicators()

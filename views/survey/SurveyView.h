@@ -122,6 +122,8 @@ private:
     SurveyPlotFrame plotFrame;
     // The document's plot settings as the picture was last drawn with them.
     SurveyDotStyle dotStyle;
+    // "Smooth drawing" as the canvas was last drawn with it.
+    bool smooth = false;
     // How the canvas is drawn, at its resolution.
     SurveyPlotStyle canvasStyle;
 
@@ -132,6 +134,8 @@ private:
     // exactly even if a flag or the figures changed since.
     std::optional<IndicatorGeometry> lsfOnCanvas;
     std::optional<IndicatorGeometry> meanOnCanvas;
+    // The square they are clipped to there.
+    PixelRect indicatorSquare;
     SurveyPlotTrail trail;
 };
 

@@ -72,6 +72,11 @@ std::vector<ElevationGridLine> elevationGrid(const ElevationScale& scale,
     return lines;
 }
 
+int elevationLabelTop(const ElevationScale& scale, int lineY, int textHeight)
+{
+    return lineY + textHeight > scale.chart.bottom ? lineY - textHeight : lineY;
+}
+
 std::string elevationCursorText(const ElevationScale& scale, int cursorY,
                                 std::int32_t altitudeMax, const SettingsStore& settings)
 {

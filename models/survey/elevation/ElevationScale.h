@@ -58,6 +58,11 @@ std::vector<ElevationGridLine> elevationGrid(const ElevationScale& scale,
                                              std::int32_t altitudeMax,
                                              const SettingsStore& settings);
 
+// Where the window's label of the grid line at `lineY` has its top: hanging
+// under its line, unless text `textHeight` high would then reach below the
+// chart's bottom (the lowest lines), when it stands on its line instead.
+int elevationLabelTop(const ElevationScale& scale, int lineY, int textHeight);
+
 // The status text for the mouse at client y `cursorY`:
 // "Elevation: %8.02f %s     " with altitudeMax - cursorY / yScale cm in the
 // user's altitude unit and its label. Empty while the y scale is 0, when no

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace orbilunex {
 
@@ -85,6 +86,52 @@ SurveyPlotGrid layoutSurveyGrid(const SurveyPlotFrame& frame, const PlotExtents&
         lon.anchor = {x - textHeight, sq.bottom - 50};
     }
     return grid;
+}
+
+namespace {
+
+// The pixels a label's text covers: upright from its anchor, or turned a
+// quarter anticlockwise about it (reading upwards, its top to the left).
+PixelRect latitudeLabelBox(const GridLabel& label, int width, int textHeight)
+{
+    return {label.anchor.x, label.anchor.y, label.anchor.x + width, label.anchor.y + textHeight};
+}
+
+PixelRect longitudeLabelBox(const GridLabel& label, int width, int textHeight)
+{
+    return {label.anchor.x, label.anchor.y - width, label.anchor.x + textHeight, label.anchor.y};
+}
+
+bool within(const PixelRect& box, const PixelRect& bounds)
+{
+    return box.left >= bounds.left && box.top >= bounds.top && box.right <= bounds.right &&
+           box.bottom <= bounds.bottom;
+}
+
+bool overlap(const PixelRect& a, const PixelRect& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+} // namespace
+
+void keepGridLabels(SurveyPlotGrid& grid, const PixelRect& square, const GridLabelWidths& widths,
+                    int textHeight)
+{
+    std::vector<PixelRect> kept;
+    auto keep = [&](GridLabel& label, const PixelRect& box) {
+        label.shown = within(box, square) &&
+                      std::none_of(kept.begin(), kept.end(),
+                                   [&](const PixelRect& other) { return overlap(box, other); });
+        if (label.shown) kept.push_back(box);
+    };
+    // Index 0 is the bottom line and the right-hand one.
+    for (std::size_t i = 0; i < 6; ++i)
+        keep(grid.latitudeLabels[i],
+             latitudeLabelBox(grid.latitudeLabels[i], widths.latitude[i], textHeight));
+    for (std::size_t i = 0; i < 6; ++i)
+        keep(grid.longitudeLabels[i],
+             longitudeLabelBox(grid.longitudeLabels[i], widths.longitude[i], textHeight));
 }
 
 int surveyGridPenWidth(int logPixelsX) { return std::max(1, logPixelsX / 200); }

@@ -50,11 +50,13 @@ struct PixelLine {
     bool operator==(const PixelLine& o) const { return from == o.from && to == o.to; }
 };
 
-// A grid label: where its text starts, the degrees it shows and the text.
+// A grid label: where its text starts, the degrees it shows and the text,
+// and whether it is drawn (see keepGridLabels).
 struct GridLabel {
     PixelPoint anchor;
     double degrees = 0;
     std::string text;
+    bool shown = true;
 };
 
 // The dotted grid: six lines each way, index 0 on the square's bottom /
@@ -76,6 +78,19 @@ struct SurveyPlotGrid {
 // position format from settings.
 SurveyPlotGrid layoutSurveyGrid(const SurveyPlotFrame& frame, const PlotExtents& extents,
                                 const SettingsStore& settings, int textHeight);
+
+// The labels' texts' widths in pixels as the painter's font draws them.
+struct GridLabelWidths {
+    std::array<int, 6> latitude{};
+    std::array<int, 6> longitude{};
+};
+
+// Decides which labels are drawn, so that none is cut or crosses another:
+// a label whose text would reach outside the square, or overlap a label
+// already kept, is not shown. Latitude labels are kept first, bottom to top,
+// then longitude labels, right to left. textHeight is layoutSurveyGrid's.
+void keepGridLabels(SurveyPlotGrid& grid, const PixelRect& square, const GridLabelWidths& widths,
+                    int textHeight);
 
 // The grid pen's width for the device's horizontal resolution (pixels per
 // inch): a two-hundredth of an inch, at least 1 pixel.

@@ -2,6 +2,7 @@
 
 #include "models/survey/elevation/ElevationScale.h"
 #include "settings/DisplaySettings.h"
+#include "settings/GeneralSettings.h"
 #include "settings/SurveySettings.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -190,6 +192,46 @@ TEST_F(SurveyElevationViewTest, FollowsFixesThenRedrawsCompressedAtTheRightEdge)
     test::savePicture(compressed, "survey-elevation-compressed.png");
     auto fresh = makeView(120, 150);
     EXPECT_EQ(differingPixels(compressed, fresh->picture()), 0);
+}
+
+TEST_F(SurveyElevationViewTest, SmoothDrawingSmoothsTheTraceAndLeavesTheIndicatorLinesExclusiveOr)
+{
+    for (int i = 0; i < 30; ++i) addSample(100 + ((i * 7) % 11));
+    setIndicators(0, 0);
+    auto view = makeView(300, 200);
+    const QImage plain = view->picture();
+
+    writeSetting(app.store, settings::general::kSmoothDrawing, 1);
+    view->tick(); // no fix: the tick alone notices the setting
+    const QImage smooth = view->picture();
+    // Right of the labels (from x = 20), where only the levels and the
+    // trace are: the slanted trace's edges blend into the ground.
+    auto colours = [](const QImage& image) {
+        std::set<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 120; x < image.width(); ++x) seen.insert(image.pixel(x, y));
+        return seen.size();
+    };
+    EXPECT_GT(colours(smooth), colours(plain) + 5);
+
+    // The least-squares lines change only their own pixels, each by white's
+    // exclusive-or, and vanish again.
+    doc->toggleLsfIndicator();
+    const QImage shown = view->picture();
+    int changed = 0;
+    for (int y = 0; y < smooth.height(); ++y)
+        for (int x = 0; x < smooth.width(); ++x)
+            if (smooth.pixel(x, y) != shown.pixel(x, y)) {
+                ++changed;
+                ASSERT_EQ(smooth.pixel(x, y) ^ shown.pixel(x, y), 0x00ffffffu) << x << "," << y;
+            }
+    EXPECT_GT(changed, 300);
+    doc->toggleLsfIndicator();
+    EXPECT_EQ(differingPixels(view->picture(), smooth), 0);
+
+    writeSetting(app.store, settings::general::kSmoothDrawing, 0);
+    view->tick();
+    EXPECT_EQ(differingPixels(view->picture(), plain), 0);
 }
 
 TEST_F(SurveyElevationViewTest, IndicatorLinesAppearAndVanishWithTheirFlags)

@@ -1,6 +1,8 @@
 #include "views/survey/SurveyView.h"
 
+#include "framework/PictureCanvas.h"
 #include "models/survey/plot/PlotReadout.h"
+#include "settings/GeneralSettings.h"
 #include "settings/SurveySettings.h"
 #include "survey/SurveySample.h"
 #include "tests/common/FakeAppContext.h"
@@ -13,6 +15,7 @@
 #include <QCoreApplication>
 #include <QJsonObject>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <cmath>
 #include <cstdio>
@@ -20,6 +23,7 @@
 #include <iterator>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -360,6 +364,185 @@ TEST_F(SurveyViewTest, ANarrowPaneCentresTheFirstFixInItsSquare)
     const QJsonObject extents = view->shows()[QStringLiteral("extents")].toObject();
     EXPECT_DOUBLE_EQ(extents[QStringLiteral("latitudeMax")].toDouble(),
                      app.gpsState().latitude + PlotExtents::kFirstMargin);
+}
+
+// The window's plot as it composes it (grid through the painter, dots and
+// marker by the direct-pixel path, exclusive-or indicators), into a canvas
+// of the view's logical size at `ratio`.
+struct PlotLayers {
+    bool grid = true;
+    bool smooth = false;
+};
+
+QImage dotsPerMetreLike(QImage canvas, const QImage& like)
+{
+    canvas.setDotsPerMeterX(like.dotsPerMeterX());
+    canvas.setDotsPerMeterY(like.dotsPerMeterY());
+    return canvas;
+}
+
+// 2x2 blocks whose four pixels are not all alike: none at all in a 1x
+// picture stretched to twice its size.
+int mixedBlocks(const QImage& image)
+{
+    int mixed = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                image.pixel(x + 1, y + 1) != p)
+                ++mixed;
+        }
+    return mixed;
+}
+
+// Pixels compared alone, whatever ratio each image is labelled with.
+bool samePixels(QImage a, QImage b)
+{
+    a.setDevicePixelRatio(1);
+    b.setDevicePixelRatio(1);
+    return a == b;
+}
+
+TEST_F(SurveyViewTest, AtRatioTwoThePictureHasItsOwnDetailAndDotsCoverTheirLogicalPixels)
+{
+    survey().useLines = 1;
+    survey().plotIndicatorSize = 1;
+    const int offsets[][2] = {{0, 0}, {3, 1}, {-2, 4}, {1, -3}, {4, 2}, {-3, -1}, {2, 2}};
+    for (const auto& o : offsets) fix(o[0], o[1], o[0] > 2 ? "4.0" : "1.0");
+    const QImage window = view->picture();
+    const std::optional<IndicatorGeometry> lsf =
+        lsfIndicator(view->frame(), view->extents(), view->lsfFigures(), 1);
+    const std::optional<IndicatorGeometry> mean =
+        meanIndicator(view->frame(), view->extents(), view->meanFigures(), 1);
+    ASSERT_TRUE(lsf && mean);
+
+    auto compose = [&](qreal ratio, const PlotLayers& layers) {
+        QImage canvas = dotsPerMetreLike(pictureCanvas(window.size(), ratio), window);
+        canvas.fill(Qt::white);
+        const SurveyPlotStyle style = screenSurveyPlotStyle(canvas.logicalDpiX(), layers.smooth);
+        if (layers.grid) {
+            QPainter painter(&canvas);
+            setSmoothing(painter, layers.smooth);
+            paintSurveyGrid(painter, view->frame(), view->extents(), app.store, style);
+        }
+        SurveyPlotTrail trail;
+        plotSurveySamples(canvas, trail, view->frame(), view->extents(), survey());
+        toggleSurveyMarker(canvas, view->marker());
+        QPainter painter(&canvas);
+        setSmoothing(painter, layers.smooth);
+        paintSurveyIndicators(painter, lsf, mean, view->frame().square, style);
+        return canvas;
+    };
+
+    // The direct-pixel path alone: every dot, line and marker pixel at 2x is
+    // exactly the 2x2 block under its 1x pixel.
+    const PlotLayers dotsOnly{false, false};
+    QImage dots1 = compose(1, dotsOnly);
+    QImage dots2 = compose(2, dotsOnly);
+    // The indicators' curves are drawn finer: take them off again first.
+    for (QImage* canvas : {&dots1, &dots2}) {
+        QPainter painter(canvas);
+        paintSurveyIndicators(painter, lsf, mean, view->frame().square,
+                                  screenSurveyPlotStyle(96));
+    }
+    ASSERT_EQ(dots2.size(), window.size() * 2);
+    EXPECT_TRUE(samePixels(
+        dots2, dots1.scaled(dots2.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+
+    for (const bool smooth : {false, true}) {
+        SCOPED_TRACE(smooth ? "smooth" : "plain");
+        const QImage at1 = compose(1, {true, smooth});
+        QImage at2 = compose(2, {true, smooth});
+        if (!smooth) test::savePicture(at2, "survey-plot-ratio2.png");
+        const QImage stretched =
+            at1.scaled(at2.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        EXPECT_FALSE(samePixels(at2, stretched));
+        // Text, ellipses and the turned labels put their edges on single
+        // physical pixels.
+        EXPECT_GT(mixedBlocks(at2), 200);
+        EXPECT_EQ(mixedBlocks(stretched), 0);
+
+        // The indicators and the marker still erase exactly at 2x.
+        const QImage drawn = at2;
+        QPainter painter(&at2);
+        setSmoothing(painter, smooth);
+        paintSurveyIndicators(painter, lsf, mean, view->frame().square,
+                              screenSurveyPlotStyle(96, smooth));
+        painter.end();
+        toggleSurveyMarker(at2, view->marker());
+        EXPECT_FALSE(samePixels(at2, drawn));
+        QPainter again(&at2);
+        setSmoothing(again, smooth);
+        paintSurveyIndicators(again, lsf, mean, view->frame().square,
+                              screenSurveyPlotStyle(96, smooth));
+        again.end();
+        toggleSurveyMarker(at2, view->marker());
+        EXPECT_TRUE(samePixels(at2, drawn));
+    }
+}
+
+TEST_F(SurveyViewTest, SmoothDrawingRedrawsTheLabelsSmoothedAndLeavesTheIndicatorsExclusiveOr)
+{
+    survey().useLines = 1;
+    const int offsets[][2] = {{0, 0}, {3, 1}, {-2, 4}, {1, -3}, {4, 2}, {-3, -1}, {2, 2}};
+    for (const auto& o : offsets) fix(o[0], o[1]);
+    const QImage plain = view->picture();
+
+    writeSetting(app.store, settings::general::kSmoothDrawing, 1);
+    view->tick(); // no sample: the tick alone notices the setting
+    const QImage smooth = view->picture();
+    test::savePicture(smooth, "survey-plot-smooth.png");
+    ASSERT_EQ(smooth.size(), plain.size());
+    // Smoothed text leaves shades between the grey and the ground: colours
+    // the plain picture has none of.
+    auto colours = [](const QImage& image) {
+        std::set<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
+        return seen.size();
+    };
+    EXPECT_FALSE(smooth == plain);
+    EXPECT_GT(colours(smooth), colours(plain) + 5);
+    // The blue lines between the dots blend into the ground.
+    auto blueBlends = [](const QImage& image) {
+        return test::countPixels(image, image.rect(), [](QRgb p) {
+            return p != kBlue && qBlue(p) > qRed(p) && qBlue(p) > qGreen(p);
+        });
+    };
+    EXPECT_GT(blueBlends(smooth), blueBlends(plain) + 10);
+
+
+    // Turning an indicator off changes only its own pixels, each by its
+    // exclusive-or colour: it is drawn unsmoothed.
+    doc->toggleLsfIndicator();
+    const QImage without = view->picture();
+    int changed = 0;
+    for (int y = 0; y < smooth.height(); ++y)
+        for (int x = 0; x < smooth.width(); ++x)
+            if (smooth.pixel(x, y) != without.pixel(x, y)) {
+                ++changed;
+                ASSERT_EQ(smooth.pixel(x, y) ^ without.pixel(x, y), 0x00ffffffu) << x << "," << y;
+            }
+    EXPECT_GT(changed, 20);
+    doc->toggleLsfIndicator();
+    EXPECT_TRUE(view->picture() == smooth);
+
+    writeSetting(app.store, settings::general::kSmoothDrawing, 0);
+    view->tick();
+    EXPECT_TRUE(view->picture() == plain) << "off again, the picture is the plain one";
+
+    // Smoothed, a live sample's line and dot land as a full repaint draws
+    // them.
+    writeSetting(app.store, settings::general::kSmoothDrawing, 1);
+    view->tick();
+    view->picture(); // drawn smoothed, so that the next fix is drawn live
+    const std::uint32_t stored = survey().sampleCount();
+    fix(-1, 3);
+    ASSERT_EQ(survey().sampleCount(), stored + 1);
+    const QImage live = view->picture();
+    EXPECT_FALSE(live == smooth);
+    EXPECT_TRUE(live == repainted());
 }
 
 } // namespace

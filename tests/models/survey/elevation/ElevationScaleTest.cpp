@@ -68,6 +68,22 @@ TEST(ElevationScale, GridLevelsAndLabelsInTheUsersUnit)
     for (const ElevationGridLine& line : unscaled) EXPECT_FALSE(line.labelled);
 }
 
+TEST(ElevationScale, LabelsHangUnderTheirLinesUnlessTheyWouldPassTheBottom)
+{
+    // Chart bottom at 102, lines every 10 pixels.
+    const ElevationScale scale{{0, 2, 170, 102}, 10, 0.1};
+    struct Row { int lineY, textHeight, top; };
+    const Row rows[] = {
+        {2, 9, 2},     // the top line: under it
+        {92, 10, 92},  // reaches exactly the bottom: still under
+        {92, 11, 81},  // one pixel more: on its line
+        {102, 9, 93},  // the bottom line always stands on it
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(elevationLabelTop(scale, r.lineY, r.textHeight), r.top)
+            << r.lineY << " " << r.textHeight;
+}
+
 TEST(ElevationScale, CursorTextReadsFromTheClientTop)
 {
     const ElevationScale scale{{0, 2, 170, 102}, 10, 0.1};

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 using namespace orbilunex;
 
 namespace {
@@ -190,6 +192,55 @@ TEST(SurveyPlotGrid, LinesAndLabels)
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(zero.latitudeLabels[i].text, "N 00\u00b0 00.0000");
         EXPECT_EQ(zero.longitudeLabels[i].text, "E 000\u00b0 00.0000");
+    }
+}
+
+TEST(SurveyPlotGrid, LabelsThatWouldLeaveTheSquareOrCrossAnotherAreLeftOut)
+{
+    MemorySettingsStore settings;
+    const PlotExtents e = box10to12by20to24();
+    // The square is (60, 10)-(360, 310); lines every 60 pixels, labels 13
+    // high: latitude labels sit on their lines at y - 13, longitude labels
+    // fill x - 13..x and rise from y = 260.
+    const SurveyPlotFrame f = layoutSurveyPlot(surveyPlotArea(kClient), e);
+    auto widths = [](int latitude, int longitude) {
+        GridLabelWidths w;
+        w.latitude.fill(latitude);
+        w.longitude.fill(longitude);
+        return w;
+    };
+    struct Row {
+        const char* name;
+        GridLabelWidths widths;
+        // Shown, index 0 (bottom / right) first.
+        std::array<bool, 6> latitude;
+        std::array<bool, 6> longitude;
+    };
+    const Row rows[] = {
+        // The top label stands above the square, the left one left of it.
+        {"narrow", widths(45, 50), {1, 1, 1, 1, 1, 0}, {1, 1, 1, 1, 1, 0}},
+        // Latitude labels from x = 62 to 108 reach the longitude label of the
+        // line at 120 (x 107..120, y 210..260) where the label of the line
+        // at 250 stands (y 237..250).
+        {"one pixel wider", widths(46, 50), {1, 1, 1, 1, 1, 0}, {1, 1, 1, 1, 0, 0}},
+        // Up to x = 166 they do not yet reach the label at 179 (166..179).
+        {"wide latitude", widths(104, 50), {1, 1, 1, 1, 1, 0}, {1, 1, 1, 1, 0, 0}},
+        {"wider latitude", widths(105, 50), {1, 1, 1, 1, 1, 0}, {1, 1, 1, 0, 0, 0}},
+        // Longitude labels rising from 260 past the square's top at 10.
+        {"tall longitude", widths(45, 250), {1, 1, 1, 1, 1, 0}, {1, 1, 1, 1, 1, 0}},
+        {"too tall longitude", widths(45, 251), {1, 1, 1, 1, 1, 0}, {0, 0, 0, 0, 0, 0}},
+        // Latitude labels wider than the square: only longitude labels left,
+        // none hidden by the labels left out.
+        {"too wide", widths(301, 50), {0, 0, 0, 0, 0, 0}, {1, 1, 1, 1, 1, 0}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        SurveyPlotGrid g = layoutSurveyGrid(f, e, settings, 13);
+        keepGridLabels(g, f.square, r.widths, 13);
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_EQ(g.latitudeLabels[i].shown, r.latitude[i]) << "latitude " << i;
+            EXPECT_EQ(g.longitudeLabels[i].shown, r.longitude[i]) << "longitude " << i;
+        }
     }
 }
 
