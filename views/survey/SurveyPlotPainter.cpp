@@ -381,7 +381,11 @@ void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const Plot
         widths.longitude[i] =
             metrics.horizontalAdvance(QString::fromStdString(grid.longitudeLabels[i].text));
     }
-    keepGridLabels(grid, frame.square, widths, metrics.height());
+    // A label may stand beside the square (the top latitude, the left
+    // longitude); it must stay on the picture and clear of the others.
+    const QPaintDevice& device = *painter.device();
+    keepGridLabels(grid, PixelRect{0, 0, device.width(), device.height()}, widths,
+                   metrics.height());
 
     painter.setPen(kGridGrey);
     for (const GridLabel& label : grid.latitudeLabels)

@@ -55,8 +55,8 @@ SurveyPlotStyle screenSurveyPlotStyle(int dpi, bool smooth = false);
 SurveyPlotStyle pageSurveyPlotStyle(int dpi);
 
 // The dotted grey grid and its labels, the longitude labels reading upwards;
-// a label that would be cut by the square's edge or cross another is left
-// out (keepGridLabels).
+// a label that would leave the picture or cross another is left out
+// (keepGridLabels).
 void paintSurveyGrid(QPainter& painter, const SurveyPlotFrame& frame, const PlotExtents& extents,
                      const SettingsStore& settings, const SurveyPlotStyle& style);
 

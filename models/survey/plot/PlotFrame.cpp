@@ -115,12 +115,12 @@ bool overlap(const PixelRect& a, const PixelRect& b)
 
 } // namespace
 
-void keepGridLabels(SurveyPlotGrid& grid, const PixelRect& square, const GridLabelWidths& widths,
+void keepGridLabels(SurveyPlotGrid& grid, const PixelRect& bounds, const GridLabelWidths& widths,
                     int textHeight)
 {
     std::vector<PixelRect> kept;
     auto keep = [&](GridLabel& label, const PixelRect& box) {
-        label.shown = within(box, square) &&
+        label.shown = within(box, bounds) &&
                       std::none_of(kept.begin(), kept.end(),
                                    [&](const PixelRect& other) { return overlap(box, other); });
         if (label.shown) kept.push_back(box);

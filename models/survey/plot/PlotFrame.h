@@ -86,10 +86,10 @@ struct GridLabelWidths {
 };
 
 // Decides which labels are drawn, so that none is cut or crosses another:
-// a label whose text would reach outside the square, or overlap a label
-// already kept, is not shown. Latitude labels are kept first, bottom to top,
+// a label whose text would reach outside `bounds` (the picture), or overlap
+// a label already kept, is not shown. Latitude labels are kept first, bottom to top,
 // then longitude labels, right to left. textHeight is layoutSurveyGrid's.
-void keepGridLabels(SurveyPlotGrid& grid, const PixelRect& square, const GridLabelWidths& widths,
+void keepGridLabels(SurveyPlotGrid& grid, const PixelRect& bounds, const GridLabelWidths& widths,
                     int textHeight);
 
 // The grid pen's width for the device's horizontal resolution (pixels per
