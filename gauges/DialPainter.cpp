@@ -1,5 +1,6 @@
 #include "gauges/DialPainter.h"
 
+#include "framework/PictureCanvas.h"
 #include "framework/TextMetrics.h"
 
 #include <QFontMetrics>
@@ -22,9 +23,10 @@ bool operator==(const GaugePalette& a, const GaugePalette& b)
            a.background == b.background && a.shadow == b.shadow && a.light == b.light;
 }
 
-QImage gaugeCanvas(const QSize& size)
+QImage gaugeCanvas(const QSize& size, qreal ratio)
 {
-    QImage canvas(size, QImage::Format_RGB32);
+    QImage canvas = pictureCanvas(size, ratio);
+    if (canvas.isNull()) return canvas;
     canvas.setDotsPerMeterX(kGaugeCanvasDotsPerMetre);
     canvas.setDotsPerMeterY(kGaugeCanvasDotsPerMetre);
     return canvas;

@@ -19,8 +19,8 @@ class QPalette;
 namespace orbilunex {
 
 // What the round gauges draw with. Painters take a painter set up by the
-// caller (see gaugeCanvas) and draw without smoothing: every pixel of these
-// pictures is placed on purpose.
+// caller (see gaugeCanvas) in logical pixels and draw without smoothing:
+// every pixel of these pictures is placed on purpose.
 
 // The system colours of the gauges.
 struct GaugePalette {
@@ -36,11 +36,12 @@ bool operator==(const GaugePalette& a, const GaugePalette& b);
 
 GaugePalette gaugePalette(const QPalette& palette);
 
-// The off-screen picture a gauge composes in: RGB32 at 96 dots per inch
-// whatever screen shows it, since the gauges size their text from the dial
-// in pixels.
+// The off-screen picture a gauge composes in: RGB32 of `size` logical
+// pixels at `ratio` device pixels to one (see pictureCanvas), at 96 dots per
+// inch whatever screen shows it, since the gauges size their text from the
+// dial in logical pixels.
 constexpr int kGaugeCanvasDotsPerMetre = 3780;
-QImage gaugeCanvas(const QSize& size);
+QImage gaugeCanvas(const QSize& size, qreal ratio);
 
 // "Arial" at a size in tenths of a point.
 QFont gaugeFont(int tenths);

@@ -11,10 +11,10 @@ CGaugeWnd::CGaugeWnd(const QString& windowText, QWidget* parent) : QWidget(paren
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QImage CGaugeWnd::render(const QSize& size) const
+QImage CGaugeWnd::render(const QSize& size, qreal ratio) const
 {
-    QImage canvas = gaugeCanvas(size);
-    if (size.isEmpty()) return canvas;
+    QImage canvas = gaugeCanvas(size, ratio);
+    if (canvas.isNull()) return canvas;
     QPainter painter(&canvas);
     setGaugeRenderHints(painter);
     paintPicture(painter, QRect(QPoint(0, 0), size), gaugePalette(palette()));
@@ -24,12 +24,15 @@ QImage CGaugeWnd::render(const QSize& size) const
 QImage* CGaugeWnd::staleDial(const QPainter& painter, const QSize& size,
                              const GaugePalette& palette, const QString& key) const
 {
-    // Text in the dial is sized for the device it ends up on.
+    // Text in the dial is sized for the device it ends up on, from its
+    // logical resolution: points stay the same logical size at any ratio.
     const int dotsPerMetre = qRound(painter.device()->logicalDpiX() / 0.0254);
-    if (dial.size() == size && key == dialDrawnFor && palette == dialColours &&
+    // Pixels as fine as the device's, or the dial comes out in blocks.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (canvasFits(dial, size, ratio) && key == dialDrawnFor && palette == dialColours &&
         dial.dotsPerMeterX() == dotsPerMetre)
         return nullptr;
-    dial = QImage(size, QImage::Format_RGB32);
+    dial = pictureCanvas(size, ratio);
     dial.setDotsPerMeterX(dotsPerMetre);
     dial.setDotsPerMeterY(dotsPerMetre);
     dialDrawnFor = key;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/PictureCanvas.h"
 #include "gauges/DialPainter.h"
 
 #include <QImage>
@@ -18,8 +19,10 @@ public:
     // `windowText` names the control ("Speedometer", "Compass", ...).
     explicit CGaugeWnd(const QString& windowText, QWidget* parent = nullptr);
 
-    // The picture for a client of `size`, as the control shows it.
-    QImage render(const QSize& size) const;
+    // The picture for a client of `size` logical pixels, as the control
+    // shows it, at its screen's pixel ratio or at `ratio`.
+    QImage render(const QSize& size) const { return render(size, pictureRatio(*this)); }
+    QImage render(const QSize& size, qreal ratio) const;
 
 protected:
     // Draws the whole picture into `client` of a gaugeCanvas, background
@@ -36,8 +39,9 @@ protected:
                                        const GaugePalette&);
 
     // Copies the dial (background, dial, scale, captions) into `client`.
-    // paintDial draws it from `picture` into a fresh gaugeCanvas; it is kept
-    // between draws while the size, the colours, the device's resolution and
+    // paintDial draws it from `picture` into a fresh gaugeCanvas at the pixel
+    // ratio of the painter's device; it is kept between draws while the size,
+    // the colours, the device's resolution and pixel ratio and
     // `key` (naming what paintDial draws from: a full scale, a unit label)
     // stay the same, so a redraw ten times a second costs a copy and the
     // needle.
@@ -58,7 +62,8 @@ protected:
 
 private:
     // The kept dial made ready to be drawn afresh for `size` at the
-    // painter's device resolution, or null while it still serves.
+    // painter's device resolution and pixel ratio, or null while it still
+    // serves.
     QImage* staleDial(const QPainter& painter, const QSize& size, const GaugePalette& palette,
                       const QString& key) const;
 
