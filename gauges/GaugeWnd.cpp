@@ -16,7 +16,7 @@ QImage CGaugeWnd::render(const QSize& size, qreal ratio) const
     QImage canvas = gaugeCanvas(size, ratio);
     if (canvas.isNull()) return canvas;
     QPainter painter(&canvas);
-    setGaugeRenderHints(painter);
+    setSmoothing(painter, smoothing);
     paintPicture(painter, QRect(QPoint(0, 0), size), gaugePalette(palette()));
     return canvas;
 }
@@ -30,14 +30,22 @@ QImage* CGaugeWnd::staleDial(const QPainter& painter, const QSize& size,
     // Pixels as fine as the device's, or the dial comes out in blocks.
     const qreal ratio = painter.device()->devicePixelRatioF();
     if (canvasFits(dial, size, ratio) && key == dialDrawnFor && palette == dialColours &&
-        dial.dotsPerMeterX() == dotsPerMetre)
+        smoothing == dialSmooth && dial.dotsPerMeterX() == dotsPerMetre)
         return nullptr;
     dial = pictureCanvas(size, ratio);
     dial.setDotsPerMeterX(dotsPerMetre);
     dial.setDotsPerMeterY(dotsPerMetre);
     dialDrawnFor = key;
     dialColours = palette;
+    dialSmooth = smoothing;
     return &dial;
+}
+
+void CGaugeWnd::setSmooth(bool smooth)
+{
+    if (smooth == smoothing) return;
+    smoothing = smooth;
+    update();
 }
 
 void CGaugeWnd::paintEvent(QPaintEvent*)
@@ -46,7 +54,7 @@ void CGaugeWnd::paintEvent(QPaintEvent*)
     // The widget's backing store is already off screen and is shown in one
     // block: the picture goes straight into it.
     QPainter painter(this);
-    setGaugeRenderHints(painter);
+    setSmoothing(painter, smoothing);
     paintPicture(painter, rect(), gaugePalette(palette()));
 }
 

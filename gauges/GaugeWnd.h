@@ -24,6 +24,11 @@ public:
     QImage render(const QSize& size) const { return render(size, pictureRatio(*this)); }
     QImage render(const QSize& size, qreal ratio) const;
 
+    // "Smooth drawing": lines, shapes and text anti-aliased. A change draws
+    // the whole picture again, the kept dial too.
+    void setSmooth(bool smooth);
+    bool smooth() const { return smoothing; }
+
 protected:
     // Draws the whole picture into `client` of a gaugeCanvas, background
     // first (see CPictureGaugeWnd, which draws through the gauge's painter).
@@ -41,7 +46,7 @@ protected:
     // Copies the dial (background, dial, scale, captions) into `client`.
     // paintDial draws it from `picture` into a fresh gaugeCanvas at the pixel
     // ratio of the painter's device; it is kept between draws while the size,
-    // the colours, the device's resolution and pixel ratio and
+    // the colours, the device's resolution and pixel ratio, the smoothing and
     // `key` (naming what paintDial draws from: a full scale, a unit label)
     // stay the same, so a redraw ten times a second costs a copy and the
     // needle.
@@ -52,7 +57,7 @@ protected:
     {
         if (QImage* fresh = staleDial(painter, client.size(), palette, key)) {
             QPainter dialPainter(fresh);
-            setGaugeRenderHints(dialPainter);
+            setSmoothing(dialPainter, smoothing);
             paintDial(dialPainter, QRect(QPoint(0, 0), client.size()), picture, palette);
         }
         painter.drawImage(client.topLeft(), dial);
@@ -70,6 +75,8 @@ private:
     mutable QImage dial;
     mutable QString dialDrawnFor;
     mutable GaugePalette dialColours;
+    mutable bool dialSmooth = false;
+    bool smoothing = false;
 };
 
 } // namespace orbilunex

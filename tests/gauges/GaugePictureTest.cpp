@@ -1,16 +1,35 @@
+#include "gauges/altimeter/AltimeterDoc.h"
+#include "gauges/altimeter/AltimeterKind.h"
+#include "gauges/altimeter/AltimeterView.h"
 #include "gauges/altimeter/AltimeterWnd.h"
+#include "gauges/attitude/AttitudeDoc.h"
+#include "gauges/attitude/AttitudeKind.h"
+#include "gauges/attitude/AttitudeView.h"
 #include "gauges/attitude/AttitudeWnd.h"
 #include "gauges/compass/BearingCompassWnd.h"
+#include "gauges/compass/CompassDoc.h"
+#include "gauges/compass/CompassKind.h"
+#include "gauges/compass/CompassView.h"
 #include "gauges/compass/CompassWnd.h"
 #include "gauges/compass/SimpleCompassWnd.h"
+#include "gauges/speedometer/SpeedometerDoc.h"
+#include "gauges/speedometer/SpeedometerKind.h"
+#include "gauges/speedometer/SpeedometerView.h"
 #include "gauges/speedometer/SpeedometerWnd.h"
+#include "gauges/verticalspeed/VerticalSpeedDoc.h"
+#include "gauges/verticalspeed/VerticalSpeedKind.h"
+#include "gauges/verticalspeed/VerticalSpeedView.h"
 #include "gauges/verticalspeed/VerticalSpeedWnd.h"
+#include "settings/GaugeSettings.h"
+#include "settings/GeneralSettings.h"
+#include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace orbilunex {
@@ -114,6 +133,115 @@ TEST(GaugePicture, AtRatioTwoEveryGaugeIsDrawnFinerThanItsPictureAtOneStretched)
         // from edges 2x agrees with 1x.
         EXPECT_LT(moved, size.width() * size.height() / 50);
         if (std::string(gauge.name) == "speedometer") test::savePicture(fine, "speedometer-x2.png");
+    }
+}
+
+// A gauge window on its own document (the compass in its bearing style,
+// the face with a dial and text).
+template <typename Doc, typename View>
+struct GaugeWindow {
+    DocTemplate tmpl;
+    Doc document;
+    View view;
+    GaugeWindow(AppContext& app, const WindowKindDescriptor& kind)
+        : tmpl{&kind.kind, {}, {}}, document(tmpl, app), view(&document, app)
+    {
+    }
+};
+
+struct Opened {
+    CHostView* view;
+    CGaugeWnd* control;
+};
+
+struct WindowCase {
+    const char* name;
+    // Opens the window on `app`, kept alive by `keep`.
+    std::function<Opened(test::FakeAppContext& app, std::shared_ptr<void>& keep)> open;
+};
+
+template <typename Doc, typename View>
+GaugeWindow<Doc, View>& openWindow(test::FakeAppContext& app, const WindowKindDescriptor& kind,
+                                   std::shared_ptr<void>& keep)
+{
+    auto window = std::make_shared<GaugeWindow<Doc, View>>(app, kind);
+    keep = window;
+    return *window;
+}
+
+const WindowCase kWindows[] = {
+    {"speedometer",
+     [](test::FakeAppContext& app, std::shared_ptr<void>& keep) -> Opened {
+         auto& window = openWindow<CSpeedometerDoc, CSpeedometerView>(app, kSpeedometerKind, keep);
+         return {&window.view, window.view.speedometer()};
+     }},
+    {"altimeter",
+     [](test::FakeAppContext& app, std::shared_ptr<void>& keep) -> Opened {
+         auto& window = openWindow<CAltimeterDoc, CAltimeterView>(app, kAltimeterKind, keep);
+         return {&window.view, window.view.altimeter()};
+     }},
+    {"vertical speed",
+     [](test::FakeAppContext& app, std::shared_ptr<void>& keep) -> Opened {
+         auto& window =
+             openWindow<CVerticalSpeedDoc, CVerticalSpeedView>(app, kVerticalSpeedKind, keep);
+         return {&window.view, window.view.indicator()};
+     }},
+    {"compass",
+     [](test::FakeAppContext& app, std::shared_ptr<void>& keep) -> Opened {
+         writeSetting(app.settings(), settings::gauges::compass::kStyle, 1);
+         auto& window = openWindow<CCompassDoc, CCompassView>(app, kCompassKind, keep);
+         return {&window.view, &window.view.bearingCompass()};
+     }},
+    {"attitude",
+     [](test::FakeAppContext& app, std::shared_ptr<void>& keep) -> Opened {
+         auto& window = openWindow<CAttitudeDoc, CAttitudeView>(app, kAttitudeKind, keep);
+         return {&window.view, window.view.indicator()};
+     }},
+};
+
+std::set<QRgb> coloursOf(const QImage& image)
+{
+    std::set<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+TEST(GaugePicture, SmoothDrawingReachesEveryGaugeAtItsTickAndRedrawsTheDial)
+{
+    namespace general = settings::general;
+    const QSize size(300, 300);
+    for (const WindowCase& window : kWindows) {
+        SCOPED_TRACE(window.name);
+        test::FakeAppContext app;
+        app.receive("GPRMC,095120.00,A,4716.7742,N,01120.8895,E,27.0,123.9,210526,3.6,E\n"
+                    "GPRMB,A,0.42,R,HOME,DOCK,5103.81,N,11402.36,W,002.5,045.7,003.8,V");
+        std::shared_ptr<void> keep;
+        const Opened opened = window.open(app, keep);
+        CGaugeWnd* control = opened.control;
+        opened.view->tick();
+        const QImage plain = control->render(size);
+        ASSERT_FALSE(control->smooth());
+
+        writeSetting(app.settings(), general::kSmoothDrawing, 1);
+        opened.view->tick();
+        EXPECT_TRUE(control->smooth());
+        const QImage smooth = control->render(size);
+        // Anti-aliased edges blend the colours either side of them: colours
+        // the picture drawn to the pixel does not have.
+        const std::set<QRgb> plainColours = coloursOf(plain);
+        const int blended = test::countPixels(smooth, smooth.rect(), [&](QRgb p) {
+            return plainColours.count(p) == 0;
+        });
+        EXPECT_GT(blended, 500);
+        // Nothing kept from before the change: a dial drawn afresh (after a
+        // resize) looks the same.
+        control->render(size + QSize(1, 0));
+        EXPECT_TRUE(control->render(size) == smooth) << "the dial kept from before";
+
+        writeSetting(app.settings(), general::kSmoothDrawing, 0);
+        opened.view->tick();
+        EXPECT_TRUE(control->render(size) == plain) << "smoothing off again";
     }
 }
 
