@@ -1,5 +1,6 @@
 #include "gauges/DialPainter.h"
 
+#include "framework/PictureCanvas.h"
 #include "framework/TextMetrics.h"
 
 #include <QFontMetrics>
@@ -22,20 +23,26 @@ bool operator==(const GaugePalette& a, const GaugePalette& b)
            a.background == b.background && a.shadow == b.shadow && a.light == b.light;
 }
 
-QImage gaugeCanvas(const QSize& size)
+QImage gaugeCanvas(const QSize& size, qreal ratio)
 {
-    QImage canvas(size, QImage::Format_RGB32);
+    QImage canvas = pictureCanvas(size, ratio);
+    if (canvas.isNull()) return canvas;
     canvas.setDotsPerMeterX(kGaugeCanvasDotsPerMetre);
     canvas.setDotsPerMeterY(kGaugeCanvasDotsPerMetre);
     return canvas;
 }
 
-QFont gaugeFont(int tenths)
+QFont gaugeFont(int tenths, bool smooth)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(tenths / 10.0);
-    font.setStyleStrategy(QFont::NoAntialias);
+    if (!smooth) font.setStyleStrategy(QFont::NoAntialias);
     return font;
+}
+
+void setGaugeFont(QPainter& painter, int tenths)
+{
+    painter.setFont(gaugeFont(tenths, painter.testRenderHint(QPainter::TextAntialiasing)));
 }
 
 QPen gaugePen(const QColor& colour, int width)
@@ -51,12 +58,6 @@ QRect toQRect(const PixelRect& rect)
 PixelRect toPixelRect(const QRect& rect)
 {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-}
-
-void setGaugeRenderHints(QPainter& painter)
-{
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
 void fillGaugeBackground(QPainter& painter, const QRect& client, const GaugePalette& palette)
@@ -82,7 +83,7 @@ DialGeometry openDial(QPainter& painter, const QRect& client, const GaugePalette
     painter.setBackgroundMode(textBackground);
     painter.setBackground(palette.face);
     drawDialFace(painter, dial, palette, outlineDivisor);
-    if (fontTenths) painter.setFont(gaugeFont(fontTenths(dial.diameter)));
+    if (fontTenths) setGaugeFont(painter, fontTenths(dial.diameter));
     return dial;
 }
 
@@ -142,7 +143,7 @@ void drawReadoutBoxAndCaption(QPainter& painter, const DialGeometry& dial,
                               const GaugePalette& palette, const QString& unit,
                               const QString& caption)
 {
-    painter.setFont(gaugeFont(readoutFontTenths(dial.diameter)));
+    setGaugeFont(painter, readoutFontTenths(dial.diameter));
     painter.setPen(gaugePen(palette.text, dial.diameter / 80));
     drawReadoutBox(painter, dial, unit, palette);
     drawCaption(painter, dial, caption);
@@ -151,7 +152,7 @@ void drawReadoutBoxAndCaption(QPainter& painter, const DialGeometry& dial,
 void drawReadout(QPainter& painter, const DialGeometry& dial, const GaugePalette& palette,
                  const QString& unit, const QString& text, ReadoutAlignment alignment)
 {
-    painter.setFont(gaugeFont(readoutFontTenths(dial.diameter)));
+    setGaugeFont(painter, readoutFontTenths(dial.diameter));
     painter.setBackgroundMode(Qt::TransparentMode);
     painter.setPen(gaugePen(palette.text, dial.diameter / 80));
     const QFontMetrics metrics = painter.fontMetrics();

@@ -19,8 +19,8 @@ class QPalette;
 namespace orbilunex {
 
 // What the round gauges draw with. Painters take a painter set up by the
-// caller (see gaugeCanvas) and draw without smoothing: every pixel of these
-// pictures is placed on purpose.
+// caller (see gaugeCanvas and setSmoothing) in logical pixels. Unsmoothed,
+// the classic look, every pixel of these pictures is placed on purpose.
 
 // The system colours of the gauges.
 struct GaugePalette {
@@ -36,14 +36,20 @@ bool operator==(const GaugePalette& a, const GaugePalette& b);
 
 GaugePalette gaugePalette(const QPalette& palette);
 
-// The off-screen picture a gauge composes in: RGB32 at 96 dots per inch
-// whatever screen shows it, since the gauges size their text from the dial
-// in pixels.
+// The off-screen picture a gauge composes in: RGB32 of `size` logical
+// pixels at `ratio` device pixels to one (see pictureCanvas), at 96 dots per
+// inch whatever screen shows it, since the gauges size their text from the
+// dial in logical pixels.
 constexpr int kGaugeCanvasDotsPerMetre = 3780;
-QImage gaugeCanvas(const QSize& size);
+QImage gaugeCanvas(const QSize& size, qreal ratio);
 
-// "Arial" at a size in tenths of a point.
-QFont gaugeFont(int tenths);
+// "Arial" at a size in tenths of a point, drawn to the pixel unless
+// `smooth`: the font alone can keep text from being anti-aliased.
+QFont gaugeFont(int tenths, bool smooth);
+
+// Sets gaugeFont(tenths) on the painter, smoothed as its text is (see
+// setSmoothing).
+void setGaugeFont(QPainter& painter, int tenths);
 
 // A solid pen `width` pixels wide (0: the thinnest line) with round ends,
 // so that a zero-length stroke leaves a dot of that diameter.
@@ -51,9 +57,6 @@ QPen gaugePen(const QColor& colour, int width);
 
 QRect toQRect(const PixelRect& rect);
 PixelRect toPixelRect(const QRect& rect);
-
-// Turns smoothing off for lines, shapes and text.
-void setGaugeRenderHints(QPainter& painter);
 
 // The whole client rectangle in the button face.
 void fillGaugeBackground(QPainter& painter, const QRect& client, const GaugePalette& palette);

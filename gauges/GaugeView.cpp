@@ -1,10 +1,17 @@
 #include "gauges/GaugeView.h"
 
 #include "framework/AppContext.h"
+#include "framework/PictureCanvas.h"
+#include "gauges/GaugeWnd.h"
 
 #include <QMenu>
 
 namespace orbilunex {
+
+void followSmoothDrawing(AppContext& app, CGaugeWnd& control)
+{
+    control.setSmooth(smoothDrawing(app.settings()));
+}
 
 CGaugeView::CGaugeView(CDocument* document, AppContext& app, const IntSetting& filterSetting,
                        bool fastWhenNonZero)

@@ -5,6 +5,12 @@
 
 namespace orbilunex {
 
+class CGaugeWnd;
+
+// Hands "Smooth drawing" as stored now to `control`, which draws itself
+// again when it changed. Cheap enough for every tick.
+void followSmoothDrawing(AppContext& app, CGaugeWnd& control);
+
 // The view of a polling gauge: a timer that reads the decoded state every
 // 100 ms with smoothing on and every 1000 ms with it off (redrawing even when
 // nothing changed), and the "Enable &Filter" command that switches both.

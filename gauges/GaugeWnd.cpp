@@ -11,12 +11,12 @@ CGaugeWnd::CGaugeWnd(const QString& windowText, QWidget* parent) : QWidget(paren
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QImage CGaugeWnd::render(const QSize& size) const
+QImage CGaugeWnd::render(const QSize& size, qreal ratio) const
 {
-    QImage canvas = gaugeCanvas(size);
-    if (size.isEmpty()) return canvas;
+    QImage canvas = gaugeCanvas(size, ratio);
+    if (canvas.isNull()) return canvas;
     QPainter painter(&canvas);
-    setGaugeRenderHints(painter);
+    setSmoothing(painter, smoothing);
     paintPicture(painter, QRect(QPoint(0, 0), size), gaugePalette(palette()));
     return canvas;
 }
@@ -24,17 +24,28 @@ QImage CGaugeWnd::render(const QSize& size) const
 QImage* CGaugeWnd::staleDial(const QPainter& painter, const QSize& size,
                              const GaugePalette& palette, const QString& key) const
 {
-    // Text in the dial is sized for the device it ends up on.
+    // Text in the dial is sized for the device it ends up on, from its
+    // logical resolution: points stay the same logical size at any ratio.
     const int dotsPerMetre = qRound(painter.device()->logicalDpiX() / 0.0254);
-    if (dial.size() == size && key == dialDrawnFor && palette == dialColours &&
-        dial.dotsPerMeterX() == dotsPerMetre)
+    // Pixels as fine as the device's, or the dial comes out in blocks.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (canvasFits(dial, size, ratio) && key == dialDrawnFor && palette == dialColours &&
+        smoothing == dialSmooth && dial.dotsPerMeterX() == dotsPerMetre)
         return nullptr;
-    dial = QImage(size, QImage::Format_RGB32);
+    dial = pictureCanvas(size, ratio);
     dial.setDotsPerMeterX(dotsPerMetre);
     dial.setDotsPerMeterY(dotsPerMetre);
     dialDrawnFor = key;
     dialColours = palette;
+    dialSmooth = smoothing;
     return &dial;
+}
+
+void CGaugeWnd::setSmooth(bool smooth)
+{
+    if (smooth == smoothing) return;
+    smoothing = smooth;
+    update();
 }
 
 void CGaugeWnd::paintEvent(QPaintEvent*)
@@ -43,7 +54,7 @@ void CGaugeWnd::paintEvent(QPaintEvent*)
     // The widget's backing store is already off screen and is shown in one
     // block: the picture goes straight into it.
     QPainter painter(this);
-    setGaugeRenderHints(painter);
+    setSmoothing(painter, smoothing);
     paintPicture(painter, rect(), gaugePalette(palette()));
 }
 

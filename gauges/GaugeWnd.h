@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/PictureCanvas.h"
 #include "gauges/DialPainter.h"
 
 #include <QImage>
@@ -18,8 +19,15 @@ public:
     // `windowText` names the control ("Speedometer", "Compass", ...).
     explicit CGaugeWnd(const QString& windowText, QWidget* parent = nullptr);
 
-    // The picture for a client of `size`, as the control shows it.
-    QImage render(const QSize& size) const;
+    // The picture for a client of `size` logical pixels, as the control
+    // shows it, at its screen's pixel ratio or at `ratio`.
+    QImage render(const QSize& size) const { return render(size, pictureRatio(*this)); }
+    QImage render(const QSize& size, qreal ratio) const;
+
+    // "Smooth drawing": lines, shapes and text anti-aliased. A change draws
+    // the whole picture again, the kept dial too.
+    void setSmooth(bool smooth);
+    bool smooth() const { return smoothing; }
 
 protected:
     // Draws the whole picture into `client` of a gaugeCanvas, background
@@ -36,8 +44,9 @@ protected:
                                        const GaugePalette&);
 
     // Copies the dial (background, dial, scale, captions) into `client`.
-    // paintDial draws it from `picture` into a fresh gaugeCanvas; it is kept
-    // between draws while the size, the colours, the device's resolution and
+    // paintDial draws it from `picture` into a fresh gaugeCanvas at the pixel
+    // ratio of the painter's device; it is kept between draws while the size,
+    // the colours, the device's resolution and pixel ratio, the smoothing and
     // `key` (naming what paintDial draws from: a full scale, a unit label)
     // stay the same, so a redraw ten times a second costs a copy and the
     // needle.
@@ -48,7 +57,7 @@ protected:
     {
         if (QImage* fresh = staleDial(painter, client.size(), palette, key)) {
             QPainter dialPainter(fresh);
-            setGaugeRenderHints(dialPainter);
+            setSmoothing(dialPainter, smoothing);
             paintDial(dialPainter, QRect(QPoint(0, 0), client.size()), picture, palette);
         }
         painter.drawImage(client.topLeft(), dial);
@@ -58,13 +67,16 @@ protected:
 
 private:
     // The kept dial made ready to be drawn afresh for `size` at the
-    // painter's device resolution, or null while it still serves.
+    // painter's device resolution and pixel ratio, or null while it still
+    // serves.
     QImage* staleDial(const QPainter& painter, const QSize& size, const GaugePalette& palette,
                       const QString& key) const;
 
     mutable QImage dial;
     mutable QString dialDrawnFor;
     mutable GaugePalette dialColours;
+    mutable bool dialSmooth = false;
+    bool smoothing = false;
 };
 
 } // namespace orbilunex

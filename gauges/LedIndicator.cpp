@@ -1,5 +1,7 @@
 #include "gauges/LedIndicator.h"
 
+#include "framework/PictureCanvas.h"
+
 #include <QColor>
 #include <QPainter>
 
@@ -75,18 +77,20 @@ Rgb lampPoint(const Rgb& hue, int look, double x, double y)
     return mix(scaled(hue, look == ledLookOff ? 0.0 : 0.22), Rgb{45, 45, 45}, 0.6);
 }
 
-// One pixel, averaged over 4 x 4 samples so the shading and the rim's
-// inner edge are smooth; the outer edge stays hard because the strip has
-// only opaque and transparent pixels.
-QRgb lampPixel(const Rgb& hue, int look, int px, int py)
+// One device pixel, `size` cell pixels square with its top-left corner at
+// (x, y) in cell pixels, averaged over 4 x 4 samples so the shading and the
+// rim's inner edge are smooth; the outer edge stays hard because the strip
+// has only opaque and transparent pixels.
+QRgb lampPixel(const Rgb& hue, int look, double x, double y, double size)
 {
-    const double dx = px + 0.5 - kCentre, dy = py + 0.5 - kCentre;
+    const double dx = x + size / 2 - kCentre, dy = y + size / 2 - kCentre;
     if (std::hypot(dx, dy) > kOuter) return ledTransparentColour;
     Rgb sum{0, 0, 0};
     constexpr int n = 4;
     for (int sy = 0; sy < n; ++sy)
         for (int sx = 0; sx < n; ++sx) {
-            const Rgb c = lampPoint(hue, look, px + (sx + 0.5) / n, py + (sy + 0.5) / n);
+            const Rgb c =
+                lampPoint(hue, look, x + (sx + 0.5) / n * size, y + (sy + 0.5) / n * size);
             sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
         }
     const auto channel = [](double v) {
@@ -100,15 +104,22 @@ QRgb lampPixel(const Rgb& hue, int look, int px, int py)
 
 } // namespace
 
-QImage makeLedStrip()
+QImage makeLedStrip(qreal ratio)
 {
-    QImage strip(ledStripWidth, ledStripHeight, QImage::Format_RGB32);
-    for (int row = 0; row < ledStripRows; ++row)
-        for (int look = 0; look < ledStripColumns; ++look)
-            for (int y = 0; y < ledCellSize; ++y)
-                for (int x = 0; x < ledCellSize; ++x)
-                    strip.setPixel(look * ledCellSize + x, row * ledCellSize + y,
-                                   lampPixel(kRowHues[row], look, x, y));
+    QImage strip = pictureCanvas(QSize(ledStripWidth, ledStripHeight), ratio);
+    // Each device pixel takes the lamp its centre lies in, sampled at the
+    // device's resolution.
+    const double size = 1.0 / ratio;
+    for (int py = 0; py < strip.height(); ++py)
+        for (int px = 0; px < strip.width(); ++px) {
+            const int look = std::min(static_cast<int>((px + 0.5) * size) / ledCellSize,
+                                      ledStripColumns - 1);
+            const int row = std::min(static_cast<int>((py + 0.5) * size) / ledCellSize,
+                                     ledStripRows - 1);
+            strip.setPixel(px, py,
+                           lampPixel(kRowHues[row], look, px * size - look * ledCellSize,
+                                     py * size - row * ledCellSize, size));
+        }
     return strip;
 }
 
@@ -143,10 +154,15 @@ void paintLedCell(QPainter& painter, const LedCell& cell, const QImage& cells)
 {
     // Only the part of the cell that lies on the strip; a look or row off
     // the strip leaves that part of the background as it was.
-    const QRect source = cell.source.intersected(cells.rect());
+    const QRect source =
+        cell.source.intersected(QRect(0, 0, ledStripWidth, ledStripHeight));
     if (source.isEmpty()) return;
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(cell.origin + (source.topLeft() - cell.source.topLeft()), cells, source);
+    // The source in the strip's pixels; the painter draws it at its logical size.
+    const qreal ratio = cells.devicePixelRatio();
+    painter.drawImage(QPointF(cell.origin + (source.topLeft() - cell.source.topLeft())), cells,
+                      QRectF(source.x() * ratio, source.y() * ratio, source.width() * ratio,
+                             source.height() * ratio));
 }
 
 CLedIndicator::CLedIndicator(QWidget* parent)
@@ -198,6 +214,12 @@ void CLedIndicator::blinkTick()
 
 void CLedIndicator::paintEvent(QPaintEvent*)
 {
+    // Lamps as fine as the screen's pixels, made again on another screen.
+    const qreal ratio = pictureRatio(*this);
+    if (cells.devicePixelRatio() != ratio) {
+        lampStrip = makeLedStrip(ratio);
+        cells = makeTransparentCells(lampStrip);
+    }
     QPainter painter(this);
     paintLedCell(painter,
                  ledCell(rect(), current.row, current.look, current.rowOffset, current.blinkPhase),

@@ -34,12 +34,13 @@ constexpr int ledRowDifferentialFix = 48; // green
 
 constexpr int ledDefaultBlinkPeriod = 500; // milliseconds
 
-// Draws the lamp strip (ledStripWidth x ledStripHeight, RGB32): each cell a
-// round lamp with a thin dark rim, everything outside the disc magenta.
-// Rows by y offset: 0 red, 16 yellow, 32 blue, 48 green, 64 orange,
-// 80 white, 96 cyan, 112 violet, 128 red, 144 amber, 160 blue, 176 green.
-// No lamp pixel is magenta.
-QImage makeLedStrip();
+// Draws the lamp strip (ledStripWidth x ledStripHeight logical pixels, RGB32)
+// at `ratio` device pixels to one (see pictureCanvas): each cell a round lamp
+// with a thin dark rim, everything outside the disc magenta. Rows by y offset:
+// 0 red, 16 yellow, 32 blue, 48 green, 64 orange, 80 white, 96 cyan,
+// 112 violet, 128 red, 144 amber, 160 blue, 176 green. No lamp pixel is
+// magenta.
+QImage makeLedStrip(qreal ratio = 1.0);
 
 // The strip as premultiplied ARGB with every magenta pixel made fully
 // transparent and every other pixel opaque: drawn with the ordinary
@@ -66,8 +67,9 @@ struct LedCell {
 // strip gives a source cell (partly) outside it, which draws nothing there.
 LedCell ledCell(const QRect& client, int row, int look, int rowOffset, int blinkPhase);
 
-// Draws the cell's part of `cells` (from makeTransparentCells) at the
-// cell's origin over whatever the painter's device already holds.
+// Draws the cell's part of `cells` (from makeTransparentCells, at any
+// ratio) at the cell's origin over whatever the painter's device already
+// holds; the cell is in logical pixels.
 void paintLedCell(QPainter& painter, const LedCell& cell, const QImage& cells);
 
 // A small self-drawing lamp: set to a colour row and look, made to blink,
@@ -105,7 +107,8 @@ public:
     // The strip column shown now.
     int column() const { return ledColumn(current.look, current.blinkPhase); }
 
-    // The lamp strip this control draws from (the magenta-keyed picture).
+    // The lamp strip this control draws from (the magenta-keyed picture), at
+    // the pixel ratio of the screen it was last drawn on.
     const QImage& strip() const { return lampStrip; }
 
     // Timer 1 ends a flash, timer 2 blinks; read-only so that callers and

@@ -16,12 +16,14 @@ CAltimeterView::CAltimeterView(CDocument* document, AppContext& app)
       control(new CAltimeterWnd)
 {
     hostChild(control, Ownership::Owned);
+    followSmoothDrawing(app, *control);
     // The smoothed altitude starts at 0 and climbs to the first fix.
     smoothing.setTimeConstant(0.1, 0.5);
 }
 
 void CAltimeterView::onTick()
 {
+    followSmoothDrawing(app(), *control);
     const SettingsStore& settings = app().settings();
     const QString unit = QString::fromStdString(altitudeUnitLabel(settings));
     double altitude = convertAltitude(settings, app().gpsState().altitude);

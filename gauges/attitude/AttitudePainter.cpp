@@ -19,12 +19,12 @@ constexpr double kBankMarkOuter = 90;
 
 // "Arial" whose line (ascent plus descent) is `cellHeight` pixels: the
 // ladder numbers are sized by their whole line, while a pixel size sets the
-// em, which is smaller.
-QFont numberFont(int cellHeight)
+// em, which is smaller. Drawn to the pixel unless `smooth`.
+QFont numberFont(int cellHeight, bool smooth)
 {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
-    font.setStyleStrategy(QFont::NoAntialias);
+    if (!smooth) font.setStyleStrategy(QFont::NoAntialias);
     font.setWeight(QFont::Normal);
     const int size = std::max(cellHeight, 1);
     font.setPixelSize(size);
@@ -82,7 +82,7 @@ void drawLadder(QPainter& painter, const AttitudeLayout& layout, const AttitudeP
 {
     // The numbers turn with the picture, in whole tenths of a degree.
     const double textTurn = std::trunc(picture.roll * 10) / 10;
-    painter.setFont(numberFont(diameter / 15));
+    painter.setFont(numberFont(diameter / 15, painter.testRenderHint(QPainter::TextAntialiasing)));
     for (const AttitudeRung& rung : layout.rungs) {
         drawSegment(painter, rung.upper);
         if (picture.showNumbers) {

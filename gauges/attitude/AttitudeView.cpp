@@ -1,5 +1,6 @@
 #include "gauges/attitude/AttitudeView.h"
 
+#include "gauges/GaugeView.h"
 #include "gauges/attitude/AttitudeWnd.h"
 
 namespace orbilunex {
@@ -8,6 +9,12 @@ CAttitudeView::CAttitudeView(CDocument* document, AppContext& app)
     : CHostView(document, app, 0), control(new CAttitudeWnd)
 {
     hostChild(control, Ownership::Owned);
+    followSmoothDrawing(app, *control);
+}
+
+void CAttitudeView::onTick()
+{
+    followSmoothDrawing(app(), *control);
 }
 
 QJsonObject CAttitudeView::shows() const

@@ -7,7 +7,8 @@ namespace orbilunex {
 class CAttitudeWnd;
 
 // The Attitude window: the indicator filling the view. Nothing feeds it, so
-// the view has no timer, no settings and no menu.
+// the view has no timer, no settings of its own and no menu; it takes
+// "Smooth drawing" when opened and at a tick run on demand.
 class CAttitudeView : public CHostView {
     Q_OBJECT
 
@@ -18,6 +19,9 @@ public:
 
     // The roll and pitch the indicator draws with.
     QJsonObject shows() const override;
+
+protected:
+    void onTick() override;
 
 private:
     CAttitudeWnd* control;

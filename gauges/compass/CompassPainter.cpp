@@ -67,7 +67,7 @@ void drawTapeTicks(QPainter& painter, const HeadingTapeLayout& tape,
 {
     const int top = tape.strip.top;
     const int labelTop = top + tape.strip.height() / 2;
-    painter.setFont(gaugeFont(tape.fontTenths));
+    setGaugeFont(painter, tape.fontTenths);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(palette.background);
     const QFontMetrics metrics = painter.fontMetrics();

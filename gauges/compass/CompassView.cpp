@@ -24,6 +24,7 @@ CCompassView::CCompassView(CDocument* document, AppContext& app)
         control->setGeometry(rect());
     }
     tapeWnd.setTickStyle(0);
+    followSmoothing();
     compassStyle = readSetting(app.settings(), keys::kStyle);
     showStyle();
 }
@@ -42,8 +43,18 @@ void CCompassView::setStyle(int style)
     writeSetting(app().settings(), keys::kStyle, style);
 }
 
+// The hidden faces follow too, so that a change of style shows a face
+// drawn as the setting says.
+void CCompassView::followSmoothing()
+{
+    followSmoothDrawing(app(), tapeWnd);
+    followSmoothDrawing(app(), bearingWnd);
+    followSmoothDrawing(app(), simpleWnd);
+}
+
 void CCompassView::onTick()
 {
+    followSmoothing();
     const GpsState& gps = app().gpsState();
     if (filterFlag() == 1) smoother.update(gps.courseOverGround);
     else smoother.follow(gps.courseOverGround);

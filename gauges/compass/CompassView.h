@@ -45,6 +45,7 @@ protected:
 
 private:
     void showStyle();
+    void followSmoothing();
 
     CCompassWnd tapeWnd;
     CBearingCompassWnd bearingWnd;

@@ -18,6 +18,7 @@ CSpeedometerView::CSpeedometerView(CDocument* document, AppContext& app)
     : CGaugeView(document, app, gauge::kFilter, true), control(new CSpeedometerWnd)
 {
     hostChild(control, Ownership::Owned);
+    followSmoothDrawing(app, *control);
     const int stored = readSetting(app.settings(), gauge::kMaxSpeed);
     control->setFullScale(speedometerScaleFromSetting(stored));
     smoothing.setTimeConstant(0.1, 0.5);
@@ -26,6 +27,7 @@ CSpeedometerView::CSpeedometerView(CDocument* document, AppContext& app)
 
 void CSpeedometerView::onTick()
 {
+    followSmoothDrawing(app(), *control);
     const SettingsStore& settings = app().settings();
     double speed = convertSpeed(settings, app().gpsState().speedOverGround);
     if (filterFlag() == 1) speed = smoothing.update(speed);

@@ -42,7 +42,7 @@ void drawScale(QPainter& painter, const DialGeometry& dial, const VerticalSpeedS
 void drawTexts(QPainter& painter, const DialGeometry& dial, const QString& unitText,
                const GaugePalette& palette)
 {
-    painter.setFont(gaugeFont(verticalSpeedCaptionFontTenths(dial.diameter)));
+    setGaugeFont(painter, verticalSpeedCaptionFontTenths(dial.diameter));
     painter.setPen(palette.text);
     drawCaption(painter, dial, QStringLiteral("VERTICAL SPEED"));
     const int cy = static_cast<int>(dial.centreY);

@@ -18,6 +18,7 @@ CVerticalSpeedView::CVerticalSpeedView(CDocument* document, AppContext& app)
     : CGaugeView(document, app, keys::kFilter, true), control(new CVerticalSpeedWnd)
 {
     hostChild(control, Ownership::Owned);
+    followSmoothDrawing(app, *control);
     control->setFullScale(readSetting(app.settings(), keys::kMaxVertSpeed));
     // The smoothed rate starts from level flight.
     smoothing.setTimeConstant(0.1, 0.5);
@@ -26,6 +27,7 @@ CVerticalSpeedView::CVerticalSpeedView(CDocument* document, AppContext& app)
 
 void CVerticalSpeedView::onTick()
 {
+    followSmoothDrawing(app(), *control);
     const SettingsStore& settings = app().settings();
     const QString unit = QString::fromStdString(verticalSpeedUnitLabel(settings));
     double rate = convertVerticalSpeed(settings, app().gpsState().verticalSpeed);

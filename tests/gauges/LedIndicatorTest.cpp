@@ -218,6 +218,44 @@ TEST(LedStripTest, TransparentCellsClearOnlyMagenta)
     EXPECT_GT(clear, 36 * 4) << "at least the four corners of every cell";
 }
 
+TEST(LedStripTest, AtRatioTwoTheLampsAreFinerThanAtOneStretched)
+{
+    const QImage single = makeLedStrip();
+    const QImage fine = makeLedStrip(2.0);
+    ASSERT_EQ(fine.size(), single.size() * 2);
+    EXPECT_EQ(fine.devicePixelRatio(), 2.0);
+    // The rim and the disc's edge carry detail finer than a 2x2 block, and
+    // the hard outer edge keeps each lamp where it was: a block all magenta
+    // or all lamp agrees with its 1x pixel, but for a ring of pixels whose
+    // centre the disc's edge splits.
+    int splitBlocks = 0, keyDisagrees = 0;
+    for (int y = 0; y < single.height(); ++y)
+        for (int x = 0; x < single.width(); ++x) {
+            const QRgb a = fine.pixel(2 * x, 2 * y), b = fine.pixel(2 * x + 1, 2 * y),
+                       c = fine.pixel(2 * x, 2 * y + 1), d = fine.pixel(2 * x + 1, 2 * y + 1);
+            if (a != b || a != c || a != d) ++splitBlocks;
+            else if ((a == ledTransparentColour) != (single.pixel(x, y) == ledTransparentColour))
+                ++keyDisagrees;
+        }
+    const int cells = ledStripRows * ledStripColumns;
+    EXPECT_GT(splitBlocks, cells * 100) << "of " << cells * 16 * 16 << " blocks";
+    EXPECT_LT(keyDisagrees, cells * 8);
+
+    // Drawn at its logical size: a 16-unit cell fills 32 x 32 pixels of a 2x picture.
+    QImage picture(QSize(20, 20) * 2, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(2.0);
+    picture.fill(kBlue);
+    {
+        QPainter painter(&picture);
+        paintLedCell(painter, ledCell(QRect(0, 0, 20, 20), ledRowFix, ledLookLit, 0, 0),
+                     makeTransparentCells(fine));
+    }
+    EXPECT_EQ(colourName(picture.pixel(2 * 2 + 16, 2 * 2 + 16)),
+              colourName(fine.pixel(16, 2 * ledRowFix + 16)));
+    EXPECT_NE(picture.pixel(2 * 2 + 28, 2 * 2 + 16), kBlue) << "the rim on the right, at 2x";
+    EXPECT_EQ(picture.pixel(2 * 2 + 32, 2 * 2 + 16), kBlue) << "right of the cell";
+}
+
 // ---- the control's state and timers ------------------------------------------
 
 TEST(CLedIndicatorTest, StartsIdleWithoutTimers)
