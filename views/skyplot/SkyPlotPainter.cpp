@@ -190,8 +190,12 @@ void paintTrails(QPainter& painter, const PlotSquare& plot, const SkyPlotModel& 
             }
         }
     }
+    // Trails are single pixels: smoothing would smear each over four.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(kTrailGreen, 1));
     painter.drawPoints(pixels);
+    painter.restore();
 }
 
 // One polygon call, not a line per edge: Qt's stroker then touches each
