@@ -2,6 +2,7 @@
 #include "models/skyplot/SkyPlotModel.h"
 #include "views/navigation/NavigationPainter.h"
 #include "views/signalquality/SignalQualityPainter.h"
+#include "tests/common/PixelProbe.h"
 #include "views/skyplot/SkyPlotPainter.h"
 
 #include <gtest/gtest.h>
@@ -26,21 +27,6 @@ QImage draw(const Painter& paint, const QSize& logical, qreal ratio)
     QPainter painter(&canvas);
     paint(painter, QRect(QPoint(0, 0), logical));
     return canvas;
-}
-
-// 2x2 blocks, on the even grid, whose four pixels are not all one colour:
-// detail finer than a pixel of the 1x picture.
-int fineBlocks(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y + 1 < image.height(); y += 2)
-        for (int x = 0; x + 1 < image.width(); x += 2) {
-            const QRgb p = image.pixel(x, y);
-            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
-                image.pixel(x + 1, y + 1) != p)
-                ++count;
-        }
-    return count;
 }
 
 TEST(PictureRatio, EveryPainterDrawsFinerThanItsPictureStretched)
@@ -74,10 +60,10 @@ TEST(PictureRatio, EveryPainterDrawsFinerThanItsPictureStretched)
         ASSERT_EQ(two.size(), row.logical * 2);
         const QImage stretched =
             one.scaled(one.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        ASSERT_EQ(fineBlocks(stretched), 0) << "a stretched picture has no finer detail";
+        ASSERT_EQ(test::mixedBlocks(stretched), 0) << "a stretched picture has no finer detail";
         // Edges of text and curves: a few hundred blocks at least, not a
         // stray pixel or two.
-        EXPECT_GT(fineBlocks(two), 200);
+        EXPECT_GT(test::mixedBlocks(two), 200);
     }
 }
 

@@ -29,6 +29,22 @@ int countPixels(const QImage& image, const QRect& area, Probe probe)
     return count;
 }
 
+// 2x2 blocks, on the even grid, whose four pixels are not all one colour:
+// detail finer than a pixel of the picture at half the resolution, so none
+// at all in a picture stretched to twice its size.
+inline int mixedBlocks(const QImage& image)
+{
+    int mixed = 0;
+    for (int y = 0; y + 1 < image.height(); y += 2)
+        for (int x = 0; x + 1 < image.width(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                image.pixel(x + 1, y + 1) != p)
+                ++mixed;
+        }
+    return mixed;
+}
+
 // Saves a picture for a person to look at when ORBILUNEX_GUI_PICTURES names
 // a folder; tests never write anywhere else.
 inline void savePicture(const QImage& image, const char* fileName)

@@ -381,21 +381,6 @@ QImage dotsPerMetreLike(QImage canvas, const QImage& like)
     return canvas;
 }
 
-// 2x2 blocks whose four pixels are not all alike: none at all in a 1x
-// picture stretched to twice its size.
-int mixedBlocks(const QImage& image)
-{
-    int mixed = 0;
-    for (int y = 0; y + 1 < image.height(); y += 2)
-        for (int x = 0; x + 1 < image.width(); x += 2) {
-            const QRgb p = image.pixel(x, y);
-            if (image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
-                image.pixel(x + 1, y + 1) != p)
-                ++mixed;
-        }
-    return mixed;
-}
-
 // Pixels compared alone, whatever ratio each image is labelled with.
 bool samePixels(QImage a, QImage b)
 {
@@ -460,8 +445,8 @@ TEST_F(SurveyViewTest, AtRatioTwoThePictureHasItsOwnDetailAndDotsCoverTheirLogic
         EXPECT_FALSE(samePixels(at2, stretched));
         // Text, ellipses and the turned labels put their edges on single
         // physical pixels.
-        EXPECT_GT(mixedBlocks(at2), 200);
-        EXPECT_EQ(mixedBlocks(stretched), 0);
+        EXPECT_GT(test::mixedBlocks(at2), 200);
+        EXPECT_EQ(test::mixedBlocks(stretched), 0);
 
         // The indicators and the marker still erase exactly at 2x.
         const QImage drawn = at2;
