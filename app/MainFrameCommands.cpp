@@ -11,6 +11,7 @@
 #include "app/WindowKindList.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
+#include "framework/HostView.h"
 #include "framework/Prompter.h"
 #include "links/LinkTexts.h"
 #include "links/NetServer.h"
@@ -186,7 +187,9 @@ void CMainFrame::generalSettings()
     GeneralSettingsDialog dialog(app.settings(), this);
     if (!app.prompter().runDialog(dialog)) return;
     applySatelliteSystems();
-    // Every window shows the new units at once.
+    // Every window shows the new units and drawing at once, the attitude
+    // indicator too, which has no timer of its own.
+    for (CHostView* view : findChildren<CHostView*>()) view->tick();
     for (QWidget* widget : findChildren<QWidget*>()) widget->update();
     update();
 }

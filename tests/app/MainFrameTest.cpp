@@ -6,22 +6,24 @@
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
 #include "app/RecordFileDialog.h"
-#include "gauges/LedIndicator.h"
-#include "links/LinkTexts.h"
-#include "links/NetServer.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
-#include "shell/Commands.h"
+#include "gauges/LedIndicator.h"
 #include "gauges/altimeter/AltimeterKind.h"
 #include "gauges/attitude/AttitudeKind.h"
-#include "views/commandmonitor/CommandMonitorKind.h"
+#include "gauges/attitude/AttitudeView.h"
+#include "gauges/attitude/AttitudeWnd.h"
 #include "gauges/compass/CompassKind.h"
+#include "gauges/speedometer/SpeedometerKind.h"
+#include "gauges/verticalspeed/VerticalSpeedKind.h"
+#include "links/LinkTexts.h"
+#include "links/NetServer.h"
+#include "shell/Commands.h"
+#include "views/commandmonitor/CommandMonitorKind.h"
 #include "views/navigation/NavigationKind.h"
 #include "views/signalquality/SignalQualityKind.h"
 #include "views/skyplot/SkyPlotKind.h"
-#include "gauges/speedometer/SpeedometerKind.h"
 #include "views/survey/SurveyKind.h"
-#include "gauges/verticalspeed/VerticalSpeedKind.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -251,6 +253,25 @@ TEST_F(MainFrameTest, SpeedsToolBarsSettingsAndAbout)
     frame().runCommand(commands::kAppAbout);
     ASSERT_FALSE(prompter.messages.isEmpty());
     EXPECT_TRUE(prompter.messages.last().startsWith(QStringLiteral("Orbilunex")));
+}
+
+// "Smooth drawing" reaches every open window when General Settings closes,
+// the attitude indicator too, which has no timer to notice it.
+TEST_F(MainFrameTest, GeneralSettingsReachEveryWindowAtOnce)
+{
+    start();
+    CChildFrame* child = app->showWindowOfKind(kAttitudeKind.kind.code);
+    ASSERT_NE(child, nullptr);
+    CAttitudeWnd* indicator = static_cast<CAttitudeView*>(child->view())->indicator();
+    ASSERT_FALSE(indicator->smooth());
+    prompter.dialogs.push_back([](QDialog& d) {
+        auto& dialog = dynamic_cast<GeneralSettingsDialog&>(d);
+        dialog.smoothDrawingBox()->setChecked(true);
+        dialog.accept();
+        return true;
+    });
+    frame().runCommand(commands::kGeneralSettings);
+    EXPECT_TRUE(indicator->smooth());
 }
 
 TEST_F(MainFrameTest, ToolBarsHaveTheirButtonsInOrder)
