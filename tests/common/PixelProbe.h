@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <set>
 #include <string>
 
 namespace orbilunex::test {
@@ -43,6 +44,32 @@ inline int mixedBlocks(const QImage& image)
                 ++mixed;
         }
     return mixed;
+}
+
+// How many different colours the pixels of `area` (clipped) have.
+inline int distinctColours(const QImage& image, const QRect& area)
+{
+    std::set<QRgb> seen;
+    const QRect inside = area.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) seen.insert(image.pixel(x, y));
+    return static_cast<int>(seen.size());
+}
+
+// How many pixels of two pictures of one size differ, when each differs by
+// exactly `mask` (what an exclusive-or stroke in that colour does); -1 as
+// soon as one differs otherwise.
+inline int exclusiveOrChanges(const QImage& before, const QImage& after, QRgb mask)
+{
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) {
+            const QRgb a = before.pixel(x, y), b = after.pixel(x, y);
+            if (a == b) continue;
+            if ((a ^ b) != mask) return -1;
+            ++changed;
+        }
+    return changed;
 }
 
 // Saves a picture for a person to look at when ORBILUNEX_GUI_PICTURES names

@@ -1,6 +1,7 @@
 #include "tests/common/AppTestFixture.h"
 #include "tests/common/HangGuard.h"
 #include "tests/common/NmeaSentence.h"
+#include "tests/common/PixelProbe.h"
 
 #include "framework/ChildFrame.h"
 #include "models/skyplot/MaskFile.h"
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMdiArea>
-#include <QSet>
 
 #include <sys/stat.h>
 
@@ -332,10 +332,7 @@ TEST_F(SkyPlotWindowTest, SmoothDrawingReachesTheChartAtTheNextTick)
     ASSERT_NE(view, nullptr);
     view->tick();
     const auto colours = [](const QImage& image) {
-        QSet<QRgb> seen;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y));
-        return seen.size();
+        return test::distinctColours(image, image.rect());
     };
     const int classic = colours(view->plotWindow()->render(QSize(240, 200)));
     EXPECT_FALSE(view->plotWindow()->smooth());

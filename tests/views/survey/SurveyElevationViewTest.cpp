@@ -15,7 +15,6 @@
 #include <QMouseEvent>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -206,26 +205,15 @@ TEST_F(SurveyElevationViewTest, SmoothDrawingSmoothsTheTraceAndLeavesTheIndicato
     const QImage smooth = view->picture();
     // Right of the labels (from x = 20), where only the levels and the
     // trace are: the slanted trace's edges blend into the ground.
-    auto colours = [](const QImage& image) {
-        std::set<QRgb> seen;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 120; x < image.width(); ++x) seen.insert(image.pixel(x, y));
-        return seen.size();
+    const auto colours = [](const QImage& image) {
+        return test::distinctColours(image, image.rect().adjusted(120, 0, 0, 0));
     };
     EXPECT_GT(colours(smooth), colours(plain) + 5);
 
     // The least-squares lines change only their own pixels, each by white's
     // exclusive-or, and vanish again.
     doc->toggleLsfIndicator();
-    const QImage shown = view->picture();
-    int changed = 0;
-    for (int y = 0; y < smooth.height(); ++y)
-        for (int x = 0; x < smooth.width(); ++x)
-            if (smooth.pixel(x, y) != shown.pixel(x, y)) {
-                ++changed;
-                ASSERT_EQ(smooth.pixel(x, y) ^ shown.pixel(x, y), 0x00ffffffu) << x << "," << y;
-            }
-    EXPECT_GT(changed, 300);
+    EXPECT_GT(test::exclusiveOrChanges(smooth, view->picture(), 0x00ffffffu), 300);
     doc->toggleLsfIndicator();
     EXPECT_EQ(differingPixels(view->picture(), smooth), 0);
 
