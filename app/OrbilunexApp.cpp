@@ -52,9 +52,9 @@ const GpsState& COrbilunexApp::gpsState() const
     return frame->dataPath().gps();
 }
 
-std::int32_t COrbilunexApp::sentenceCount() const
+std::uint64_t COrbilunexApp::stateRevision() const
 {
-    return frame->dataPath().sentenceCount();
+    return frame->dataPath().parser.stateRevision();
 }
 
 const DocTemplate* COrbilunexApp::docTemplate(int kindCode) const

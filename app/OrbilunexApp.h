@@ -52,7 +52,7 @@ public:
     SettingsStore& settings() override { return store; }
     Prompter& prompter() override { return asker; }
     const GpsState& gpsState() const override;
-    std::int32_t sentenceCount() const override;
+    std::uint64_t stateRevision() const override;
     NmeaDataPath* dataPath() override { return framePath; }
     void documentClosing(CDocument* document) override;
     void showStatusText(const std::string& text) override;

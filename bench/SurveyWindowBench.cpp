@@ -43,7 +43,7 @@ public:
     SettingsStore& settings() override { return store; }
     Prompter& prompter() override { return asker; }
     const GpsState& gpsState() const override { return parser.gpsState(); }
-    std::int32_t sentenceCount() const override { return parser.sentenceCount(); }
+    std::uint64_t stateRevision() const override { return parser.stateRevision(); }
     void documentClosing(CDocument*) override {}
 
     MemorySettingsStore store;

@@ -21,7 +21,8 @@ public:
     virtual SettingsStore& settings() = 0;
     virtual Prompter& prompter() = 0;
     virtual const GpsState& gpsState() const = 0;
-    virtual std::int32_t sentenceCount() const = 0;
+    // Changes whenever the decoded state may have (NmeaParser::stateRevision).
+    virtual std::uint64_t stateRevision() const = 0;
     // The data path the state comes from, for what takes every raw block
     // (the command monitor); nullptr where there is none (tests).
     virtual NmeaDataPath* dataPath() { return nullptr; }

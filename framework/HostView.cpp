@@ -1,6 +1,7 @@
 #include "framework/HostView.h"
 
 #include "framework/AppContext.h"
+#include "settings/SettingsStore.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -62,6 +63,17 @@ void CHostView::resizeEvent(QResizeEvent* event)
 }
 
 void CHostView::fillContextMenu(QMenu&) {}
+
+bool CHostView::inputsChanged()
+{
+    const std::uint64_t state = app().stateRevision();
+    const std::uint64_t settings = app().settings().revision();
+    if (inputsKnown && state == seenState && settings == seenSettings) return false;
+    inputsKnown = true;
+    seenState = state;
+    seenSettings = settings;
+    return true;
+}
 
 QMenu* CHostView::buildContextMenu()
 {

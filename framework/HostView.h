@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 
 class QAction;
@@ -55,6 +56,14 @@ protected:
 
     // What the kind does at each tick of its timer.
     virtual void onTick() {}
+
+    // Whether the decoded state or the settings may have changed since the
+    // last call that answered true (the first call does). A tick that gets
+    // false has nothing new to draw and returns at once.
+    bool inputsChanged();
+    // The next inputsChanged() answers true (the window was changed some
+    // other way and its next tick must look again).
+    void forgetInputs() { inputsKnown = false; }
     // Adds the kind's items as the menu opens.
     virtual void fillContextMenu(QMenu& menu);
 
@@ -79,6 +88,9 @@ private:
     QPointer<QWidget> hosted;
     Ownership ownership = Ownership::Owned;
     QTimer timer;
+    std::uint64_t seenState = 0;
+    std::uint64_t seenSettings = 0;
+    bool inputsKnown = false;
 };
 
 } // namespace orbilunex

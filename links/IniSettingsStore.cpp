@@ -111,6 +111,7 @@ std::string IniSettingsStore::getString(const std::string& section, const std::s
 
 void IniSettingsStore::setInt(const std::string& section, const std::string& key, int value)
 {
+    noteChange();
     if (!settings) return fallback.setInt(section, key, value);
     settings->setValue(settingsKey(section, key), value);
     scheduleCheck();
@@ -119,6 +120,7 @@ void IniSettingsStore::setInt(const std::string& section, const std::string& key
 void IniSettingsStore::setString(const std::string& section, const std::string& key,
                                  const std::string& value)
 {
+    noteChange();
     if (!settings) return fallback.setString(section, key, value);
     settings->setValue(settingsKey(section, key), QString::fromStdString(value));
     scheduleCheck();
@@ -136,6 +138,7 @@ bool IniSettingsStore::sync()
     if (!settings) return false;
     check.stop();
     settings->sync();
+    noteChange(); // the file may have brought what another process wrote
     const bool written = settings->status() == QSettings::NoError;
     if (!written && settings->status() == QSettings::AccessError && !writeFailureTold) {
         writeFailureTold = true;

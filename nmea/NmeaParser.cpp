@@ -41,6 +41,7 @@ void NmeaParser::resetGpsState()
 {
     orbilunex::resetGpsState(gps);
     gps.allSystems = all ? 1 : 0;
+    ++revision;
 }
 
 void NmeaParser::setAllSystems(bool allTalkers)
@@ -67,6 +68,7 @@ int NmeaParser::dispatch(const char* addressText, const char* dataText)
         if (!decoded) noteOtherTalker(addressText);
     }
     ++sentences;
+    ++revision;
     return 1;
 }
 

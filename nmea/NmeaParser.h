@@ -46,6 +46,11 @@ public:
     // Dispatched sentences since construction, known or not; never reset.
     std::int32_t sentenceCount() const { return sentences; }
 
+    // Changes whenever the decoded state may have: at every sentence
+    // dispatched and every reset; never goes back. Views compare it with the
+    // value they last drew from to skip a tick in which nothing arrived.
+    std::uint64_t stateRevision() const { return revision; }
+
     // Framed sentences dropped because their checksum did not match (a wrong
     // baud rate shows as many of these); never reset.
     std::int64_t checksumFailureCount() const { return checksumFailures; }
@@ -86,6 +91,7 @@ private:
     char address[kAddressCapacity] = {};
     char data[kDataCapacity] = {};
     std::int32_t sentences = 0;
+    std::uint64_t revision = 0;
     std::int64_t checksumFailures = 0;
     std::int64_t otherTalkerPositions = 0;
     bool all = false;

@@ -37,12 +37,14 @@ std::string MemorySettingsStore::getString(const std::string& section, const std
 
 void MemorySettingsStore::setInt(const std::string& section, const std::string& key, int value)
 {
+    noteChange();
     values[{section, key}] = std::to_string(value);
 }
 
 void MemorySettingsStore::setString(const std::string& section, const std::string& key,
                                     const std::string& value)
 {
+    noteChange();
     values[{section, key}] = value;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -27,6 +28,18 @@ public:
     virtual void setInt(const std::string& section, const std::string& key, int value) = 0;
     virtual void setString(const std::string& section, const std::string& key,
                            const std::string& value) = 0;
+
+    // Changes at every write (and whenever the values may have changed some
+    // other way); never goes back. A window compares it with the value it
+    // last read its settings at, so an idle tick reads none.
+    std::uint64_t revision() const { return changes; }
+
+protected:
+    // Every implementation calls this as a value may change.
+    void noteChange() { ++changes; }
+
+private:
+    std::uint64_t changes = 0;
 };
 
 // A store that lives only in memory: for tests, and for tools that must not

@@ -25,7 +25,7 @@ public:
     SettingsStore& settings() override { return store; }
     Prompter& prompter() override { return asker; }
     const GpsState& gpsState() const override { return parser.gpsState(); }
-    std::int32_t sentenceCount() const override { return parser.sentenceCount(); }
+    std::uint64_t stateRevision() const override { return parser.stateRevision(); }
     void documentClosing(CDocument* document) override { closedDocuments << document; }
     void showStatusText(const std::string& text) override { statusText = text; }
     std::string statusText;
