@@ -281,20 +281,27 @@ void CMainFrame::pollTick()
         rxLed->flash(kLampFlashMs);
     }
     updateSystemsHint();
-    updateInterface();
+    // Most ticks change nothing the panes or the commands show: they are
+    // looked at again only when what they are made from moved.
+    const PaneInputs panesNow = paneInputs();
+    if (!(panesNow == shownPanes)) updatePanes();
+    const CommandInputs commandsNow = commandInputs();
+    if (!(commandsNow == shownCommands)) updateCommands();
 }
 
 void CMainFrame::updateSystemsHint()
 {
     const bool wasShowing = hintShown;
     const bool showing = path.systemsHintShowing();
+    if (!showing && !wasShowing) return;
     hintShown = showing;
     // Shown again while it holds, as menu tips clear the message pane.
-    const QString hint = QString::fromUtf8(kSystemsHintText);
-    if (showing && statusBar()->currentMessage().isEmpty()) statusBar()->showMessage(hint);
-    if (showing != wasShowing)
-        statusBar()->setToolTip(showing ? QString::fromUtf8(kSystemsHintDetail) : QString());
-    if (!showing && wasShowing && statusBar()->currentMessage() == hint) statusBar()->clearMessage();
+    if (showing && statusBar()->currentMessage().isEmpty())
+        statusBar()->showMessage(QString::fromUtf8(kSystemsHintText));
+    if (showing == wasShowing) return;
+    statusBar()->setToolTip(showing ? QString::fromUtf8(kSystemsHintDetail) : QString());
+    if (!showing && statusBar()->currentMessage() == QString::fromUtf8(kSystemsHintText))
+        statusBar()->clearMessage();
 }
 
 QString CMainFrame::paneText(Pane pane) const
@@ -313,16 +320,67 @@ QAction* CMainFrame::action(int id) const
     return it == actions.end() ? nullptr : it->second;
 }
 
+namespace {
+
+// An action is touched only when its state differs: setting it again would
+// tell every menu and tool button showing it.
+void showChecked(QAction* action, bool checked)
+{
+    if (action->isChecked() != checked) action->setChecked(checked);
+}
+
+void showEnabled(QAction* action, bool enabled)
+{
+    if (action->isEnabled() != enabled) action->setEnabled(enabled);
+}
+
+} // namespace
+
+CMainFrame::PaneInputs CMainFrame::paneInputs() const
+{
+    PaneInputs inputs;
+    inputs.state = path.parser.stateRevision();
+    inputs.checksumFailures = path.parser.checksumFailureCount();
+    inputs.sourceKind = path.link.sourceKind();
+    inputs.health = static_cast<int>(path.health());
+    inputs.waitingDevice = path.link.waitingForDevice();
+    inputs.recording = path.recorder.active();
+    // A recording with a duration counts down by the second.
+    inputs.recordingSecond =
+        inputs.recording && path.recorder.durationHours() != 0 ? app.clock().now() : 0;
+    return inputs;
+}
+
+CMainFrame::CommandInputs CMainFrame::commandInputs() const
+{
+    CommandInputs inputs;
+    inputs.sourceKind = path.link.sourceKind();
+    inputs.serverEnabled = path.link.serverEnabled();
+    inputs.recording = path.recorder.active();
+    inputs.playbackSpeed = path.playbackSpeed();
+    for (int i = 0; i < 4; ++i) inputs.toolBarsVisible[i] = toolBars[i]->isVisible();
+    inputs.statusBarVisible = statusBar()->isVisible();
+    const CChildFrame* active = activeFrame();
+    inputs.activeView = active != nullptr ? active->view() : nullptr;
+    return inputs;
+}
+
 void CMainFrame::updateInterface()
 {
-    using namespace commands;
+    updatePanes();
+    updateCommands();
+}
+
+void CMainFrame::updatePanes()
+{
+    shownPanes = paneInputs();
     const GpsState& gps = path.gps();
-    const int kind = path.link.sourceKind();
+    const int kind = shownPanes.sourceKind;
     setPaneText(RecordingPane, QString::fromStdString(path.recorder.statusText()));
     setPaneText(QualityPane, QString::fromStdString(fixQualityText(gps.fixQuality)));
     setPaneText(SourcePane,
                 QString::fromStdString(sourcePaneText(
-                    kind, path.health(), path.link.waitingForDevice().toStdString())));
+                    kind, path.health(), shownPanes.waitingDevice.toStdString())));
     const QString sourceTip =
         QString::fromUtf8(kPaneInfo[SourcePane].toolTip) + QLatin1Char('\n') +
         QString::fromStdString(sentenceCountsText(path.parser.sentenceCount(),
@@ -330,36 +388,42 @@ void CMainFrame::updateInterface()
     if (panes[SourcePane]->toolTip() != sourceTip) panes[SourcePane]->setToolTip(sourceTip);
     setPaneText(FixTypePane, QString::fromStdString(fixTypeText(gps.fixType)));
     setPaneText(SatellitesPane, QString::fromStdString(satellitesText(gps.satellitesUsed)));
+}
 
-    actions[kConnectSerial]->setChecked(kind == SourceSerial);
-    actions[kConnectNetwork]->setChecked(kind == SourceNetwork);
-    actions[kConnectGpsd]->setChecked(kind == SourceGpsd);
-    actions[kConnectFile]->setChecked(kind == SourceFile);
-    actions[kDisconnect]->setChecked(kind == SourceNone);
-    actions[kNetworkServer]->setChecked(path.link.serverEnabled());
-    actions[kRecordStart]->setChecked(path.recorder.active());
-    actions[kRecordStop]->setEnabled(path.recorder.active());
+void CMainFrame::updateCommands()
+{
+    using namespace commands;
+    shownCommands = commandInputs();
+    const CommandInputs& in = shownCommands;
+    showChecked(actions[kConnectSerial], in.sourceKind == SourceSerial);
+    showChecked(actions[kConnectNetwork], in.sourceKind == SourceNetwork);
+    showChecked(actions[kConnectGpsd], in.sourceKind == SourceGpsd);
+    showChecked(actions[kConnectFile], in.sourceKind == SourceFile);
+    showChecked(actions[kDisconnect], in.sourceKind == SourceNone);
+    showChecked(actions[kNetworkServer], in.serverEnabled);
+    showChecked(actions[kRecordStart], in.recording);
+    showEnabled(actions[kRecordStop], in.recording);
     const int speeds[] = {kPlaySlow, kPlayMedium, kPlayFast, kPlayFastest};
     for (int speed = 0; speed < 4; ++speed)
-        actions[speeds[speed]]->setChecked(path.playbackSpeed() == speed);
+        showChecked(actions[speeds[speed]], in.playbackSpeed == speed);
     const int toggles[] = {kViewMainToolbar, kViewWindowToolbar, kViewConnectToolbar,
                            kViewRecordToolbar};
-    for (int i = 0; i < 4; ++i) actions[toggles[i]]->setChecked(toolBars[i]->isVisible());
-    actions[kViewStatusBar]->setChecked(statusBar()->isVisible());
+    for (int i = 0; i < 4; ++i) showChecked(actions[toggles[i]], in.toolBarsVisible[i]);
+    showChecked(actions[kViewStatusBar], in.statusBarVisible);
 
-    CChildFrame* active = activeFrame();
-    const CView* activeView = active != nullptr ? active->view() : nullptr;
+    const CView* activeView = in.activeView;
     const bool fileCommands = activeView != nullptr && activeView->allowsFileCommands();
-    actions[kFileOpen]->setEnabled(fileCommands);
-    actions[kFileSave]->setEnabled(fileCommands);
-    actions[kFileSaveAs]->setEnabled(fileCommands);
+    showEnabled(actions[kFileOpen], fileCommands);
+    showEnabled(actions[kFileSave], fileCommands);
+    showEnabled(actions[kFileSaveAs], fileCommands);
     const bool printing = activeView != nullptr && activeView->allowsPrinting();
-    actions[kFilePrint]->setEnabled(printing);
-    actions[kFilePrintPreview]->setEnabled(printing);
-    for (int id : {kEditCut, kEditCopy, kEditPaste}) actions[id]->setEnabled(false);
+    showEnabled(actions[kFilePrint], printing);
+    showEnabled(actions[kFilePrintPreview], printing);
+    for (int id : {kEditCut, kEditCopy, kEditPaste}) showEnabled(actions[id], false);
     const QString kindMenuTitle = activeView != nullptr ? activeView->frameMenuTitle() : QString();
     if (kindMenu->title() != kindMenuTitle) kindMenu->setTitle(kindMenuTitle);
-    kindMenu->menuAction()->setVisible(!kindMenuTitle.isEmpty());
+    if (kindMenu->menuAction()->isVisible() == kindMenuTitle.isEmpty())
+        kindMenu->menuAction()->setVisible(!kindMenuTitle.isEmpty());
 }
 
 CChildFrame* CMainFrame::activeFrame() const

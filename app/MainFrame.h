@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <map>
 
@@ -16,6 +18,7 @@ class QToolBar;
 namespace orbilunex {
 
 class CChildFrame;
+class CView;
 class CLedIndicator;
 class COrbilunexApp;
 struct WindowPlacement;
@@ -66,7 +69,8 @@ public:
 
     // One poll tick: data path, monitor, lamp, panes (also run by the timer).
     void pollTick();
-    // Refreshes pane texts and menu check marks from the current state.
+    // Refreshes pane texts and menu check marks from the current state. A
+    // tick does this itself, only when what they show moved.
     void updateInterface();
 
     // The placement as the layout stores it, and applying a stored one
@@ -99,6 +103,45 @@ private:
     void fillKindMenu();
     void updateSystemsHint();
 
+    // What the status panes are made from; equal inputs show equal panes.
+    struct PaneInputs {
+        std::uint64_t state = 0;
+        std::int64_t checksumFailures = 0;
+        int sourceKind = -1;
+        int health = -1;
+        QString waitingDevice;
+        bool recording = false;
+        std::int64_t recordingSecond = 0;
+        bool operator==(const PaneInputs& o) const
+        {
+            return state == o.state && checksumFailures == o.checksumFailures &&
+                   sourceKind == o.sourceKind && health == o.health &&
+                   waitingDevice == o.waitingDevice && recording == o.recording &&
+                   recordingSecond == o.recordingSecond;
+        }
+    };
+    // What the commands' check marks and enabled states are made from.
+    struct CommandInputs {
+        int sourceKind = -1;
+        bool serverEnabled = false;
+        bool recording = false;
+        int playbackSpeed = -1;
+        bool toolBarsVisible[4] = {};
+        bool statusBarVisible = false;
+        const CView* activeView = nullptr;
+        bool operator==(const CommandInputs& o) const
+        {
+            return sourceKind == o.sourceKind && serverEnabled == o.serverEnabled &&
+                   recording == o.recording && playbackSpeed == o.playbackSpeed &&
+                   std::equal(toolBarsVisible, toolBarsVisible + 4, o.toolBarsVisible) &&
+                   statusBarVisible == o.statusBarVisible && activeView == o.activeView;
+        }
+    };
+    PaneInputs paneInputs() const;
+    CommandInputs commandInputs() const;
+    void updatePanes();
+    void updateCommands();
+
     // Commands (MainFrameCommands.cpp).
     void connectSerial();
     void connectNetwork();
@@ -126,6 +169,8 @@ private:
     QMetaObject::Connection activeTitle;
     std::map<int, QAction*> actions;
     QTimer poll;
+    PaneInputs shownPanes;
+    CommandInputs shownCommands;
     bool hintShown = false;
     bool allSystemsOverride = false;
     bool storedPortFailed = false;
