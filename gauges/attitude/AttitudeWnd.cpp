@@ -11,7 +11,8 @@ CAttitudeWnd::CAttitudeWnd(QWidget* parent)
 
 void CAttitudeWnd::setAttitude(double roll, double pitch)
 {
-    if (keepsDrawnPicture() && !attitudeChangeShows(dialNow(), shown.roll, shown.pitch, roll, pitch))
+    if (keepsDrawnPicture() &&
+        !attitudeChangeShows(dialNow(), shown.roll, shown.pitch, roll, pitch))
         return;
     shown.roll = roll;
     shown.pitch = pitch;

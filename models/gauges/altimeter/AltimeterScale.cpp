@@ -52,9 +52,10 @@ bool altimeterChangeShows(const DialGeometry& dial, double from, double to)
     if (!sameFixedText(from, to, kReadoutDecimals)) return true;
     const AltimeterPointers a = altimeterPointers(from);
     const AltimeterPointers b = altimeterPointers(to);
-    return shiftShows(turnShift(kAltimeterLongReach * dial.unit, a.longPointer, b.longPointer)) ||
-           shiftShows(turnShift(kAltimeterShortReach * dial.unit, a.shortPointer, b.shortPointer)) ||
-           shiftShows(turnShift(kAltimeterDotRadius * dial.unit, a.dot, b.dot));
+    const double u = dial.unit;
+    return shiftShows(turnShift(kAltimeterLongReach * u, a.longPointer, b.longPointer)) ||
+           shiftShows(turnShift(kAltimeterShortReach * u, a.shortPointer, b.shortPointer)) ||
+           shiftShows(turnShift(kAltimeterDotRadius * u, a.dot, b.dot));
 }
 
 } // namespace orbilunex
