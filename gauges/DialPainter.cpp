@@ -183,7 +183,7 @@ void drawDialNeedle(QPainter& painter, const DialGeometry& dial, double degrees,
                     const GaugePalette& palette)
 {
     const int d = dial.diameter;
-    drawNeedleKite(painter, dial, degrees, 0.0, 50.0, 5.0, 65.0, palette.needle);
+    drawNeedleKite(painter, dial, degrees, 0.0, 50.0, 5.0, kDialNeedleReach, palette.needle);
     drawRadialStroke(painter, dial, 0.0, 40.0, degrees, gaugePen(palette.needle, d / 50));
     drawRadialStroke(painter, dial, 0.0, 0.0, degrees, gaugePen(palette.needle, d / 20));
 }

@@ -3,17 +3,47 @@
 #include "framework/HostView.h"
 #include "settings/Setting.h"
 
+#include <QString>
+
+#include <string>
+
 namespace orbilunex {
 
 class CGaugeWnd;
 
 // Hands "Smooth drawing" as stored now to `control`, which draws itself
-// again when it changed. Cheap enough for every tick.
+// again when it changed.
 void followSmoothDrawing(AppContext& app, CGaugeWnd& control);
 
-// The view of a polling gauge: a timer that reads the decoded state every
-// 100 ms with smoothing on and every 1000 ms with it off (redrawing even when
-// nothing changed), and the "Enable &Filter" command that switches both.
+// A unit label read from the settings, kept as the text a control takes.
+// The text is built again only when the label read differs, so that reading
+// the same label allocates nothing.
+class KeptLabel {
+public:
+    const QString& follow(const std::string& label)
+    {
+        if (!known || label != source) {
+            source = label;
+            text = QString::fromStdString(label);
+            known = true;
+        }
+        return text;
+    }
+    const QString& operator()() const { return text; }
+
+private:
+    std::string source;
+    QString text;
+    bool known = false;
+};
+
+// The view of a polling gauge: a timer every 100 ms with smoothing on and
+// every 1000 ms with it off, and the "Enable &Filter" command that switches
+// both. A tick reads the decoded state and the settings only when either may
+// have changed (inputsChanged) and keeps what it read; with the filter off a
+// tick with nothing new does nothing, with it on the filter still takes its
+// step toward the last sample. The control then redraws only if the picture
+// would visibly change.
 class CGaugeView : public CHostView {
     Q_OBJECT
 

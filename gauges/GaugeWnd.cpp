@@ -32,7 +32,8 @@ QImage* CGaugeWnd::staleDial(const QPainter& painter, const QSize& size,
     if (canvasFits(dial, size, ratio) && key == dialDrawnFor && palette == dialColours &&
         smoothing == dialSmooth && dial.dotsPerMeterX() == dotsPerMetre)
         return nullptr;
-    dial = pictureCanvas(size, ratio);
+    // Every pixel of the dial is drawn again: the image itself can stay.
+    if (!canvasFits(dial, size, ratio)) dial = pictureCanvas(size, ratio);
     dial.setDotsPerMeterX(dotsPerMetre);
     dial.setDotsPerMeterY(dotsPerMetre);
     dialDrawnFor = key;

@@ -11,7 +11,9 @@ namespace orbilunex {
 
 // A gauge control: it composes its whole picture off screen at every draw
 // and copies it in one block, so nothing flickers. Value setters redraw at
-// once; a paint draws the same picture.
+// once when the new value would show at the control's size, and keep the
+// picture drawn when it would not (see VisibleChange.h); a paint draws the
+// same picture.
 class CGaugeWnd : public QWidget {
     Q_OBJECT
 
@@ -37,6 +39,14 @@ protected:
 
     // Draws the picture now (a value changed).
     void redraw() { repaint(); }
+
+    // Whether a value setter may keep the picture drawn: the control is on
+    // screen, so that what it shows is what was drawn. A hidden control takes
+    // every value, for its next paint or render.
+    bool keepsDrawnPicture() const { return isVisible(); }
+
+    // The round dial's layout at the control's size now.
+    DialGeometry dialNow() const { return layoutDial(toPixelRect(rect())); }
 
     // Draws the part of a picture that does not follow the value.
     template <typename Picture>
@@ -67,8 +77,8 @@ protected:
 
 private:
     // The kept dial made ready to be drawn afresh for `size` at the
-    // painter's device resolution and pixel ratio, or null while it still
-    // serves.
+    // painter's device resolution and pixel ratio (the same image while its
+    // size and ratio fit), or null while it still serves.
     QImage* staleDial(const QPainter& painter, const QSize& size, const GaugePalette& palette,
                       const QString& key) const;
 

@@ -8,7 +8,9 @@
 namespace orbilunex {
 
 // A gauge control drawn by free painter functions from a Picture it keeps.
-// Its own class adds the value setters, which fill `shown` and redraw.
+// Its own class adds the value setters, which fill `shown` and redraw when
+// the picture would change visibly; otherwise `shown` stays the picture
+// drawn, which differs from the new value by less than shows.
 // `Drawn` is what the painter returns about the picture it drew (a needle's
 // angle; void for nothing) and `Kept` how the control keeps it until the
 // next draw (by default as it is).
@@ -60,18 +62,25 @@ public:
     using CPictureGaugeWnd<Picture, Drawn, Kept>::CPictureGaugeWnd;
 
     // Stores the value (in the user's unit) as held(value), and its unit
-    // label, and draws at once.
+    // label, and draws at once; unless, on screen, the unit is the same and
+    // the picture would not change visibly (changeShows), when the picture
+    // drawn and its value stay.
     void setValue(double value, const QString& unit)
     {
-        this->shown.value = held(value);
+        const double next = held(value);
+        if (unit == this->shown.unit && this->keepsDrawnPicture() &&
+            !changeShows(this->shown.value, next))
+            return;
+        this->shown.value = next;
         this->shown.unit = unit;
         this->redraw();
     }
 
     // Stores the full scale, holds the value to it and asks for a whole new
-    // picture. Only for a Picture with a fullScale.
+    // picture if it changed. Only for a Picture with a fullScale.
     void setFullScale(double fullScale)
     {
+        if (fullScale == this->shown.fullScale) return;
         this->shown.fullScale = fullScale;
         this->shown.value = held(this->shown.value);
         this->update();
@@ -80,6 +89,10 @@ public:
 protected:
     // The value as the gauge can show it (on the full scale, if any).
     virtual double held(double value) const { return value; }
+
+    // Whether the picture of value `from` would look different at `to` (both
+    // held, unit and scale as shown) at the control's size now.
+    virtual bool changeShows(double from, double to) const = 0;
 };
 
 } // namespace orbilunex

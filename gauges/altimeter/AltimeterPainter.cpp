@@ -7,7 +7,6 @@ namespace orbilunex {
 namespace {
 
 constexpr double kNumeralRadius = 63.0;
-constexpr double kDotRadius = 80.0;
 
 void drawPointers(QPainter& painter, const DialGeometry& dial, const AltimeterPointers& pointers,
                   const GaugePalette& palette)
@@ -16,11 +15,13 @@ void drawPointers(QPainter& painter, const DialGeometry& dial, const AltimeterPo
     const QPen dotPen = gaugePen(palette.needle, dial.diameter / 20);
     // The long pointer: a shaft with an arrow head near the ring.
     drawRadialStroke(painter, dial, 0.0, 65.0, pointers.longPointer, linePen);
-    drawNeedleKite(painter, dial, pointers.longPointer, 45.0, 50.0, 5.0, 75.0, palette.needle);
+    drawNeedleKite(painter, dial, pointers.longPointer, 45.0, 50.0, 5.0, kAltimeterLongReach,
+                   palette.needle);
     // The short pointer: a broad kite from the hub with a short shaft.
-    drawNeedleKite(painter, dial, pointers.shortPointer, 0.0, 30.0, 8.0, 45.0, palette.needle);
+    drawNeedleKite(painter, dial, pointers.shortPointer, 0.0, 30.0, 8.0, kAltimeterShortReach,
+                   palette.needle);
     drawRadialStroke(painter, dial, 0.0, 20.0, pointers.shortPointer, linePen);
-    drawRadialStroke(painter, dial, kDotRadius, kDotRadius, pointers.dot, dotPen);
+    drawRadialStroke(painter, dial, kAltimeterDotRadius, kAltimeterDotRadius, pointers.dot, dotPen);
     drawRadialStroke(painter, dial, 0.0, 0.0, pointers.dot, dotPen);
 }
 

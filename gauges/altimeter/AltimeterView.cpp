@@ -23,12 +23,16 @@ CAltimeterView::CAltimeterView(CDocument* document, AppContext& app)
 
 void CAltimeterView::onTick()
 {
-    followSmoothDrawing(app(), *control);
-    const SettingsStore& settings = app().settings();
-    const QString unit = QString::fromStdString(altitudeUnitLabel(settings));
-    double altitude = convertAltitude(settings, app().gpsState().altitude);
-    if (filterFlag() == 1) altitude = smoothing.update(altitude);
-    control->setValue(altitude, unit);
+    const bool filtered = filterFlag() == 1;
+    if (inputsChanged()) {
+        followSmoothDrawing(app(), *control);
+        const SettingsStore& settings = app().settings();
+        unit.follow(altitudeUnitLabel(settings));
+        sample = convertAltitude(settings, app().gpsState().altitude);
+    } else if (!filtered) {
+        return;
+    }
+    control->setValue(filtered ? smoothing.update(sample) : sample, unit());
 }
 
 void CAltimeterView::fillContextMenu(QMenu& menu)

@@ -29,6 +29,8 @@ protected:
 private:
     CAltimeterWnd* control;
     SmoothingFilter smoothing;
+    double sample = 0.0; // the altitude last read, in the user's unit
+    KeptLabel unit;
 };
 
 } // namespace orbilunex

@@ -8,4 +8,9 @@ CAltimeterWnd::CAltimeterWnd(QWidget* parent)
 {
 }
 
+bool CAltimeterWnd::changeShows(double from, double to) const
+{
+    return altimeterChangeShows(dialNow(), from, to);
+}
+
 } // namespace orbilunex

@@ -12,6 +12,9 @@ class CAltimeterWnd : public CReadingGaugeWnd<AltimeterPicture, AltimeterPointer
 
 public:
     explicit CAltimeterWnd(QWidget* parent = nullptr);
+
+protected:
+    bool changeShows(double from, double to) const override;
 };
 
 } // namespace orbilunex

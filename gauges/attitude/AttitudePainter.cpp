@@ -15,7 +15,7 @@ namespace orbilunex {
 namespace {
 
 constexpr double kBankMarkInner = kAttitudeInnerRadius;
-constexpr double kBankMarkOuter = 90;
+constexpr double kBankMarkOuter = kAttitudeBankMarkOuter;
 
 // "Arial" whose line (ascent plus descent) is `cellHeight` pixels: the
 // ladder numbers are sized by their whole line, while a pixel size sets the

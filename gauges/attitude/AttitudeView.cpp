@@ -14,6 +14,9 @@ CAttitudeView::CAttitudeView(CDocument* document, AppContext& app)
 
 void CAttitudeView::onTick()
 {
+    // "Smooth drawing" is all it follows: nothing to do unless that may
+    // have changed.
+    if (!inputsChanged()) return;
     followSmoothDrawing(app(), *control);
 }
 

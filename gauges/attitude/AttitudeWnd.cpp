@@ -1,5 +1,7 @@
 #include "gauges/attitude/AttitudeWnd.h"
 
+#include "models/gauges/attitude/AttitudeLayout.h"
+
 namespace orbilunex {
 
 CAttitudeWnd::CAttitudeWnd(QWidget* parent)
@@ -9,6 +11,9 @@ CAttitudeWnd::CAttitudeWnd(QWidget* parent)
 
 void CAttitudeWnd::setAttitude(double roll, double pitch)
 {
+    if (keepsDrawnPicture() &&
+        !attitudeChangeShows(dialNow(), shown.roll, shown.pitch, roll, pitch))
+        return;
     shown.roll = roll;
     shown.pitch = pitch;
     redraw();

@@ -14,7 +14,9 @@ class CAttitudeWnd : public CPictureGaugeWnd<AttitudePicture> {
 public:
     explicit CAttitudeWnd(QWidget* parent = nullptr);
 
-    // Degrees; positive roll turns the picture clockwise. Draws at once.
+    // Degrees; positive roll turns the picture clockwise. Draws at once;
+    // unless, on screen, the picture would not change visibly
+    // (attitudeChangeShows), when the picture drawn and its values stay.
     void setAttitude(double roll, double pitch);
 };
 

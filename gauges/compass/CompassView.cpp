@@ -41,6 +41,8 @@ void CCompassView::setStyle(int style)
     compassStyle = style;
     showStyle();
     writeSetting(app().settings(), keys::kStyle, style);
+    // The face now shown is fed at the next tick, whatever changed.
+    forgetInputs();
 }
 
 // The hidden faces follow too, so that a change of style shows a face
@@ -52,25 +54,35 @@ void CCompassView::followSmoothing()
     followSmoothDrawing(app(), simpleWnd);
 }
 
-void CCompassView::onTick()
+void CCompassView::readInputs()
 {
     followSmoothing();
     const GpsState& gps = app().gpsState();
-    if (filterFlag() == 1) smoother.update(gps.courseOverGround);
-    else smoother.follow(gps.courseOverGround);
+    const SettingsStore& settings = app().settings();
+    course = gps.courseOverGround;
+    bearing = static_cast<int>(gps.bearingToDestination);
+    const QLatin1String name(gps.destinationWaypoint);
+    if (waypoint != name) waypoint = name;
+    // The knot factors are the nautical-mile factors too.
+    range = convertSpeedOrZero(settings, gps.rangeToDestination);
+    rangeUnit.follow(distanceUnitLabel(settings));
+}
+
+void CCompassView::onTick()
+{
+    const bool filtered = filterFlag() == 1;
+    if (inputsChanged()) readInputs();
+    else if (!filtered) return;
+    if (filtered) smoother.update(course);
+    else smoother.follow(course);
     const int heading = static_cast<int>(smoother.heading);
 
     switch (compassStyle) {
     case Tape: tapeWnd.setHeading(heading); break;
-    case Bearing: {
-        const SettingsStore& settings = app().settings();
-        // The knot factors are the nautical-mile factors too.
-        const double range = convertSpeedOrZero(settings, gps.rangeToDestination);
-        bearingWnd.setRangeUnit(QString::fromStdString(distanceUnitLabel(settings)));
-        bearingWnd.setValues(heading, static_cast<int>(gps.bearingToDestination),
-                             QString::fromLatin1(gps.destinationWaypoint), range);
+    case Bearing:
+        bearingWnd.setRangeUnit(rangeUnit());
+        bearingWnd.setValues(heading, bearing, waypoint, range);
         break;
-    }
     case Simple: simpleWnd.setHeading(heading); break;
     default: break; // an unknown style shows and feeds nothing
     }

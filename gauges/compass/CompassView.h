@@ -37,8 +37,8 @@ public:
     QJsonObject shows() const override;
 
 protected:
-    // One poll: smooth the course (with the filter on) and feed the shown
-    // control.
+    // One poll: read the course and the waypoint when something changed,
+    // smooth the course (with the filter on) and feed the shown control.
     void onTick() override;
     void fillContextMenu(QMenu& menu) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -46,12 +46,20 @@ protected:
 private:
     void showStyle();
     void followSmoothing();
+    void readInputs();
 
     CCompassWnd tapeWnd;
     CBearingCompassWnd bearingWnd;
     CSimpleCompassWnd simpleWnd;
     int compassStyle = Tape;
     HeadingSmoother smoother;
+    // What the last read found: the course, and the active waypoint with
+    // its bearing and its range in the user's unit.
+    double course = 0.0;
+    int bearing = 0;
+    QString waypoint;
+    double range = 0.0;
+    KeptLabel rangeUnit;
 };
 
 } // namespace orbilunex

@@ -9,6 +9,7 @@ CCompassWnd::CCompassWnd(QWidget* parent)
 
 void CCompassWnd::setTickStyle(short style)
 {
+    if (style == ticks) return;
     ticks = style;
     update();
 }

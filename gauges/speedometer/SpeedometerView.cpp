@@ -27,11 +27,16 @@ CSpeedometerView::CSpeedometerView(CDocument* document, AppContext& app)
 
 void CSpeedometerView::onTick()
 {
-    followSmoothDrawing(app(), *control);
-    const SettingsStore& settings = app().settings();
-    double speed = convertSpeed(settings, app().gpsState().speedOverGround);
-    if (filterFlag() == 1) speed = smoothing.update(speed);
-    control->setValue(speed, QString::fromStdString(speedUnitLabel(settings)));
+    const bool filtered = filterFlag() == 1;
+    if (inputsChanged()) {
+        followSmoothDrawing(app(), *control);
+        const SettingsStore& settings = app().settings();
+        sample = convertSpeed(settings, app().gpsState().speedOverGround);
+        unit.follow(speedUnitLabel(settings));
+    } else if (!filtered) {
+        return;
+    }
+    control->setValue(filtered ? smoothing.update(sample) : sample, unit());
 }
 
 void CSpeedometerView::chooseMaxSpeed(int maxSpeed)

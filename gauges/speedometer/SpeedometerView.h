@@ -33,6 +33,8 @@ protected:
 private:
     CSpeedometerWnd* control;
     SmoothingFilter smoothing;
+    double sample = 0.0; // the speed last read, in the user's unit
+    KeptLabel unit;
 };
 
 } // namespace orbilunex

@@ -13,6 +13,9 @@ class CSpeedometerWnd : public CReadingGaugeWnd<SpeedometerPicture, double> {
 
 public:
     explicit CSpeedometerWnd(QWidget* parent = nullptr);
+
+protected:
+    bool changeShows(double from, double to) const override;
 };
 
 } // namespace orbilunex

@@ -27,12 +27,16 @@ CVerticalSpeedView::CVerticalSpeedView(CDocument* document, AppContext& app)
 
 void CVerticalSpeedView::onTick()
 {
-    followSmoothDrawing(app(), *control);
-    const SettingsStore& settings = app().settings();
-    const QString unit = QString::fromStdString(verticalSpeedUnitLabel(settings));
-    double rate = convertVerticalSpeed(settings, app().gpsState().verticalSpeed);
-    if (filterFlag() == 1) rate = smoothing.update(rate);
-    control->setValue(rate, unit);
+    const bool filtered = filterFlag() == 1;
+    if (inputsChanged()) {
+        followSmoothDrawing(app(), *control);
+        const SettingsStore& settings = app().settings();
+        unit.follow(verticalSpeedUnitLabel(settings));
+        sample = convertVerticalSpeed(settings, app().gpsState().verticalSpeed);
+    } else if (!filtered) {
+        return;
+    }
+    control->setValue(filtered ? smoothing.update(sample) : sample, unit());
 }
 
 void CVerticalSpeedView::chooseFullScale(int fullScale)

@@ -28,13 +28,16 @@ public:
     QJsonObject shows() const override;
 
 protected:
-    // One poll: read, convert, smooth when on, draw.
+    // One poll: read and convert when something changed, smooth when on,
+    // hand the value to the dial.
     void onTick() override;
     void fillContextMenu(QMenu& menu) override;
 
 private:
     CVerticalSpeedWnd* control;
     SmoothingFilter smoothing;
+    double sample = 0.0; // the rate last read, in the user's unit
+    KeptLabel unit;
 };
 
 } // namespace orbilunex

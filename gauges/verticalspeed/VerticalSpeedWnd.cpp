@@ -15,4 +15,9 @@ double CVerticalSpeedWnd::held(double value) const
     return limitVerticalSpeed(value, shown.fullScale);
 }
 
+bool CVerticalSpeedWnd::changeShows(double from, double to) const
+{
+    return verticalSpeedChangeShows(dialNow(), from, to, shown.fullScale);
+}
+
 } // namespace orbilunex

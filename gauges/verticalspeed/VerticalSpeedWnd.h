@@ -20,6 +20,7 @@ public:
 
 protected:
     double held(double value) const override;
+    bool changeShows(double from, double to) const override;
 };
 
 } // namespace orbilunex

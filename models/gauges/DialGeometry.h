@@ -34,6 +34,10 @@ struct DialTick {
     std::string label;  // majors only
 };
 
+// How far the single needle of the speedometer and the vertical speed dial
+// reaches from the hub: the tip of its kite, in dial units.
+constexpr double kDialNeedleReach = 65.0;
+
 // A text size in tenths of a point that is at least six points.
 int atLeastSixPoints(int tenths);
 

@@ -1,6 +1,7 @@
 #include "models/gauges/altimeter/AltimeterScale.h"
 
 #include "format/FixedText.h"
+#include "models/gauges/VisibleChange.h"
 
 #include <cmath>
 
@@ -10,6 +11,8 @@ namespace {
 
 constexpr double kTickStep = 7.2;
 constexpr int kTicksPerMajor = 5;
+constexpr int kReadoutDecimals = 2;
+constexpr int kReadoutWidth = 8;
 
 } // namespace
 
@@ -41,7 +44,18 @@ AltimeterPointers altimeterPointers(double altitude)
 
 std::string altimeterReadout(double altitude, const std::string& unit)
 {
-    return fixedText(altitude, 2, 8) + " " + unit;
+    return fixedText(altitude, kReadoutDecimals, kReadoutWidth) + " " + unit;
+}
+
+bool altimeterChangeShows(const DialGeometry& dial, double from, double to)
+{
+    if (!sameFixedText(from, to, kReadoutDecimals)) return true;
+    const AltimeterPointers a = altimeterPointers(from);
+    const AltimeterPointers b = altimeterPointers(to);
+    const double u = dial.unit;
+    return shiftShows(turnShift(kAltimeterLongReach * u, a.longPointer, b.longPointer)) ||
+           shiftShows(turnShift(kAltimeterShortReach * u, a.shortPointer, b.shortPointer)) ||
+           shiftShows(turnShift(kAltimeterDotRadius * u, a.dot, b.dot));
 }
 
 } // namespace orbilunex

@@ -28,8 +28,19 @@ struct AltimeterPointers {
 
 AltimeterPointers altimeterPointers(double altitude);
 
+// How far each pointer reaches from the hub, in dial units: the long
+// pointer's tip, the short pointer's tip and the dot on the ring.
+constexpr double kAltimeterLongReach = 75.0;
+constexpr double kAltimeterShortReach = 45.0;
+constexpr double kAltimeterDotRadius = 80.0;
+
 // The read-out: the altitude zero-padded to eight characters with two
 // decimals ("01250.00", "-0250.00"), a blank and the unit label.
 std::string altimeterReadout(double altitude, const std::string& unit);
+
+// Whether the picture of altitude `from` would look different at `to` on
+// `dial`, unit unchanged: a read-out digit changes or a pointer's end moves
+// a tenth of a pixel (see VisibleChange.h).
+bool altimeterChangeShows(const DialGeometry& dial, double from, double to);
 
 } // namespace orbilunex

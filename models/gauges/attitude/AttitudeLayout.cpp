@@ -1,5 +1,7 @@
 #include "models/gauges/attitude/AttitudeLayout.h"
 
+#include "models/gauges/VisibleChange.h"
+
 #include <cmath>
 
 namespace orbilunex {
@@ -98,6 +100,14 @@ AttitudeLayout layoutAttitude(const DialGeometry& dial, double roll, double pitc
     layout.aircraftLeft = {PixelPoint{cx, cy + sixteenth}, PixelPoint{cx - sixteenth, cy},
                            PixelPoint{cx - quarter, cy}};
     return layout;
+}
+
+bool attitudeChangeShows(const DialGeometry& dial, double fromRoll, double fromPitch,
+                         double toRoll, double toPitch)
+{
+    const double turn = turnShift(kAttitudeBankMarkOuter * dial.unit, fromRoll, toRoll);
+    const double slide = std::fabs(toPitch - fromPitch) * dial.radius * kPitchPixelsPerRadius;
+    return shiftShows(turn + slide);
 }
 
 } // namespace orbilunex

@@ -46,8 +46,17 @@ struct AttitudeLayout {
 };
 
 constexpr double kAttitudeInnerRadius = 80; // dial units
+constexpr double kAttitudeBankMarkOuter = 90;
 
 AttitudeLayout layoutAttitude(const DialGeometry& dial, double roll, double pitch);
+
+// Whether the picture at one roll and pitch would look different at another
+// on `dial`: the picture turns about the centre with the roll, the bank
+// marks reaching 90 dial units out, and slides with the pitch; together
+// they move no point further than the turn's arc at 90 units plus the
+// slide. A tenth of a pixel of that shows (see VisibleChange.h).
+bool attitudeChangeShows(const DialGeometry& dial, double fromRoll, double fromPitch,
+                         double toRoll, double toPitch);
 
 // A point in pixels before truncation.
 struct AttitudePoint {

@@ -1,6 +1,7 @@
 #include "models/gauges/compass/CompassLayout.h"
 
 #include "format/FixedText.h"
+#include "models/gauges/VisibleChange.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +14,7 @@ constexpr int kTapeOverhang = 30;   // pixels of strip beyond each side
 constexpr float kDegreesPerPixel = 1.0f / 90.0f;
 constexpr int kMinPixelsPerDegree = 2;
 constexpr double kCaretHalfWidth = 0.05; // of D
+constexpr int kRangeDecimals = 1;
 
 } // namespace
 
@@ -106,7 +108,12 @@ std::string headingDigits(int heading)
 
 std::string rangeText(double range, const std::string& unit)
 {
-    return fixedText(range, 1, 0) + " " + unit;
+    return fixedText(range, kRangeDecimals, 0) + " " + unit;
+}
+
+bool sameRangeText(double a, double b)
+{
+    return sameFixedText(a, b, kRangeDecimals);
 }
 
 HeadingCaret headingCaret(const DialGeometry& dial)

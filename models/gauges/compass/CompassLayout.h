@@ -60,6 +60,9 @@ std::string headingDigits(int heading);
 // "%.01f %s" of a range and its unit, whatever the locale.
 std::string rangeText(double range, const std::string& unit);
 
+// Whether two ranges read the same in rangeText, without building it.
+bool sameRangeText(double a, double b);
+
 // The simple compass's heading mark: a caret at twelve o'clock, two lines
 // from the top centre of the dial square down a tenth of its height and out
 // a twentieth of D to each side.

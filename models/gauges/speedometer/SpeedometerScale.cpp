@@ -1,6 +1,7 @@
 #include "models/gauges/speedometer/SpeedometerScale.h"
 
 #include "format/FixedText.h"
+#include "models/gauges/VisibleChange.h"
 
 #include <cmath>
 
@@ -13,6 +14,7 @@ constexpr int kTicksPerMajor = 5;
 // The double just above 0.02: with it 5 x 150 x share is 15.000000000000002,
 // so labels of exact multiples do not truncate one short.
 constexpr double kShareOfFullScale = 0.020000000000000004;
+constexpr int kReadoutDecimals = 2;
 
 } // namespace
 
@@ -49,7 +51,15 @@ double speedometerScaleFromSetting(int stored)
 
 std::string speedometerReadout(double speed, const std::string& unit)
 {
-    return fixedText(speed, 2, 0) + " " + unit;
+    return fixedText(speed, kReadoutDecimals, 0) + " " + unit;
+}
+
+bool speedometerChangeShows(const DialGeometry& dial, double from, double to, double maxSpeed)
+{
+    if (!sameFixedText(from, to, kReadoutDecimals)) return true;
+    return shiftShows(turnShift(kDialNeedleReach * dial.unit,
+                                speedometerNeedleAngle(from, maxSpeed),
+                                speedometerNeedleAngle(to, maxSpeed)));
 }
 
 } // namespace orbilunex

@@ -29,4 +29,9 @@ double speedometerScaleFromSetting(int stored);
 // The read-out: the speed with two decimals, a blank and the unit label.
 std::string speedometerReadout(double speed, const std::string& unit);
 
+// Whether the picture of speed `from` would look different at `to` on
+// `dial`, unit and full scale unchanged: a read-out digit changes or the
+// needle's tip moves a tenth of a pixel (see VisibleChange.h).
+bool speedometerChangeShows(const DialGeometry& dial, double from, double to, double maxSpeed);
+
 } // namespace orbilunex

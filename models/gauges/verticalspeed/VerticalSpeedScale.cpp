@@ -2,6 +2,7 @@
 
 #include "format/FixedText.h"
 #include "models/gauges/DialGeometry.h"
+#include "models/gauges/VisibleChange.h"
 
 namespace orbilunex {
 
@@ -57,6 +58,13 @@ double verticalSpeedNeedleAngle(double value, double fullScale)
     // The 300 degrees of both sides span the 2 * fullScale from end to end.
     return 2 * kSideDegrees / fullScale * (limitVerticalSpeed(value, fullScale) * 0.5) +
            kZeroDegrees;
+}
+
+bool verticalSpeedChangeShows(const DialGeometry& dial, double from, double to, double fullScale)
+{
+    return shiftShows(turnShift(kDialNeedleReach * dial.unit,
+                                verticalSpeedNeedleAngle(from, fullScale),
+                                verticalSpeedNeedleAngle(to, fullScale)));
 }
 
 int verticalSpeedLabelFontTenths(int diameter)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "models/gauges/DialGeometry.h"
+
 #include <string>
 #include <vector>
 
@@ -41,6 +43,11 @@ double limitVerticalSpeed(double value, double fullScale);
 // fullScale. A full scale of 0 has no ratio to show: the needle then stands
 // at twelve o'clock.
 double verticalSpeedNeedleAngle(double value, double fullScale);
+
+// Whether the needle at rate `from` would look different at `to` on `dial`,
+// full scale and unit unchanged: its tip moves a tenth of a pixel (see
+// VisibleChange.h). The dial has no read-out of the rate.
+bool verticalSpeedChangeShows(const DialGeometry& dial, double from, double to, double fullScale);
 
 // Font sizes in tenths of a point for a dial D pixels across: the tick
 // labels at least six points, the caption and texts with no minimum.
