@@ -95,6 +95,25 @@ TEST_F(SkyPlotWindowTest, TickLearnsAndMarksTheDocumentModified)
     EXPECT_EQ(settings.getInt("WindowPosition", "NumOfWindows", 0), 1);
 }
 
+// Clearing empties the trails or the mask; the next tick fills them from the
+// satellites in view although no sentence came since.
+TEST_F(SkyPlotWindowTest, ClearedTrailsAndMaskAreFilledAgainAtTheNextTick)
+{
+    start();
+    CAzimuthElevationView* view = openSky();
+    const SkyPlotModel& model = view->plotWindow()->model();
+    receive("GPGSA,A,3,07,,,,,,,,,,,,1.5,1.0,1.1\n"
+            "GPGSV,1,1,01,07,12,210,44");
+    view->tick();
+    view->runCommand(CAzimuthElevationView::ClearTrails);
+    view->runCommand(CAzimuthElevationView::ClearMask);
+    ASSERT_EQ(model.trailNext[0], 0);
+    ASSERT_EQ(model.mask[210].observed, 0);
+    view->tick();
+    EXPECT_EQ(model.trailNext[0], 1);
+    EXPECT_EQ(model.mask[210].lowestElevation, 12);
+}
+
 TEST_F(SkyPlotWindowTest, MenuCommandsWriteTheirKeysAndMarksFollowTheSettings)
 {
     start();
