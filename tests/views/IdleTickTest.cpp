@@ -20,8 +20,33 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
+#include <new>
+
+// Every allocation of the process is counted, so that a test can tell a
+// stretch of code that allocates nothing.
+namespace {
+long allocations = 0;
+}
+
+void* operator new(std::size_t size)
+{
+    ++allocations;
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace orbilunex {
 namespace {
@@ -101,8 +126,8 @@ const Kind kKinds[] = {
 };
 
 // A window paints only for a picture that changed: not at the ticks in which
-// nothing came in, nor for a sentence or a setting it does not show; but at
-// once for one it does.
+// nothing came in (which allocate nothing either), nor for a sentence or a
+// setting it does not show; but at once for one it does.
 TEST(IdleTickTest, AWindowRepaintsOnlyWhenWhatItShowsChanged)
 {
     for (const Kind& k : kKinds) {
@@ -117,7 +142,9 @@ TEST(IdleTickTest, AWindowRepaintsOnlyWhenWhatItShowsChanged)
         window.view->tick();
         ASSERT_GT(paints.settle(), 0) << "shown";
 
+        const long before = allocations;
         for (int i = 0; i < 3; ++i) window.view->tick();
+        EXPECT_EQ(allocations - before, 0) << "idle ticks allocate nothing";
         EXPECT_EQ(paints.settle(), 0) << "idle ticks";
 
         // Course and speed, and a setting no window here reads.
