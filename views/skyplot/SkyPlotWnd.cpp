@@ -33,19 +33,19 @@ void CSkyPlotWnd::setSmooth(bool on)
 QImage CSkyPlotWnd::render(const QSize& size, qreal ratio) const
 {
     QImage picture = skyPlotCanvas(size, ratio);
-    paintChart(picture, size);
+    paintChart(picture, size, nullptr);
     return picture;
 }
 
 // The chart covers every pixel of `target`, so a canvas drawn before is
 // painted over whole.
-void CSkyPlotWnd::paintChart(QImage& target, const QSize& size) const
+void CSkyPlotWnd::paintChart(QImage& target, const QSize& size, SkyPlotScratch* room) const
 {
     SkyPlotPalette palette;
     palette.buttonFace = this->palette().color(QPalette::Button);
     palette.smooth = smoothing;
     QPainter painter(&target);
-    paintSkyPlot(painter, QRect(QPoint(0, 0), size), *data, palette);
+    paintSkyPlot(painter, QRect(QPoint(0, 0), size), *data, palette, room);
 }
 
 void CSkyPlotWnd::paintEvent(QPaintEvent*)
@@ -53,7 +53,7 @@ void CSkyPlotWnd::paintEvent(QPaintEvent*)
     if (width() <= 0 || height() <= 0) return;
     const qreal ratio = pictureRatio(*this);
     if (!canvasFits(canvas, size(), ratio)) canvas = skyPlotCanvas(size(), ratio);
-    paintChart(canvas, size());
+    paintChart(canvas, size(), &scratch);
     QPainter painter(this);
     painter.drawImage(0, 0, canvas);
 }

@@ -47,10 +47,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void paintChart(QImage& canvas, const QSize& size) const;
+    void paintChart(QImage& target, const QSize& size, SkyPlotScratch* room) const;
 
     std::unique_ptr<SkyPlotModel> data; // 240 kB of fixed arrays: not on the stack
     QImage canvas;
+    SkyPlotScratch scratch; // the canvas's: reused from paint to paint
     QString commentText;
     bool smoothing = false;
 };
