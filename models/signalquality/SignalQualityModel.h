@@ -40,7 +40,9 @@ struct SignalQualityModel {
     // first barCount satellite entries copied into the bars, so that every
     // bar drawn shows a satellite the state holds. While every system is
     // decoded, one bar per satellite of the all-systems table instead.
-    void copySatellites(const GpsState& state);
+    // True when the bars drawn (their count, entries or system labels)
+    // differ from what they were.
+    bool copySatellites(const GpsState& state);
 
     // Widens the observed extremes with the non-zero SNRs of the bars drawn
     // (an SNR of 0 is no observation); with autoTrack 1 the thresholds then

@@ -49,7 +49,8 @@ public:
     // view, limited to the table; slots from N on lose prn, azimuth,
     // elevation and the used flag (their SNR stays as it was). While every
     // system is decoded, the table is the all-systems one and allSystems 1.
-    void copySatellites(const GpsState& state);
+    // True when any slot or allSystems differs from what it held before.
+    bool copySatellites(const GpsState& state);
 
     // For each slot in order: a used satellite with SNR at least the
     // threshold, azimuth 0..359 and elevation below the entry at its azimuth
@@ -57,8 +58,9 @@ public:
     bool learnMask();
 
     // Adds each slot's position to its ring unless it equals the ring's last
-    // point; a full ring overwrites its oldest point.
-    void recordTrails();
+    // point; a full ring overwrites its oldest point. True when any point was
+    // added.
+    bool recordTrails();
 
     void clearTrails();
     // Entry i becomes (i, 76, 0) for every i.

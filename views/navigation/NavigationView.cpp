@@ -22,6 +22,7 @@ CNavigationWnd* CNavigationView::textWindow() const
 
 void CNavigationView::onTick()
 {
+    if (!inputsChanged()) return;
     textWnd->drawText();
 }
 

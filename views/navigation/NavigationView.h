@@ -7,8 +7,9 @@ namespace orbilunex {
 class CNavigationWnd;
 
 // Latitude, longitude and altitude in large text, in the units of the
-// general settings. Once a second the text is drawn again over the last,
-// whether or not new data arrived. No context menu, nothing to print.
+// general settings. Once a second, if a sentence or a setting came in, a
+// text that changed is drawn over the last. No context menu, nothing to
+// print.
 class CNavigationView : public CHostView {
     Q_OBJECT
 
@@ -25,7 +26,8 @@ public:
     QJsonObject shows() const override;
 
 protected:
-    // One tick: the text of the state now, drawn without erasing.
+    // One tick: the text of the state now, drawn without erasing when it
+    // differs from the text on screen.
     void onTick() override;
 
 private:

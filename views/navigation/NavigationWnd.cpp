@@ -27,20 +27,25 @@ bool CNavigationWnd::needsFullRepaint() const
     return !canvasFits(canvas, size(), pictureRatio(*this));
 }
 
+std::string CNavigationWnd::sourceText() const
+{
+    return textSource ? textSource() : std::string();
+}
+
 void CNavigationWnd::repaintFully()
 {
     canvas = navigationCanvas(size(), pictureRatio(*this));
     canvas.fill(palette().color(QPalette::Button));
     textArea = rect().adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin);
     drawingArea = textArea;
-    drawOnCanvas();
+    drawOnCanvas(sourceText());
 }
 
-void CNavigationWnd::drawOnCanvas()
+void CNavigationWnd::drawOnCanvas(std::string text)
 {
     if (canvas.isNull()) return;
     NavigationPicture picture;
-    if (textSource) picture.text = textSource();
+    picture.text = std::move(text);
     picture.fontTenths = navigationFontTenths(textArea.width());
     NavigationPalette colours;
     colours.buttonFace = palette().color(QPalette::Button);
@@ -48,6 +53,7 @@ void CNavigationWnd::drawOnCanvas()
     QPainter painter(&canvas);
     paintNavigation(painter, drawingArea, picture, colours);
     drawnText = QString::fromStdString(picture.text);
+    drawnSource = std::move(picture.text);
 }
 
 void CNavigationWnd::drawText()
@@ -55,7 +61,10 @@ void CNavigationWnd::drawText()
     if (needsFullRepaint()) {
         repaintFully();
     } else {
-        drawOnCanvas();
+        // The same text drawn over itself gives the same pixels.
+        std::string text = sourceText();
+        if (text == drawnSource) return;
+        drawOnCanvas(std::move(text));
     }
     update();
 }

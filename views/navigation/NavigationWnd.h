@@ -12,7 +12,7 @@ namespace orbilunex {
 
 // The navigation window's drawing window. A full repaint (the first one,
 // and after a resize or a palette change) fills the window with the button
-// face and draws the text; a tick draws the text again over what is there,
+// face and draws the text; a tick draws a changed text over what is there,
 // without erasing. The picture is kept off screen between the two, so that
 // any later paint (an expose, grab()) shows exactly what was drawn.
 class CNavigationWnd : public QWidget {
@@ -24,8 +24,9 @@ public:
     // Where each drawing takes its text from (UTF-8); the view's state now.
     void setTextSource(std::function<std::string()> source) { textSource = std::move(source); }
 
-    // One tick: the text from the source drawn without erasing (a full
-    // repaint first if none has been made at this size).
+    // One tick: the text from the source drawn without erasing, if it is
+    // not the text last drawn (a full repaint instead if none has been made
+    // at this size).
     void drawText();
 
     // The text exactly as last drawn; empty before the first drawing.
@@ -42,13 +43,16 @@ protected:
 private:
     bool needsFullRepaint() const;
     void repaintFully();
-    void drawOnCanvas();
+    void drawOnCanvas(std::string text);
+    std::string sourceText() const;
 
     std::function<std::string()> textSource;
     QImage canvas;
     QRect textArea;
     QRect drawingArea;
     QString drawnText;
+    // drawnText as the source gave it, to tell a new text from the last.
+    std::string drawnSource;
 };
 
 } // namespace orbilunex

@@ -9,8 +9,8 @@ namespace orbilunex {
 
 // The signal-quality bars' drawing window. It holds the bars' data and
 // paints straight onto the screen; the background is erased only when the
-// number of bars changes (or the window is resized), so the repaint each
-// second does not flicker.
+// number of bars changes (or the window is resized), so a repaint over the
+// last picture does not flicker.
 class CSignalBarsWnd : public QWidget {
     Q_OBJECT
 

@@ -26,15 +26,18 @@ CSignalQualityView::CSignalQualityView(CDocument* document, AppContext& app)
 
 void CSignalQualityView::onTick()
 {
-    bars->model().copySatellites(app().gpsState());
-    bars->update();
+    if (!inputsChanged()) return;
+    // Bars as they were draw as they were: the extremes they widen are
+    // already widened.
+    if (bars->model().copySatellites(app().gpsState())) bars->update();
 }
 
 void CSignalQualityView::resetObserved()
 {
-    // Shown at the next paint: with auto-track the thresholds then follow
-    // the SNRs on screen.
+    // Taken at the paint this asks for: with auto-track the thresholds then
+    // follow the SNRs on screen.
     bars->model().resetObserved();
+    bars->update();
 }
 
 void CSignalQualityView::fillContextMenu(QMenu& menu)

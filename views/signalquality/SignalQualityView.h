@@ -7,8 +7,9 @@ namespace orbilunex {
 class CSignalBarsWnd;
 
 // Hosts the signal-quality bars: each second the first satellites of the
-// decoded state are copied in and the bars repainted; the context menu
-// resets the observed extremes and opens the thresholds sheet.
+// decoded state are copied in, and the bars repainted when they changed;
+// the context menu resets the observed extremes and opens the thresholds
+// sheet.
 class CSignalQualityView : public CHostView {
     Q_OBJECT
 
@@ -28,7 +29,8 @@ public:
     QJsonObject shows() const override;
 
 protected:
-    // One tick: copy the satellites, repaint without erasing.
+    // One tick: copy the satellites and repaint, without erasing, if a bar
+    // changed. Nothing at all while no sentence and no setting came in.
     void onTick() override;
     void fillContextMenu(QMenu& menu) override;
 

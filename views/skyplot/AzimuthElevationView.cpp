@@ -38,10 +38,19 @@ CSkyPlotWnd* CAzimuthElevationView::plotWindow() const
 
 void CAzimuthElevationView::onTick()
 {
+    // The same satellites under the same settings learn and record nothing.
+    if (!inputsChanged()) return;
     CSkyPlotWnd* plot = plotWindow();
     plot->setSmooth(smoothDrawing(app().settings()));
-    plot->model().copySatellites(app().gpsState());
-    if (plot->refreshPlot()) document()->setModifiedFlag();
+    const bool moved = plot->model().copySatellites(app().gpsState());
+    if (plot->refreshPlot(moved)) document()->setModifiedFlag();
+}
+
+void CAzimuthElevationView::onUpdate(CView* sender)
+{
+    forgetInputs();
+    CHostView::onUpdate(sender);
+    plotWindow()->update();
 }
 
 void CAzimuthElevationView::fillContextMenu(QMenu& menu)
@@ -87,6 +96,9 @@ void CAzimuthElevationView::runCommand(Command command)
         break;
     case Properties: showProperties(); break;
     }
+    // A cleared trail or mask is filled again from the satellites in view
+    // at the next tick, as if they had just arrived.
+    forgetInputs();
     plotWindow()->update();
 }
 

@@ -8,8 +8,9 @@ class CAzimuthElevationDoc;
 class CSkyPlotWnd;
 
 // Hosts the sky chart, which the document lends it: a 300 ms tick copies
-// the satellites in and lets the chart learn and repaint, and the context
-// menu carries the chart's commands.
+// the satellites in and lets the chart learn, record and repaint when a
+// sentence or a setting came in since the last, and the context menu
+// carries the chart's commands.
 class CAzimuthElevationView : public CHostView {
     Q_OBJECT
 
@@ -38,9 +39,13 @@ public:
     // drawn (0 for an empty slot).
     QJsonObject shows() const override;
 
+    // A mask read into the document: the next tick learns on top of it.
+    void onUpdate(CView* sender) override;
+
 protected:
-    // One tick: copy, learn, record, repaint; a changed mask marks the
-    // document modified.
+    // One tick: copy, learn, record, and repaint if the picture changed; a
+    // changed mask marks the document modified. Nothing at all while no
+    // sentence and no setting came in.
     void onTick() override;
     void fillContextMenu(QMenu& menu) override;
 

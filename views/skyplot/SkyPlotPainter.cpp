@@ -124,16 +124,22 @@ QRegion discRegion(const PixelRect& box)
     return QRegion(disc).translated(box.left, box.top);
 }
 
-// The observed mask entries in table order; the closing edge back to the
-// first point is the polygon's own.
-QPolygon maskOutline(const SkyPlotModel& model, const PlotSquare& plot)
+// The observed mask entries in table order into `outline`; the closing edge
+// back to the first point is the polygon's own.
+void maskOutline(const SkyPlotModel& model, const PlotSquare& plot, QPolygon& outline)
 {
-    QPolygon outline;
+    outline.clear();
     for (const MaskEntry& entry : model.mask) {
         if (entry.observed == 1) {
             outline << toQPoint(project(plot, entry.azimuth, entry.lowestElevation));
         }
     }
+}
+
+QPolygon maskOutline(const SkyPlotModel& model, const PlotSquare& plot)
+{
+    QPolygon outline;
+    maskOutline(model, plot, outline);
     return outline;
 }
 
@@ -180,9 +186,11 @@ void paintScreenSatellites(QPainter& painter, const PlotSquare& plot, const SkyP
     }
 }
 
-void paintTrails(QPainter& painter, const PlotSquare& plot, const SkyPlotModel& model)
+// `pixels` is scratch room, emptied first.
+void paintTrails(QPainter& painter, const PlotSquare& plot, const SkyPlotModel& model,
+                 QPolygon& pixels)
 {
-    QPolygon pixels;
+    pixels.clear();
     for (const auto& ring : model.trails) {
         for (const TrailPoint& point : ring) {
             if (point.prn != 0 && point.azimuth != 0 && point.elevation != 0) {
@@ -201,9 +209,10 @@ void paintTrails(QPainter& painter, const PlotSquare& plot, const SkyPlotModel& 
 // One polygon call, not a line per edge: Qt's stroker then touches each
 // shared vertex once, so the exclusive-or leaves no dark dots at the
 // corners. A path that never leaves its start point draws no pixel.
-void paintMaskOutline(QPainter& painter, const PlotSquare& plot, const SkyPlotModel& model)
+void paintMaskOutline(QPainter& painter, const PlotSquare& plot, const SkyPlotModel& model,
+                      QPolygon& outline)
 {
-    const QPolygon outline = maskOutline(model, plot);
+    maskOutline(model, plot, outline);
     if (outline.size() < 2) return;
     painter.save();
     // Drawn again it must erase exactly: never smoothed.
@@ -332,8 +341,10 @@ QImage skyPlotCanvas(const QSize& size, qreal ratio)
 }
 
 void paintSkyPlot(QPainter& painter, const QRect& client, const SkyPlotModel& model,
-                  const SkyPlotPalette& palette)
+                  const SkyPlotPalette& palette, SkyPlotScratch* scratch)
 {
+    SkyPlotScratch local;
+    SkyPlotScratch& room = scratch != nullptr ? *scratch : local;
     painter.save();
     // Every pixel of the classic picture is placed on purpose: smoothing
     // only when asked.
@@ -348,7 +359,12 @@ void paintSkyPlot(QPainter& painter, const QRect& client, const SkyPlotModel& mo
     painter.setFont(font);
     const PixelRect disc = clipDiscBox(plot);
     if (painter.device()->devicePixelRatioF() == 1.0) {
-        painter.setClipRegion(discRegion(disc));
+        // The disc depends on its box alone.
+        if (room.disc.isEmpty() || !(room.discBox == disc)) {
+            room.disc = discRegion(disc);
+            room.discBox = disc;
+        }
+        painter.setClipRegion(room.disc);
     } else {
         // Finer pixels than the chart's own: a region would clip in blocks.
         QPainterPath round;
@@ -358,8 +374,8 @@ void paintSkyPlot(QPainter& painter, const QRect& client, const SkyPlotModel& mo
 
     paintScreenGrid(painter, plot);
     paintScreenSatellites(painter, plot, model);
-    if (model.trailsEnabled == 1) paintTrails(painter, plot, model);
-    if (model.maskOutlineEnabled == 1) paintMaskOutline(painter, plot, model);
+    if (model.trailsEnabled == 1) paintTrails(painter, plot, model, room.trailPixels);
+    if (model.maskOutlineEnabled == 1) paintMaskOutline(painter, plot, model, room.outline);
     painter.restore();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "models/PixelGeometry.h"
 #include "models/skyplot/SkyPlotModel.h"
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPolygon>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 class QFontMetrics;
@@ -40,6 +43,17 @@ QRect satelliteLabelBox(const QFontMetrics& metrics, const QPoint& at, int gap);
 // `ratio` (the screen's).
 QImage skyPlotCanvas(const QSize& size, qreal ratio = 1.0);
 
+// What one screen picture leaves for the next to reuse, so that a repaint at
+// the same size makes no new buffers: the clip disc (for the box it was made
+// for) and the point lists of the trails and the mask outline. It changes no
+// pixel: a picture drawn with it is the one drawn without.
+struct SkyPlotScratch {
+    PixelRect discBox;
+    QRegion disc;
+    QPolygon trailPixels;
+    QPolygon outline;
+};
+
 // Draws the on-screen sky chart of `model` into `client`, in this order:
 // button-face fill with a black outline; the grid (black disc ringed in grey,
 // ring labels, dotted spokes labelled 30º..360º) clipped to the chart disc;
@@ -52,8 +66,9 @@ QImage skyPlotCanvas(const QSize& size, qreal ratio = 1.0);
 // engine and the label size assumes its resolution. A client too small for
 // a chart gives an empty disc. The painter's state is restored on return.
 // Needs a QGuiApplication: the clip disc is rasterised on a bitmap.
+// `scratch`, when given, is the caller's to keep between pictures.
 void paintSkyPlot(QPainter& painter, const QRect& client, const SkyPlotModel& model,
-                  const SkyPlotPalette& palette);
+                  const SkyPlotPalette& palette, SkyPlotScratch* scratch = nullptr);
 
 // Draws the printed page into pageRect of a device with `dpi` pixels per
 // inch: half-inch frame, the identification line up the frame's right edge,

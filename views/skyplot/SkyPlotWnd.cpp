@@ -15,12 +15,12 @@ CSkyPlotWnd::CSkyPlotWnd(QWidget* parent)
 
 CSkyPlotWnd::~CSkyPlotWnd() = default;
 
-bool CSkyPlotWnd::refreshPlot()
+bool CSkyPlotWnd::refreshPlot(bool satellitesChanged)
 {
-    const bool changed = data->learnMask();
-    data->recordTrails();
-    update();
-    return changed;
+    const bool learned = data->learnMask();
+    const bool recorded = data->recordTrails();
+    if (satellitesChanged || learned || recorded) update();
+    return learned;
 }
 
 void CSkyPlotWnd::setSmooth(bool on)
@@ -32,20 +32,30 @@ void CSkyPlotWnd::setSmooth(bool on)
 
 QImage CSkyPlotWnd::render(const QSize& size, qreal ratio) const
 {
-    QImage canvas = skyPlotCanvas(size, ratio);
+    QImage picture = skyPlotCanvas(size, ratio);
+    paintChart(picture, size, nullptr);
+    return picture;
+}
+
+// The chart covers every pixel of `target`, so a canvas drawn before is
+// painted over whole.
+void CSkyPlotWnd::paintChart(QImage& target, const QSize& size, SkyPlotScratch* room) const
+{
     SkyPlotPalette palette;
     palette.buttonFace = this->palette().color(QPalette::Button);
     palette.smooth = smoothing;
-    QPainter painter(&canvas);
-    paintSkyPlot(painter, QRect(QPoint(0, 0), size), *data, palette);
-    return canvas;
+    QPainter painter(&target);
+    paintSkyPlot(painter, QRect(QPoint(0, 0), size), *data, palette, room);
 }
 
 void CSkyPlotWnd::paintEvent(QPaintEvent*)
 {
     if (width() <= 0 || height() <= 0) return;
+    const qreal ratio = pictureRatio(*this);
+    if (!canvasFits(canvas, size(), ratio)) canvas = skyPlotCanvas(size(), ratio);
+    paintChart(canvas, size(), &scratch);
     QPainter painter(this);
-    painter.drawImage(0, 0, render(size(), pictureRatio(*this)));
+    painter.drawImage(0, 0, canvas);
 }
 
 } // namespace orbilunex

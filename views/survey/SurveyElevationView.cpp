@@ -80,12 +80,14 @@ const QImage& CSurveyElevationView::picture()
 
 void CSurveyElevationView::onTick()
 {
-    // Moved to a screen of another ratio, or "Smooth drawing" turned: the
-    // canvas is drawn again.
-    if (!stale && !canvas.isNull() &&
-        (!canvasFits(canvas, size(), pictureRatio(*window)) ||
-         smoothDrawing(app().settings()) != smooth))
+    // Moved to a screen of another ratio: the canvas is drawn again. A look
+    // at the canvas costs nothing, so it is taken at every tick.
+    if (!stale && !canvas.isNull() && !canvasFits(canvas, size(), pictureRatio(*window)))
         invalidateAll();
+    // A fix to follow needs a new GGA, and "Smooth drawing" a write to the
+    // settings.
+    if (!inputsChanged()) return;
+    if (!stale && !canvas.isNull() && smoothDrawing(app().settings()) != smooth) invalidateAll();
     const ElevationFixStep step = elevation.follow(app().gpsState(), surveyDocument()->survey());
     switch (step.outcome) {
     case ElevationFixStep::Outcome::Nothing: return;
@@ -116,6 +118,9 @@ void CSurveyElevationView::showCursorAltitude(int y)
 
 void CSurveyElevationView::onUpdate(CView*)
 {
+    // A fix passed over while acquisition was off (a file being read) is
+    // followed at the next tick, as if it had just come.
+    forgetInputs();
     redrawAllAndRescale();
 }
 

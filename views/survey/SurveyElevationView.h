@@ -63,6 +63,8 @@ public:
 
 protected:
     // One tick: follows the receiver's newest fix (see ElevationChart::follow).
+    // Past a look at the canvas, nothing while no sentence and no setting
+    // came in.
     void onTick() override;
     void fillContextMenu(QMenu& menu) override;
     void resizeEvent(QResizeEvent* event) override;

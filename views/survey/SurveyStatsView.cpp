@@ -139,11 +139,21 @@ SurveyStatsPane CSurveyStatsView::currentPane() const
 
 void CSurveyStatsView::onTick()
 {
+    // The pane is built from the decoded DOPs, the settings and the survey;
+    // the survey gains its samples at the plot pane's ticks, not this one's,
+    // so its count is looked at too.
+    const bool inputs = inputsChanged();
+    const std::uint32_t samples = surveyDocument()->survey().sampleCount();
+    if (!inputs && samples == samplesSeen) return;
+    samplesSeen = samples;
+    const std::optional<SurveyStatsPane>& drawn = text->lastDrawn();
+    if (drawn && *drawn == currentPane()) return;
     text->update();
 }
 
 void CSurveyStatsView::onUpdate(CView*)
 {
+    forgetInputs();
     text->update();
 }
 

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -55,8 +56,8 @@ private:
 
 // The survey window's statistics pane: the mean and least-squares averages
 // with their spreads, the sample counts, the receiver's current DOPs and the
-// HDOP class shares, redrawn every second and scrollable. Its context menu
-// is the survey menu.
+// HDOP class shares, looked at every second and redrawn when they changed,
+// scrollable. Its context menu is the survey menu.
 class CSurveyStatsView : public CHostView {
     Q_OBJECT
 
@@ -85,6 +86,8 @@ private:
     QScrollArea* scroller;
     CSurveyStatsWnd* text;
     std::function<void()> propertiesHandler;
+    // The survey's sample count as the last tick saw it.
+    std::uint32_t samplesSeen = 0;
 };
 
 } // namespace orbilunex

@@ -94,13 +94,15 @@ void CSurveyView::setPropertiesHandler(std::function<void()> handler)
 
 void CSurveyView::onTick()
 {
+    // Moved to a screen of another ratio: the canvas is drawn again. A look
+    // at the canvas costs nothing, so it is taken at every tick.
+    if (!stale && !canvas.isNull() && !canvasCurrent()) invalidatePicture();
+    // A sample needs a new GGA, and "Smooth drawing" a write to the settings.
+    if (!inputsChanged()) return;
+    if (!stale && !canvas.isNull() && smoothDrawing(app().settings()) != smooth)
+        invalidatePicture();
     CSurveyDoc* doc = surveyDocument();
     SurveyModel& survey = doc->survey();
-    // Moved to a screen of another ratio, or "Smooth drawing" turned: the
-    // canvas is drawn again.
-    if (!stale && !canvas.isNull() &&
-        (!canvasCurrent() || smoothDrawing(app().settings()) != smooth))
-        invalidatePicture();
     const GpsState& state = app().gpsState();
     if (!feed.wantsSample(state, survey)) return;
 

@@ -81,7 +81,8 @@ public:
 
 protected:
     // One tick of the live feed: at most one sample, from the state as it
-    // stands, when the feed wants it.
+    // stands, when the feed wants it. Past a look at the canvas, nothing
+    // while no sentence and no setting came in.
     void onTick() override;
     void fillContextMenu(QMenu& menu) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -64,11 +64,31 @@ struct SurveyStatsFigures {
     // Percent of all stored samples with HDOP <= 1.0, 1.0 < HDOP <= 2.0 and
     // HDOP > 2.0; all 0 when there are no samples.
     std::array<double, 3> hdopClassShares{};
+
+    bool operator==(const SurveyStatsFigures& o) const
+    {
+        return sampleCount == o.sampleCount && meanLatitude == o.meanLatitude
+               && meanLongitude == o.meanLongitude && meanAltitude == o.meanAltitude
+               && meanLatitudeSpread == o.meanLatitudeSpread
+               && meanLongitudeSpread == o.meanLongitudeSpread
+               && meanAltitudeSpread == o.meanAltitudeSpread && lsfLatitude == o.lsfLatitude
+               && lsfLongitude == o.lsfLongitude && lsfAltitude == o.lsfAltitude
+               && lsfLatitudeSpread == o.lsfLatitudeSpread
+               && lsfLongitudeSpread == o.lsfLongitudeSpread
+               && lsfAltitudeSpread == o.lsfAltitudeSpread && latLonSamples == o.latLonSamples
+               && altitudeSamples == o.altitudeSamples && hdopClassShares == o.hdopClassShares;
+    }
 };
 
 struct SurveyStatsPane {
     std::vector<SurveyStatsRow> rows; // top to bottom
     SurveyStatsFigures figures;
+
+    // The same rows (the same picture) from the same figures.
+    bool operator==(const SurveyStatsPane& o) const
+    {
+        return rows == o.rows && figures == o.figures;
+    }
 };
 
 // The whole statistics pane for the survey as it stands: positions in the

@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QMdiArea>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 using namespace orbilunex;
@@ -93,6 +95,25 @@ TEST_F(SkyPlotWindowTest, TickLearnsAndMarksTheDocumentModified)
     // The layout keeps the window (its caption is the decorated title).
     closeMainWindow();
     EXPECT_EQ(settings.getInt("WindowPosition", "NumOfWindows", 0), 1);
+}
+
+// Clearing empties the trails or the mask; the next tick fills them from the
+// satellites in view although no sentence came since.
+TEST_F(SkyPlotWindowTest, ClearedTrailsAndMaskAreFilledAgainAtTheNextTick)
+{
+    start();
+    CAzimuthElevationView* view = openSky();
+    const SkyPlotModel& model = view->plotWindow()->model();
+    receive("GPGSA,A,3,07,,,,,,,,,,,,1.5,1.0,1.1\n"
+            "GPGSV,1,1,01,07,12,210,44");
+    view->tick();
+    view->runCommand(CAzimuthElevationView::ClearTrails);
+    view->runCommand(CAzimuthElevationView::ClearMask);
+    ASSERT_EQ(model.trailNext[0], 0);
+    ASSERT_EQ(model.mask[210].observed, 0);
+    view->tick();
+    EXPECT_EQ(model.trailNext[0], 1);
+    EXPECT_EQ(model.mask[210].lowestElevation, 12);
 }
 
 TEST_F(SkyPlotWindowTest, MenuCommandsWriteTheirKeysAndMarksFollowTheSettings)
@@ -320,6 +341,37 @@ TEST_F(SkyPlotWindowTest, WindowShowsTheChart)
     const QPoint inside(picture.width() / 2 + 7, picture.height() / 2 + 19);
     EXPECT_EQ(picture.pixelColor(inside), QColor(0, 0, 0));
     EXPECT_EQ(picture.pixelColor(1, 1).rgb(), view->palette().color(QPalette::Button).rgb());
+}
+
+// The window keeps its canvas, clip disc and point lists from paint to
+// paint; what the last picture left there never shows in the next.
+TEST_F(SkyPlotWindowTest, ARepaintOnTheKeptCanvasIsAFreshPicture)
+{
+    start();
+    CAzimuthElevationView* view = openSky();
+    view->parentWidget()->resize(420, 440);
+    CSkyPlotWnd* plot = view->plotWindow();
+    struct Step {
+        const char* legend;
+        std::function<void()> run;
+    };
+    const Step steps[] = {
+        {"satellites, a mask", [&] {
+             receive("GPGSA,A,3,07,09,,,,,,,,,,,1.5,1.0,1.1\n"
+                     "GPGSV,1,1,02,07,12,210,44,09,40,100,45");
+         }},
+        {"one moved, one gone", [&] {
+             receive("GPGSA,A,3,07,,,,,,,,,,,,1.5,1.0,1.1\nGPGSV,1,1,01,07,20,250,44");
+         }},
+        {"trails cleared", [&] { view->runCommand(CAzimuthElevationView::ClearTrails); }},
+        {"a smaller window", [&] { view->parentWidget()->resize(300, 330); }},
+    };
+    for (const Step& step : steps) {
+        step.run();
+        view->tick();
+        const QImage shown = plot->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == plot->render(plot->size())) << step.legend;
+    }
 }
 
 // "Smooth drawing" reaches the chart at the next tick, and smooths its

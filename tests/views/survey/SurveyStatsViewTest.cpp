@@ -1,6 +1,7 @@
 #include "settings/DisplaySettings.h"
 #include "tests/common/EventPump.h"
 #include "tests/common/FakeAppContext.h"
+#include "tests/common/PaintCounter.h"
 #include "tests/common/PixelProbe.h"
 #include "views/survey/SurveyDoc.h"
 #include "views/survey/SurveyStatsView.h"
@@ -164,6 +165,23 @@ TEST_F(SurveyStatsViewTest, ShowsReportsTheFiguresOfTheLastDrawing)
         << "no redraw before the second is up";
     ASSERT_TRUE(test::pumpUntil(
         [&] { return view.shows().value(QStringLiteral("sampleCount")).toInt() == 32; }, 2500));
+}
+
+// The plot pane's tick stores the samples, and no sentence or setting comes
+// to this pane with them: its next tick still shows them.
+TEST_F(SurveyStatsViewTest, ASampleStoredBetweenTicksShowsAtTheNext)
+{
+    CSurveyStatsView view(doc.get(), app);
+    view.resize(600, 300);
+    view.show();
+    test::PaintCounter paints(view.textWindow());
+    view.tick();
+    paints.settle();
+
+    doc->addSample(47.3, 11.3, 700.0, 18, 1, 8, 12);
+    view.tick();
+    EXPECT_GT(paints.settle(), 0);
+    EXPECT_EQ(view.shows().value(QStringLiteral("sampleCount")).toInt(), 1);
 }
 
 TEST_F(SurveyStatsViewTest, EmptySurveyReadsZeroAndScrolls)
