@@ -277,7 +277,11 @@ void CMainFrame::pollTick()
         const int row = quality == 0 ? kLampRowNoFix
                         : quality == 2 ? kLampRowDifferential
                                        : kLampRowFix;
-        rxLed->set(row, kLampLookIdle, kLampRowOffset);
+        // While data keeps coming the lamp stays lit in its row: it is set
+        // again only when the row changed or the last flash ended.
+        const CLedIndicator::State& lamp = rxLed->state();
+        if (lamp.row != row || lamp.flashActive == 0)
+            rxLed->set(row, kLampLookIdle, kLampRowOffset);
         rxLed->flash(kLampFlashMs);
     }
     updateSystemsHint();

@@ -38,7 +38,7 @@ protected:
                               const GaugePalette& palette) const = 0;
 
     // Draws the picture now (a value changed).
-    void redraw() { repaint(); }
+    void redraw() { update(); }
 
     // Whether a value setter may keep the picture drawn: the control is on
     // screen, so that what it shows is what was drawn. A hidden control takes

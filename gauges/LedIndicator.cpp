@@ -184,16 +184,24 @@ void CLedIndicator::set(int row, int look, int rowOffset)
     } else {
         blinkTicker.stop();
     }
-    repaint();
+    // The lamp is drawn with whatever else the turn of the event loop
+    // changed, never on its own at once: repainting now would paint every
+    // window's pending change along with it, and again at the next turn.
+    update();
 }
 
 void CLedIndicator::flash(int milliseconds)
 {
+    // Lit already: only the time starts again, the picture stays.
+    if (current.flashActive == 1 && current.look == ledLookLit) {
+        flashTimer.start(std::max(milliseconds, 0));
+        return;
+    }
     flashTimer.stop();
     current.flashActive = 1;
     current.look = ledLookLit;
     blinkTicker.stop();
-    repaint();
+    update();
     flashTimer.start(std::max(milliseconds, 0));
 }
 
@@ -201,7 +209,7 @@ void CLedIndicator::flashEnded()
 {
     current.look = ledLookIdle;
     blinkTicker.stop();
-    repaint();
+    update();
     flashTimer.stop();
     current.flashActive = 0;
 }

@@ -94,12 +94,14 @@ public:
 
     // Shows row + rowOffset in `look`. The blinking look starts at blink
     // phase 1 (lit first) and runs the blink timer; any other look stops it.
-    // A running flash is left to end on its own. Redraws at once.
+    // A running flash is left to end on its own. Redraws at the next turn of
+    // the event loop.
     void set(int row, int look, int rowOffset);
 
     // Shows the lit look for `milliseconds` (negative counts as 0), then
     // returns to idle. A flash during a flash starts the time again; a flash
-    // stops blinking. Redraws at once.
+    // stops blinking. Redraws at the next turn of the event loop, and not at
+    // all for a flash while lit.
     void flash(int milliseconds);
 
     const State& state() const { return current; }

@@ -1,14 +1,88 @@
 #include "views/commandmonitor/MonitorEdit.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
 
 namespace orbilunex {
 
+namespace {
+
+// Additions move the range of the monitor's scroll bars at every read of
+// the link, up to ten times a second, and a scroll bar drawn in full each
+// time cost as much as the text. While additions hold it back, a scroll bar
+// is drawn again at most every kPaceMs: the text shows at once, the handle
+// follows within a quarter of a second. Whatever the user does to it (a
+// drag, a click, the keyboard) shows at once.
+class PacedScrollBar : public QScrollBar {
+public:
+    static constexpr int kPaceMs = 250;
+
+    PacedScrollBar(Qt::Orientation orientation, QWidget* parent)
+        : QScrollBar(orientation, parent)
+    {
+        pace.setSingleShot(true);
+        connect(&pace, &QTimer::timeout, this, [this] { update(); });
+    }
+
+    void holdBack(bool on) { heldBack = on; }
+
+protected:
+    void sliderChange(SliderChange change) override
+    {
+        if (heldBack && change != SliderOrientationChange && !isSliderDown() && isVisible()) {
+            if (pace.isActive()) return; // a drawing is due already
+            const qint64 since = lastDrawn.isValid() ? lastDrawn.elapsed() : kPaceMs;
+            if (since < kPaceMs) {
+                pace.start(static_cast<int>(kPaceMs - since));
+                return;
+            }
+        }
+        QScrollBar::sliderChange(change);
+    }
+
+    void paintEvent(QPaintEvent* event) override
+    {
+        lastDrawn.start();
+        pace.stop();
+        QScrollBar::paintEvent(event);
+    }
+
+private:
+    QTimer pace;
+    QElapsedTimer lastDrawn;
+    bool heldBack = false;
+};
+
+// Holds both scroll bars back for as long as it lives.
+class PacedScrollBars {
+public:
+    explicit PacedScrollBars(QAbstractScrollArea& area)
+        : bars{static_cast<PacedScrollBar*>(area.verticalScrollBar()),
+               static_cast<PacedScrollBar*>(area.horizontalScrollBar())}
+    {
+        for (PacedScrollBar* bar : bars) bar->holdBack(true);
+    }
+    ~PacedScrollBars()
+    {
+        for (PacedScrollBar* bar : bars) bar->holdBack(false);
+    }
+    PacedScrollBars(const PacedScrollBars&) = delete;
+    PacedScrollBars& operator=(const PacedScrollBars&) = delete;
+
+private:
+    PacedScrollBar* bars[2];
+};
+
+} // namespace
+
 CMonitorEdit::CMonitorEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    setVerticalScrollBar(new PacedScrollBar(Qt::Vertical, this));
+    setHorizontalScrollBar(new PacedScrollBar(Qt::Horizontal, this));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The host view's menu replaces the control's own.
@@ -16,6 +90,10 @@ CMonitorEdit::CMonitorEdit(QWidget* parent) : QPlainTextEdit(parent)
     // Nothing here is ever undone; keeping the history would only cost memory.
     setUndoRedoEnabled(false);
     setAcceptDrops(false);
+    // Opaque, so that a scroll bar moving at every addition repaints the
+    // control alone, not the view and the window frame with its caption
+    // behind it.
+    setAutoFillBackground(true);
 }
 
 QString CMonitorEdit::displayText(const std::string& text)
@@ -38,6 +116,7 @@ QString CMonitorEdit::displayText(const std::string& text)
 
 void CMonitorEdit::appendText(const char* text, std::size_t length)
 {
+    const PacedScrollBars pacing(*this);
     // What a trim will take from the front, as shown: the display of the
     // dropped characters, and the line break of a CR LF pair the cut splits
     // (its lone line feed shows nothing).
@@ -90,7 +169,9 @@ void CMonitorEdit::showCaretAtEnd()
     ensureCursorVisible();
     // A scroll bar that the addition makes appear shows only once queued
     // events run, and then covers the last line: scroll again after it.
-    QTimer::singleShot(0, this, [this] { ensureCursorVisible(); });
+    // With both shown, none can appear.
+    if (!verticalScrollBar()->isVisible() || !horizontalScrollBar()->isVisible())
+        QTimer::singleShot(0, this, [this] { ensureCursorVisible(); });
 }
 
 void CMonitorEdit::keyPressEvent(QKeyEvent* event)
