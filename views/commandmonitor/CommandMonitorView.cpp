@@ -32,6 +32,8 @@ void CCommandMonitorView::togglePause()
 
 void CCommandMonitorView::eraseScreen()
 {
+    // What waits to be shown came before the command: it goes too.
+    if (CCommandMonitorDoc* doc = monitorDocument()) doc->dropWaiting();
     editor->eraseScreen();
 }
 

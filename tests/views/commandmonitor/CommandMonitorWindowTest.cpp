@@ -36,9 +36,11 @@ protected:
         view->show();
     }
 
+    // One chunk, shown as the pace would show it at the latest.
     void add(const std::string& chunk)
     {
         document->addText(chunk.data(), static_cast<int>(chunk.size()));
+        document->showWaiting();
     }
 
     std::string held() const { return view->edit()->model().text(); }
@@ -195,6 +197,28 @@ TEST_F(CommandMonitorWindowTest, ShowsReportsTheLengthAndTail)
     EXPECT_EQ(tail.size(), 2000);
     EXPECT_TRUE(tail.startsWith(QStringLiteral("\r\n0123456\r\n"))) << tail.left(12).toStdString();
     EXPECT_TRUE(tail.endsWith(QStringLiteral("6\r\n")));
+}
+
+TEST_F(CommandMonitorWindowTest, ChunksThatFollowAShowingWaitForThePaceInOrder)
+{
+    document->setPace(60 * 1000); // no clock reaches it during the test
+    const auto arrive = [this](const std::string& chunk) {
+        document->addText(chunk.data(), static_cast<int>(chunk.size()));
+    };
+    arrive("$GPGGA,1\r\n");
+    EXPECT_EQ(held(), "$GPGGA,1\r\n") << "after a quiet spell: at once";
+    arrive("$GPRMC,");
+    arrive("2\r\n$GP");
+    EXPECT_EQ(held(), "$GPGGA,1\r\n") << "within the pace: waiting";
+    document->showWaiting();
+    EXPECT_EQ(held(), "$GPGGA,1\r\n$GPRMC,2\r\n$GP");
+    EXPECT_EQ(shown(), "$GPGGA,1\n$GPRMC,2\n$GP");
+
+    arrive("GSA\r\n");
+    EXPECT_TRUE(document->hasWaiting());
+    view->eraseScreen();
+    document->showWaiting();
+    EXPECT_EQ(held(), "") << "what waited came before the erase";
 }
 
 } // namespace
