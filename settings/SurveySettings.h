@@ -21,4 +21,18 @@ constexpr IntSetting kLsfIndicator{kSection, "EnablePALSFSD", 1};
 constexpr IntSetting kFramePane{kSection, "FramePane", 300};
 constexpr IntSetting kFramePane2{kSection, "FramePane2", 150};
 
+// Accuracy in metres. The CEP50 and R95 circles on the plot (0 off, 1 on).
+constexpr IntSetting kAccuracyCircles{kSection, "AccuracyCircles", 0};
+// The reference point, as decimal degrees and metres written exactly (empty
+// while none is set; all three are set together).
+constexpr StringSetting kReferenceLatitude{kSection, "ReferenceLatitude", ""};
+constexpr StringSetting kReferenceLongitude{kSection, "ReferenceLongitude", ""};
+constexpr StringSetting kReferenceAltitude{kSection, "ReferenceAltitude", ""};
+// The stop rule: stop acquiring when at least StopSamples horizontal samples
+// are stored and 2DRMS is at most StopTwoDrms metres (decimal text). Off
+// while StopRule is 0.
+constexpr IntSetting kStopRule{kSection, "StopRule", 0};
+constexpr IntSetting kStopSamples{kSection, "StopSamples", 3600};
+constexpr StringSetting kStopTwoDrms{kSection, "StopTwoDrms", "2"};
+
 } // namespace orbilunex::settings::survey
