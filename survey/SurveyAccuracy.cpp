@@ -117,13 +117,13 @@ ReferenceErrors referenceErrors(const SurveyModel& survey, const ReferencePoint&
     return errors;
 }
 
-void RunningHorizontalSpread::add(double latitude, double longitude)
+void RunningHorizontalSpread::add(double latitude, double longitude, double altitude)
 {
-    if (samples == 0) frame.Reset(latitude, longitude, 0.0);
+    if (samples == 0) frame.Reset(latitude, longitude, altitude);
     double east = 0.0;
     double north = 0.0;
     double up = 0.0;
-    frame.Forward(latitude, longitude, 0.0, east, north, up);
+    frame.Forward(latitude, longitude, frame.HeightOrigin(), east, north, up);
     ++samples;
     sumEast += east;
     sumNorth += north;

@@ -83,7 +83,10 @@ struct StopRule {
 // moving centre; over a survey's few metres the two agree to micrometres.
 class RunningHorizontalSpread {
 public:
-    void add(double latitude, double longitude);
+    // `altitude` (metres) places the frame at the height of the first
+    // sample, where the horizontal offsets are measured; it is read only
+    // then. Leaving it at 0 scales the figure by (R + h) / R, 1e-4 per 600 m.
+    void add(double latitude, double longitude, double altitude = 0.0);
     void reset() { *this = RunningHorizontalSpread(); }
 
     std::uint32_t count() const { return samples; }
