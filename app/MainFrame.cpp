@@ -134,7 +134,7 @@ QAction* CMainFrame::makeAction(int id, bool checkable)
 void CMainFrame::createActions()
 {
     using namespace commands;
-    for (int id : {kFileOpen, kFileSave, kFileSaveAs, kFilePrint, kFilePrintPreview,
+    for (int id : {kFileOpen, kFileSave, kFileSaveAs, kFileExport, kFilePrint, kFilePrintPreview,
                    kFilePrintSetup, kAppExit, kEditCut, kEditCopy, kEditPaste, kAppAbout,
                    kContextHelp, kWindowCascade, kWindowTile, kWindowArrange, kConnectFile,
                    kGeneralSettings})
@@ -163,7 +163,7 @@ void CMainFrame::createMenus()
         }
     };
     add(menuBar()->addMenu(QStringLiteral("&File")),
-        {kFileOpen, kFileSave, kFileSaveAs, kSeparator, kFilePrint, kFilePrintPreview,
+        {kFileOpen, kFileSave, kFileSaveAs, kFileExport, kSeparator, kFilePrint, kFilePrintPreview,
          kFilePrintSetup, kSeparator, kAppExit});
     add(menuBar()->addMenu(QStringLiteral("&Edit")), {kEditCut, kEditCopy, kEditPaste});
     add(menuBar()->addMenu(QStringLiteral("&View")),
@@ -424,6 +424,11 @@ void CMainFrame::updateCommands()
     showEnabled(actions[kFilePrint], printing);
     showEnabled(actions[kFilePrintPreview], printing);
     for (int id : {kEditCut, kEditCopy, kEditPaste}) showEnabled(actions[id], false);
+    // Shown only while the active window has something to export.
+    const QString exportText = activeView != nullptr ? activeView->exportMenuText() : QString();
+    QAction* exportAction = actions[kFileExport];
+    if (!exportText.isEmpty() && exportAction->text() != exportText) exportAction->setText(exportText);
+    if (exportAction->isVisible() == exportText.isEmpty()) exportAction->setVisible(!exportText.isEmpty());
     const QString kindMenuTitle = activeView != nullptr ? activeView->frameMenuTitle() : QString();
     if (kindMenu->title() != kindMenuTitle) kindMenu->setTitle(kindMenuTitle);
     if (kindMenu->menuAction()->isVisible() == kindMenuTitle.isEmpty())

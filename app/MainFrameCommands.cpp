@@ -77,6 +77,10 @@ void CMainFrame::runCommand(int id)
     case kFileOpen: fileOpen(); break;
     case kFileSave: fileSave(false); break;
     case kFileSaveAs: fileSave(true); break;
+    case kFileExport:
+        if (CChildFrame* active = activeFrame(); active != nullptr && active->view() != nullptr)
+            active->view()->exportData();
+        break;
     case kFilePrint: filePrint(false); break;
     case kFilePrintPreview: filePrint(true); break;
     case kFilePrintSetup: {

@@ -44,6 +44,11 @@ public:
     virtual bool allowsFileCommands() const;
     virtual bool allowsPrinting() const { return true; }
 
+    // The File menu's export item while this view is active: its text
+    // (empty: no item) and what it does.
+    virtual QString exportMenuText() const { return {}; }
+    virtual void exportData() {}
+
     // A menu of the window's own in the main window's menu bar while it is
     // active: its title (empty: none) and its items, added as it opens.
     virtual QString frameMenuTitle() const { return {}; }

@@ -8,6 +8,7 @@ constexpr CommandText kTexts[] = {
     {kFileOpen, "&Open...\tCtrl+O", "Open an existing document", "Open"},
     {kFileSave, "&Save\tCtrl+S", "Save the active document", "Save"},
     {kFileSaveAs, "Save &As...", "Save the active document with a new name", "Save As"},
+    {kFileExport, "E&xport...", "Export the active window's data for other programs", "Export"},
     {kFilePrint, "&Print...\tCtrl+P", "Print the active document", "Print"},
     {kFilePrintPreview, "Print Pre&view", "Display full pages", "Print Preview"},
     {kFilePrintSetup, "P&rint Setup...", "Change the printer and printing options", "Print Setup"},

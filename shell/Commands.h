@@ -12,6 +12,9 @@ constexpr int kFileSaveAs = 57604;
 constexpr int kFilePrint = 57607;
 constexpr int kFilePrintPreview = 57609;
 constexpr int kFilePrintSetup = 57606;
+// The active window's data written to another program's format; its menu
+// text comes from the window ("Export Survey...").
+constexpr int kFileExport = 33791;
 constexpr int kAppExit = 57665;
 constexpr int kEditCut = 57635;
 constexpr int kEditCopy = 57634;
