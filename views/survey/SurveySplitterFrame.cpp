@@ -1,5 +1,7 @@
 #include "views/survey/SurveySplitterFrame.h"
 
+#include "views/survey/SurveyExportCommand.h"
+
 #include "framework/AppContext.h"
 #include "models/survey/panes/SurveyPanes.h"
 #include "settings/SurveySettings.h"
@@ -99,6 +101,16 @@ int CSurveySplitterFrame::plotHeight() const
 int CSurveySplitterFrame::chartWidth() const
 {
     return lower->sizes().value(0);
+}
+
+QString CSurveySplitterFrame::exportMenuText() const
+{
+    return QStringLiteral("E&xport Survey...");
+}
+
+void CSurveySplitterFrame::exportData()
+{
+    if (CSurveyDoc* doc = surveyDocument()) exportSurveyFromWindow(*doc, app().prompter(), this);
 }
 
 QString CSurveySplitterFrame::frameMenuTitle() const

@@ -34,6 +34,10 @@ public:
     void showProperties();
 
     // "Survey Settings" in the main window: the survey menu but Open.
+    // File > "Export Survey...".
+    QString exportMenuText() const override;
+    void exportData() override;
+
     QString frameMenuTitle() const override;
     void fillFrameMenu(QMenu& menu) override;
 

@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSplitter>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -46,6 +48,45 @@ TEST(SurveySplitterFrame, SmallWindowsKeepThePanesReadableAndTheStoredSplit)
     EXPECT_EQ(readSetting(app.store, settings::survey::kFramePane), 420);
     frame->resize(900, 700);
     EXPECT_EQ(frame->plotHeight(), 420);
+}
+
+TEST(SurveySplitterFrame, ExportWritesTheChosenFormatOrSaysWhyNot)
+{
+    test::FakeAppContext app;
+    DocTemplate tmpl;
+    tmpl.kind = &kSurveyKind.kind;
+    CSurveyDoc doc(tmpl, app);
+    for (int i = 0; i < 5; ++i) doc.addSample(47.2768 + i * 1e-6, 11.3481, 600.0, 17, 1, 10, 10);
+    CSurveySplitterFrame frame(&doc, app);
+    EXPECT_EQ(frame.exportMenuText(), "E&xport Survey...");
+    QTemporaryDir folder;
+
+    const QString gpx = folder.filePath(QStringLiteral("survey.gpx"));
+    app.asker.files.push_back(gpx);
+    frame.exportData();
+    QFile written(gpx);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    EXPECT_TRUE(text.contains("<gpx") && text.contains("<trkpt")) << text.left(200).constData();
+    EXPECT_TRUE(app.asker.messages.isEmpty());
+
+    struct Case {
+        QString name;
+        const char* said;
+    };
+    const Case refused[] = {
+        {folder.filePath(QStringLiteral("survey.txt")), "export to"},
+        {folder.filePath(QStringLiteral("missing/survey.csv")), "survey.csv"},
+    };
+    for (const Case& c : refused) {
+        app.asker.messages.clear();
+        app.asker.files.push_back(c.name);
+        frame.exportData();
+        ASSERT_EQ(app.asker.messages.size(), 1) << c.name.toStdString();
+        EXPECT_TRUE(app.asker.messages[0].contains(QLatin1String(c.said)))
+            << app.asker.messages[0].toStdString();
+        EXPECT_FALSE(QFile::exists(c.name));
+    }
 }
 
 } // namespace
