@@ -1,7 +1,9 @@
 // The survey window with large surveys: a full repaint of the plot at
 // 600 x 400 with 1,000,000 samples, one live sample taken by the plot with
 // 1,000 and with 1,000,000 samples stored (its cost must not grow with the
-// count), the million dots alone at device pixel ratios 1 and 2, and opening a 1,000,000-sample path file (62 MB) into a window.
+// count), the million dots alone at device pixel ratios 1 and 2, opening a
+// 1,000,000-sample path file (62 MB) into a window, and the statistics
+// pane's refresh with its accuracy block over 1,000,000 samples.
 //   build/dev/bench/survey_window_bench --benchmark_min_time=1
 
 #include "framework/AppContext.h"
@@ -11,8 +13,11 @@
 #include "settings/SettingsStore.h"
 #include "survey/PathFile.h"
 #include "views/survey/SurveyDoc.h"
-#include "views/survey/SurveyView.h"
+#include "settings/SurveySettings.h"
+#include "survey/AccuracySettings.h"
 #include "views/survey/SurveyKind.h"
+#include "views/survey/SurveyStatsView.h"
+#include "views/survey/SurveyView.h"
 
 #include <benchmark/benchmark.h>
 
@@ -260,6 +265,45 @@ void BM_OpenPathFile(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kMillion);
 }
 BENCHMARK(BM_OpenPathFile)->Unit(benchmark::kMillisecond);
+
+// The statistics pane's once-a-second refresh over 1,000,000 samples with a
+// reference stored: its tick and the paint it asks for. Argument: a new
+// sample before each refresh (1), which makes the pane work the accuracy
+// out again over every sample, or none (0), the idle tick.
+void BM_StatsRefresh(benchmark::State& state)
+{
+    const bool growing = state.range(0) != 0;
+    BenchContext app;
+    storeReference(app.store, ReferencePoint{kBaseLatitude, kBaseLongitude, 590.0});
+    DocTemplate tmpl;
+    tmpl.kind = &kSurveyKind.kind;
+    CSurveyDoc doc(tmpl, app);
+    fill(doc.survey(), kMillion);
+    CSurveyStatsView view(&doc, app);
+    view.resize(kWidth, kHeight);
+    view.show();
+    QCoreApplication::processEvents();
+    view.tick();
+    QCoreApplication::processEvents();
+    const Wander& w = wander();
+    std::uint32_t next = 0;
+    for (auto _ : state) {
+        if (growing) {
+            doc.addSample(w.latitude[next], w.longitude[next], w.altitude[next], 15, 1,
+                          w.hdop10[next], 14);
+            next = (next + 1) % kMillion;
+        }
+        view.tick();
+        QCoreApplication::processEvents();
+    }
+    const QJsonObject shows = view.shows();
+    if (shows.value(QStringLiteral("sampleCount")).toInt() !=
+            static_cast<int>(doc.survey().sampleCount()) ||
+        !shows.contains(QStringLiteral("referenceError")))
+        state.SkipWithError("the pane did not show the survey as it stands");
+    state.counters["samples"] = doc.survey().sampleCount();
+}
+BENCHMARK(BM_StatsRefresh)->Arg(0)->Arg(1)->ArgName("newSample")->Unit(benchmark::kMillisecond);
 
 } // namespace
 

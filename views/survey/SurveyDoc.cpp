@@ -2,6 +2,8 @@
 
 #include "framework/AppContext.h"
 #include "framework/Prompter.h"
+#include "models/survey/stats/SurveyStatsText.h"
+#include "survey/AccuracySettings.h"
 #include "survey/PathFile.h"
 #include "survey/SurveyTexts.h"
 
@@ -109,9 +111,31 @@ void CSurveyDoc::addSample(double latitude, double longitude, double altitude,
 {
     // A sample arriving while a file is read would land among its records.
     if (reading) return;
-    if (model->addSample(latitude, longitude, altitude, pdop10, fix3d, hdop10, vdop10) ==
+    if (model->addSample(latitude, longitude, altitude, pdop10, fix3d, hdop10, vdop10) !=
         SurveyModel::AddResult::Stored)
-        setModifiedFlag();
+        return;
+    setModifiedFlag();
+    if (!model->acceptsHorizontal(hdop10)) return;
+    // The stored (quantised) position, as a rebuild after a load sees it.
+    const SurveySample& stored = model->samples().at(model->sampleCount() - 1);
+    spread.add(stored.latitude * kDegreesPerUnit, stored.longitude * kDegreesPerUnit);
+    if (!model->acquisitionEnabled) return;
+    const std::optional<StopRule> rule = storedStopRule(app().settings());
+    if (!rule || !spread.met(*rule)) return;
+    // What clearing "Enable Position Acquisition" on the settings page does:
+    // the survey's flag alone, the stored samples and statistics as they are.
+    model->acquisitionEnabled = false;
+    complete = true;
+    app().showStatusText(surveyCompleteStatus(spread.count(), spread.twoDrms().value_or(0.0)));
+}
+
+void CSurveyDoc::rebuildSpread()
+{
+    spread.reset();
+    model->samples().forEach([this](const SurveySample& sample) {
+        if (model->acceptsHorizontal(sample.hdop10))
+            spread.add(sample.latitude * kDegreesPerUnit, sample.longitude * kDegreesPerUnit);
+    });
 }
 
 void CSurveyDoc::setTitle(const QString& title)
@@ -137,6 +161,8 @@ bool CSurveyDoc::readFile(const QString& path, QWidget* parent, bool framework)
                               });
         reading = false;
     }
+    complete = false;
+    rebuildSpread();
     // The framework's open leaves a document unmodified; the survey's own
     // open keeps what the read said (an old-layout file counts as a change).
     setModifiedFlag(framework ? false : model->modified);
@@ -208,6 +234,8 @@ void CSurveyDoc::eraseCommand(QWidget* parent)
         Prompter::Answer::Yes)
         return;
     model->clearSurvey();
+    spread.reset();
+    complete = false;
     emit surveyCleared();
     updateAllViews();
     setTitle(QStringLiteral("Untitled"));
@@ -230,6 +258,8 @@ void CSurveyDoc::toggleMeanIndicator()
 void CSurveyDoc::propertiesConfirmed()
 {
     model->recomputeStatistics();
+    rebuildSpread();
+    if (model->acquisitionEnabled) complete = false;
     setModifiedFlag();
     updateAllViews();
 }

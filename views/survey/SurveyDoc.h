@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Document.h"
+#include "survey/SurveyAccuracy.h"
 #include "survey/SurveyModel.h"
 
 #include <functional>
@@ -25,7 +26,10 @@ public:
 
     // Stores one live sample (see SurveyModel::addSample) and marks the
     // document modified; a survey that cannot take it more says nothing,
-    // nor does one in the middle of reading a file.
+    // nor does one in the middle of reading a file. While acquisition is on
+    // and the stop rule is set, the sample that meets the rule switches
+    // acquisition off, as clearing it on the settings page does, and the
+    // status bar says "Survey complete" with the figures.
     void addSample(double latitude, double longitude, double altitude, std::int16_t pdop10,
                    std::int32_t fix3d, std::uint16_t hdop10, std::uint16_t vdop10);
 
@@ -35,6 +39,11 @@ public:
     // True while a path file is being read into the survey: events run
     // during a long read, and the survey then holds part of the file.
     bool isReading() const { return reading; }
+
+    // Whether the stop rule ended the acquisition: from the sample that met
+    // it until the survey is emptied or loaded, or the settings sheet turns
+    // acquisition on again.
+    bool surveyComplete() const { return complete; }
 
     // The framework's open and save: a path file of either layout in, the
     // current layout out (through a temporary file, so a failed save leaves
@@ -68,9 +77,16 @@ signals:
 
 private:
     bool readFile(const QString& path, QWidget* parent, bool framework);
+    // The stop rule's spread again from the stored samples the horizontal
+    // mean takes under the thresholds now in force.
+    void rebuildSpread();
 
     std::unique_ptr<SurveyModel> model; // tens of kilobytes of tables: not on the stack
     bool reading = false;
+    // 2DRMS of the horizontal samples, kept at every stored sample so that
+    // the stop rule costs the same however large the survey.
+    RunningHorizontalSpread spread;
+    bool complete = false;
 };
 
 // The survey context menu, in order: "&Open...", "&Erase and Clear Screen",

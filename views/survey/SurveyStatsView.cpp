@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollArea>
@@ -47,6 +48,44 @@ void drawAt(QPainter& painter, const QFont& font, const PixelPoint& topLeft,
                      QString::fromStdString(text));
 }
 
+QJsonValue optionalValue(const std::optional<double>& value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonObject errorObject(const PositionError& error, bool hasAltitude)
+{
+    QJsonObject object;
+    object[QStringLiteral("east")] = error.east;
+    object[QStringLiteral("north")] = error.north;
+    object[QStringLiteral("up")] = hasAltitude ? QJsonValue(error.up) : QJsonValue(QJsonValue::Null);
+    object[QStringLiteral("horizontal")] = error.horizontal;
+    object[QStringLiteral("bearing")] = error.bearing;
+    return object;
+}
+
+// In metres and degrees; an absent figure is null, as the pane reads "n/a".
+void addAccuracy(QJsonObject& values, const SurveyStatsAccuracy& accuracy)
+{
+    const SurveyAccuracy& a = accuracy.figures;
+    values[QStringLiteral("cep50")] = optionalValue(a.cep50);
+    values[QStringLiteral("r95")] = optionalValue(a.r95);
+    values[QStringLiteral("drms")] = optionalValue(a.drms);
+    values[QStringLiteral("twoDrms")] = optionalValue(a.twoDrms);
+    values[QStringLiteral("sigmaUp")] = optionalValue(a.sigmaUp);
+    values[QStringLiteral("horizontalSamples")] = static_cast<qint64>(a.horizontalSamples);
+    values[QStringLiteral("verticalSamples")] = static_cast<qint64>(a.verticalSamples);
+    if (accuracy.referenceErrors) {
+        const bool hasAltitude = a.verticalSamples > 0;
+        QJsonObject errors;
+        errors[QStringLiteral("mean")] = errorObject(accuracy.referenceErrors->mean, hasAltitude);
+        errors[QStringLiteral("leastSquares")] =
+            errorObject(accuracy.referenceErrors->leastSquares, hasAltitude);
+        values[QStringLiteral("referenceError")] = errors;
+    }
+    values[QStringLiteral("surveyComplete")] = accuracy.surveyComplete;
+}
+
 } // namespace
 
 SurveyStatsFonts surveyStatsFonts()
@@ -70,13 +109,24 @@ CSurveyStatsWnd::CSurveyStatsWnd(std::function<SurveyStatsPane()> build, QWidget
     setAttribute(Qt::WA_OpaquePaintEvent);
     lineHeight = QFontMetrics(fonts.regular, this).height();
     averageWidth = static_cast<int>(std::lround(averageCharWidth(fonts.regular, this)));
+    // The classic pane's size until the first rows are known.
     const PixelRect area = statsScrollArea(lineHeight, averageWidth);
+    setFixedSize(area.right - area.left, area.bottom - area.top);
+}
+
+void CSurveyStatsWnd::fitLines(int lines)
+{
+    const PixelRect area = statsScrollArea(lineHeight, averageWidth, lines);
     setFixedSize(area.right - area.left, area.bottom - area.top);
 }
 
 void CSurveyStatsWnd::paintEvent(QPaintEvent*)
 {
     SurveyStatsPane pane = buildPane();
+    // The view fits the text to its rows before it asks for a paint; a
+    // change it did not see (none expected) is fitted here, and the resize
+    // brings a paint of the whole text.
+    fitLines(pane.lineCount());
     const QColor face = palette().color(QPalette::Button);
 
     QPainter painter(this);
@@ -111,6 +161,7 @@ CSurveyStatsView::CSurveyStatsView(CSurveyDoc* document, AppContext& app)
     scroller->viewport()->setBackgroundRole(QPalette::Button);
     scroller->viewport()->setAutoFillBackground(true);
     text = new CSurveyStatsWnd([this] { return currentPane(); });
+    text->fitLines(currentPane().lineCount());
     scroller->setWidget(text);
     hostChild(scroller, Ownership::Owned);
 }
@@ -134,7 +185,9 @@ SurveyStatsPane CSurveyStatsView::currentPane() const
     dops.pdop = state.pdop;
     dops.hdop = state.gsaHdop;
     dops.vdop = state.vdop;
-    return surveyStatsPane(surveyDocument()->survey(), dops, app().settings());
+    const CSurveyDoc& doc = *surveyDocument();
+    return surveyStatsPane(doc.survey(), dops, app().settings(),
+                           accuracy.current(doc.survey(), app().settings(), doc.surveyComplete()));
 }
 
 void CSurveyStatsView::onTick()
@@ -147,13 +200,18 @@ void CSurveyStatsView::onTick()
     if (!inputs && samples == samplesSeen) return;
     samplesSeen = samples;
     const std::optional<SurveyStatsPane>& drawn = text->lastDrawn();
-    if (drawn && *drawn == currentPane()) return;
+    const SurveyStatsPane pane = currentPane();
+    if (drawn && *drawn == pane) return;
+    text->fitLines(pane.lineCount());
     text->update();
 }
 
 void CSurveyStatsView::onUpdate(CView*)
 {
+    // A load or an erase may leave the sample count as it was.
+    accuracy.forget();
     forgetInputs();
+    text->fitLines(currentPane().lineCount());
     text->update();
 }
 
@@ -188,6 +246,7 @@ QJsonObject CSurveyStatsView::shows() const
     QJsonArray shares;
     for (double share : f.hdopClassShares) shares.append(share);
     values[QStringLiteral("hdopClassShares")] = shares;
+    if (pane->accuracy) addAccuracy(values, *pane->accuracy);
     return values;
 }
 

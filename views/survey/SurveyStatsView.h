@@ -28,7 +28,8 @@ SurveyStatsFonts surveyStatsFonts();
 // The statistics text itself, inside the pane's scroll area: at each paint
 // it asks for the pane's rows as they stand now, draws them on the button
 // face and keeps them, so that what the pane reports is what it last drew.
-// It is as large as the text's scrolling area (63 characters by 21 lines).
+// It is as large as the text's scrolling area (63 characters by as many
+// lines as the rows take), and grows or shrinks with them.
 class CSurveyStatsWnd : public QWidget {
     Q_OBJECT
 
@@ -39,6 +40,10 @@ public:
     // the grid the rows are placed on.
     int textHeight() const { return lineHeight; }
     int charWidth() const { return averageWidth; }
+
+    // Makes the text as tall as `lines` lines, so that a block that comes
+    // is drawn whole at the next paint and the scroll area reaches it.
+    void fitLines(int lines);
 
     // What the last paint drew; none before the first.
     const std::optional<SurveyStatsPane>& lastDrawn() const { return drawn; }
@@ -55,9 +60,11 @@ private:
 };
 
 // The survey window's statistics pane: the mean and least-squares averages
-// with their spreads, the sample counts, the receiver's current DOPs and the
-// HDOP class shares, looked at every second and redrawn when they changed,
-// scrollable. Its context menu is the survey menu.
+// with their spreads, the sample counts, the receiver's current DOPs, the
+// HDOP class shares, the accuracy and the errors from the reference,
+// looked at every second and redrawn when they changed, scrollable. The
+// accuracy walks every sample, so it is kept until the survey or a setting
+// changes. Its context menu is the survey menu.
 class CSurveyStatsView : public CHostView {
     Q_OBJECT
 
@@ -83,6 +90,8 @@ protected:
 private:
     SurveyStatsPane currentPane() const;
 
+    // Filled as the pane is built, which the paint does from a const view.
+    mutable SurveyStatsAccuracyCache accuracy;
     QScrollArea* scroller;
     CSurveyStatsWnd* text;
     std::function<void()> propertiesHandler;

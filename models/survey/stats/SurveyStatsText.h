@@ -1,9 +1,11 @@
 #pragma once
 
 #include "models/PixelGeometry.h"
+#include "survey/SurveyAccuracy.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,15 +82,34 @@ struct SurveyStatsFigures {
     }
 };
 
+// What the pane shows below the classic rows, in metres and degrees: the
+// survey's accuracy, its errors from the stored reference, and whether the
+// stop rule ended the acquisition.
+struct SurveyStatsAccuracy {
+    SurveyAccuracy figures;
+    bool hasReference = false;
+    // With a reference and at least one horizontal sample (before that the
+    // mean is no position to measure from).
+    std::optional<ReferenceErrors> referenceErrors;
+    bool surveyComplete = false;
+
+    bool operator==(const SurveyStatsAccuracy& o) const;
+};
+
 struct SurveyStatsPane {
     std::vector<SurveyStatsRow> rows; // top to bottom
     SurveyStatsFigures figures;
+    // Absent from the classic pane (the printed report's figures).
+    std::optional<SurveyStatsAccuracy> accuracy;
 
     // The same rows (the same picture) from the same figures.
     bool operator==(const SurveyStatsPane& o) const
     {
-        return rows == o.rows && figures == o.figures;
+        return rows == o.rows && figures == o.figures && accuracy == o.accuracy;
     }
+
+    // Text lines from the top to the last row, inclusive.
+    int lineCount() const;
 };
 
 // The whole statistics pane for the survey as it stands: positions in the
@@ -98,6 +119,39 @@ struct SurveyStatsPane {
 // depend on the process locale. Settings are read at every call.
 SurveyStatsPane surveyStatsPane(const SurveyModel& survey, const SurveyDops& dops,
                                 const SettingsStore& settings);
+
+// The same, followed by an "Accuracy" block (CEP50, R95, DRMS, 2DRMS, σUp),
+// "Survey complete" when the stop rule ended the acquisition, and with a
+// reference a "Reference" block (horizontal error, bearing and vertical
+// error of both estimates). Distances are in metres for metric "Units" and
+// in feet otherwise; an absent figure reads "n/a".
+SurveyStatsPane surveyStatsPane(const SurveyModel& survey, const SurveyDops& dops,
+                                const SettingsStore& settings,
+                                const SurveyStatsAccuracy& accuracy);
+
+// Keeps the accuracy and reference errors between the pane's refreshes and
+// works them out again only when the survey's sample count or thresholds
+// differ from the last time, a setting was written (the reference among
+// them), or forget() was called (a load or an erase may keep the count).
+// Its scratch space stays, so that a refresh allocates nothing once grown.
+class SurveyStatsAccuracyCache {
+public:
+    const SurveyStatsAccuracy& current(const SurveyModel& survey, const SettingsStore& settings,
+                                       bool surveyComplete);
+    void forget() { known = false; }
+
+private:
+    SurveyStatsAccuracy held;
+    std::vector<double> scratch;
+    bool known = false;
+    std::uint32_t samples = 0;
+    std::uint16_t hdopLimit = 0;
+    std::uint16_t vdopLimit = 0;
+    std::uint64_t settingsRevision = 0;
+};
+
+// The status bar's word when the stop rule ends the acquisition.
+std::string surveyCompleteStatus(std::uint32_t horizontalSamples, double twoDrmsMetres);
 
 // A spread in degrees of latitude (or longitude) at a position, as the
 // ground distance it spans: great-circle nautical miles from (latitude,
@@ -114,8 +168,8 @@ double longitudeSpreadDistance(const SettingsStore& settings, double latitude, d
 PixelPoint statsTextPoint(int line, int column, int textHeight, int charWidth);
 
 // The scrolling area the pane sets after drawing: 63 characters by
-// 21 lines + 3 pixels.
-PixelRect statsScrollArea(int textHeight, int charWidth);
+// `lines` lines (21, the classic pane, unless told) + 3 pixels.
+PixelRect statsScrollArea(int textHeight, int charWidth, int lines = 21);
 
 // The columns of the pane's texts, in average character widths.
 constexpr int kStatsPositionValueColumn = 15;

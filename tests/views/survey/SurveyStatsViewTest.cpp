@@ -74,7 +74,7 @@ TEST_F(SurveyStatsViewTest, RowsAreDrawnWhereTheirLineAndColumnPutThem)
     test::savePicture(image, "survey-stats.png");
     ASSERT_TRUE(text->lastDrawn().has_value());
     const SurveyStatsPane& pane = *text->lastDrawn();
-    ASSERT_EQ(pane.rows.size(), 18u);
+    ASSERT_EQ(pane.rows.size(), 24u) << "the classic rows and the accuracy block";
 
     const int h = text->textHeight();
     const int w = text->charWidth();
@@ -82,7 +82,7 @@ TEST_F(SurveyStatsViewTest, RowsAreDrawnWhereTheirLineAndColumnPutThem)
     EXPECT_GE(h, 11);
     EXPECT_LE(h, 12) << "a line of at most 12 pixels";
     const QRect area(QPoint(0, 0), text->size());
-    EXPECT_EQ(area, QRect(0, 0, 63 * w, 21 * h + 3)) << "the text's scrolling area";
+    EXPECT_EQ(area, QRect(0, 0, 63 * w, 28 * h + 3)) << "the text's scrolling area";
 
     // The text's box from its first inked character: blanks in front ink
     // nothing, so the box starts where they end.
@@ -118,7 +118,7 @@ TEST_F(SurveyStatsViewTest, RowsAreDrawnWhereTheirLineAndColumnPutThem)
                   4);
     }
     // The lines between the blocks stay empty.
-    for (int line : {4, 9, 13}) {
+    for (int line : {4, 9, 13, 21}) {
         const PixelPoint p = statsTextPoint(line, 0, h, w);
         EXPECT_EQ(test::countPixels(image, QRect(0, p.y + 1, area.width(), h - 2), isInk), 0)
             << "line " << line;

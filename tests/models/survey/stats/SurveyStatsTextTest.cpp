@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orbilunex {
@@ -166,6 +167,75 @@ TEST(SurveyStatsText, EmptyAndAllRejectedSurveys)
     }
 }
 
+// The blocks below the classic rows, from figures given as they are: the
+// classic rows stay as they were, absent figures read "n/a", distances follow
+// "Units" (metres only for metric), and the lines run on without a gap in
+// the middle of a block.
+TEST(SurveyStatsText, AccuracyAndReferenceBlocks)
+{
+    SurveyStatsAccuracy accuracy;
+    accuracy.figures.horizontalSamples = 2;
+    accuracy.figures.verticalSamples = 2;
+    accuracy.figures.cep50 = 1.25;
+    accuracy.figures.r95 = 2.5;
+    accuracy.figures.drms = 1.5;
+    accuracy.figures.twoDrms = 3.0;
+    // sigmaUp absent
+    accuracy.hasReference = true;
+    accuracy.referenceErrors = ReferenceErrors{{3.0, 4.0, -0.75, 5.0, 36.869897645844},
+                                               {-2.0, 0.0, 1.5, 2.0, 270.0}};
+    accuracy.surveyComplete = true;
+
+    struct Case {
+        int units;
+        const char* texts[11]; // CEP50 .. sigma up, then mean and LSF: horizontal, bearing, vertical
+    };
+    const Case cases[] = {
+        {unitsMetric,
+         {"1.250 m", "2.500 m", "1.500 m", "3.000 m", "n/a", "5.000 m", "36.87\u00B0", "-0.750 m",
+          "2.000 m", "270.00\u00B0", "1.500 m"}},
+        {unitsNautical,
+         {"4.101 ft", "8.202 ft", "4.921 ft", "9.843 ft", "n/a", "16.404 ft", "36.87\u00B0",
+          "-2.461 ft", "6.562 ft", "270.00\u00B0", "4.921 ft"}},
+    };
+    const char* labels[11] = {"   CEP50:",          "   R95:",          "   DRMS:",
+                              "   2DRMS:",          "   \u03C3Up:",     "   Mean Horizontal:",
+                              "   Mean Bearing:",   "   Mean Vertical:", "   LSF Horizontal:",
+                              "   LSF Bearing:",    "   LSF Vertical:"};
+    const int lines[11] = {23, 24, 25, 26, 27, 32, 33, 34, 35, 36, 37};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.units);
+        MemorySettingsStore settings;
+        writeSetting(settings, settings::display::kUnits, c.units);
+        SurveyModel survey(settings);
+        addKnownSamples(survey);
+        const SurveyStatsPane classic = surveyStatsPane(survey, kDops, settings);
+        const SurveyStatsPane pane = surveyStatsPane(survey, kDops, settings, accuracy);
+        ASSERT_EQ(pane.rows.size(), classic.rows.size() + 14);
+        EXPECT_TRUE(std::equal(classic.rows.begin(), classic.rows.end(), pane.rows.begin()));
+        const SurveyStatsRow* extra = &pane.rows[classic.rows.size()];
+        EXPECT_EQ(extra[0], (SurveyStatsRow{22, true, "Accuracy", 0, "", "", ""}));
+        EXPECT_EQ(extra[6], (SurveyStatsRow{29, true, "Survey complete", 0, "", "", ""}));
+        EXPECT_EQ(extra[7], (SurveyStatsRow{31, true, "Reference", 0, "", "", ""}));
+        const int rowOf[11] = {1, 2, 3, 4, 5, 8, 9, 10, 11, 12, 13};
+        for (int i = 0; i < 11; ++i)
+            EXPECT_EQ(extra[rowOf[i]], (SurveyStatsRow{lines[i], false, labels[i],
+                                                       kStatsCountValueColumn, c.texts[i], "", ""}));
+        EXPECT_EQ(pane.lineCount(), 38);
+        ASSERT_TRUE(pane.accuracy.has_value());
+        EXPECT_EQ(*pane.accuracy, accuracy) << "the figures behind the rows";
+    }
+
+    // Without a reference, completion or samples: the accuracy block alone,
+    // every figure absent.
+    MemorySettingsStore settings;
+    SurveyModel survey(settings);
+    const SurveyStatsPane bare = surveyStatsPane(survey, kDops, settings, SurveyStatsAccuracy{});
+    EXPECT_EQ(bare.lineCount(), 28);
+    EXPECT_EQ(bare.rows.back(), (SurveyStatsRow{27, false, "   \u03C3Up:", kStatsCountValueColumn,
+                                                "n/a", "", ""}));
+}
+
 TEST(SurveyStatsText, PixelPlacesOfTheTexts)
 {
     // Character width 7, text height 16: the spread value of line 6 sits at
@@ -173,6 +243,7 @@ TEST(SurveyStatsText, PixelPlacesOfTheTexts)
     EXPECT_EQ(statsTextPoint(6, kStatsSpreadValueColumn, 16, 7), (PixelPoint{332, 99}));
     EXPECT_EQ(statsTextPoint(0, 0, 16, 7), (PixelPoint{3, 3}));
     EXPECT_EQ(statsScrollArea(16, 7), (PixelRect{0, 0, 441, 339}));
+    EXPECT_EQ(statsScrollArea(16, 7, 38), (PixelRect{0, 0, 441, 611}));
 }
 
 } // namespace
