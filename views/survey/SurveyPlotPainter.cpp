@@ -328,7 +328,7 @@ void paintRing(QPainter& painter, const AccuracyRing& ring, const QColor& colour
 void paintReference(QPainter& painter, PixelPoint at, const QColor& colour,
                     const SurveyPlotStyle& style)
 {
-    const int half = kReferenceMarkerHalf * std::max(1, style.dpi / 96);
+    const int half = style.referenceHalf;
     const QPoint corners[] = {{at.x, at.y - half}, {at.x + half, at.y}, {at.x, at.y + half},
                               {at.x - half, at.y}};
     painter.setPen(solidPen(colour, style.accuracyPen, Qt::FlatCap));
@@ -378,6 +378,7 @@ SurveyPlotStyle pageSurveyPlotStyle(int dpi)
     style.largeDotDiameter = dpi / 32;
     style.accuracy = pageAccuracyColours();
     style.accuracyPen = dpi / 64;
+    style.referenceHalf = dpi / 16;
     return style;
 }
 

@@ -47,6 +47,8 @@ struct SurveyPlotStyle {
     // The CEP50 and R95 rings and the reference point's diamond.
     surveypaint::AccuracyColours accuracy;
     int accuracyPen = 1;
+    // The reference point's diamond: its half-diagonal, pixels.
+    int referenceHalf = kReferenceMarkerHalf;
     // The page's large marker: a disc this many pixels across (0: none).
     // The screen's is the model's five-pixel x, set straight into the canvas.
     int largeDotDiameter = 0;
