@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace orbilunex {
 
@@ -28,5 +30,15 @@ std::string formatLatitude(const SettingsStore& settings, double degrees);
 
 // Signed degrees, east positive. For an unknown format: an empty text.
 std::string formatLongitude(const SettingsStore& settings, double degrees);
+
+// Reads what a user types for a latitude or longitude: any of the three
+// formats above, whatever the setting, with or without the degree sign, the
+// hemisphere letter in either case ("n 48 07.0380", "W 011° 31' 02.5",
+// "S 12.5°"), or a signed number of degrees instead of the letter ("-12.5",
+// "+48 07.038"). Blanks may surround and separate the parts; minutes and
+// seconds may reach 60, as the texts above can show. None for anything
+// else, for the other axis's letters, and beyond 90 / 180 degrees.
+std::optional<double> parseLatitude(std::string_view text);
+std::optional<double> parseLongitude(std::string_view text);
 
 } // namespace orbilunex

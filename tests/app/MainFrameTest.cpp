@@ -405,7 +405,8 @@ TEST_F(MainFrameTest, SurveySettingsMenuFollowsTheActiveWindow)
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(items, (QStringList{"&Erase and Clear Screen", "-",
                                   "E&nable Least Squares Fit Average Indicator",
-                                  "Enable Position &Average Indicator", "-", "&Properties"}));
+                                  "Enable Position &Average Indicator", "Accuracy &Circles", "-",
+                                  "&Properties"}));
 
     app->showWindowOfKind(kSkyPlotKind.kind.code);
     frame().updateInterface();

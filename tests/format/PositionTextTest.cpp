@@ -107,6 +107,80 @@ TEST(PositionText, FormatIsReadAtEveryCall)
     EXPECT_EQ(formatLongitude(store, 7.25), "");
 }
 
+// What a user types back: every format written, the letters in either case,
+// no degree sign, signed numbers; anything else, the other axis's letters and
+// values out of range read as none. Written texts read back within their
+// last digit.
+TEST(PositionText, ParsesTypedPositions)
+{
+    constexpr double unreadable = 1e300;
+    struct Case {
+        Axis axis;
+        const char* text;
+        double expected; // `unreadable`: none
+    };
+    const Case cases[] = {
+        {Lat, "N 48° 07.0380", 48 + 7.038 / 60},
+        {Lat, "N 48° 07' 02.280", 48 + 7.0 / 60 + 2.28 / 3600},
+        {Lat, "N 48.1173000000°", 48.1173},
+        {Lat, "s 48 07.0380", -(48 + 7.038 / 60)},
+        {Lat, "  S48 07' 02.280  ", -(48 + 7.0 / 60 + 2.28 / 3600)},
+        {Lat, "n 48.1173", 48.1173},
+        {Lat, "-12.5", -12.5},
+        {Lat, "+12.5°", 12.5},
+        {Lat, "90", 90},
+        {Lat, "N 10° 60.0000", 11},
+        {Lon, "W 011° 31.0000", -(11 + 31.0 / 60)},
+        {Lon, "e 007° 15' 00.000\"", 7.25},
+        {Lon, "-180", -180},
+        {Lat, "N 90.0001", unreadable},
+        {Lat, "-91", unreadable},
+        {Lon, "E 180° 00.0060", unreadable},
+        {Lat, "E 12.5", unreadable},
+        {Lon, "N 12.5", unreadable},
+        {Lat, "N -12.5", unreadable},
+        {Lat, "- N 12.5", unreadable},
+        {Lat, "48° 61.0", unreadable},
+        {Lat, "48° 07' 61", unreadable},
+        {Lat, "48.5 07", unreadable},
+        {Lat, "48 07.5' 02", unreadable},
+        {Lat, "12,5", unreadable},
+        {Lat, "1e1", unreadable},
+        {Lat, "N", unreadable},
+        {Lat, "", unreadable},
+        {Lat, "abc", unreadable},
+        {Lat, "N 48° 07.0380 x", unreadable},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<double> read =
+            c.axis == Lat ? parseLatitude(c.text) : parseLongitude(c.text);
+        if (c.expected == unreadable) {
+            EXPECT_FALSE(read.has_value()) << *read;
+        } else {
+            ASSERT_TRUE(read.has_value());
+            EXPECT_NEAR(*read, c.expected, 1e-12);
+        }
+    }
+
+    // Round trips: a minute's ten-thousandth, a thousandth of a second and
+    // 1e-10 degree are the texts' last digits.
+    const double tolerance[] = {1.0 / 600000, 1.0 / 3600000, 1e-10};
+    for (double value : {0.0, -0.0, 48.1173, -33.8568, 89.99999, -90.0, 10.999999999}) {
+        for (int positionFormat : {0, 1, 2}) {
+            for (Axis axis : {Lat, Lon}) {
+                const double degrees = axis == Lat ? value : value * 2;
+                const std::string text = format(axis, positionFormat, degrees);
+                SCOPED_TRACE(text);
+                const std::optional<double> read =
+                    axis == Lat ? parseLatitude(text) : parseLongitude(text);
+                ASSERT_TRUE(read.has_value());
+                EXPECT_NEAR(*read, degrees, tolerance[positionFormat]);
+            }
+        }
+    }
+}
+
 // The texts written the classic way, with printf and the C format strings,
 // as a reference for every field width and padding rule.
 std::string printfPosition(Axis axis, int positionFormat, double degrees)

@@ -3,6 +3,7 @@
 #include "framework/AppContext.h"
 #include "framework/Prompter.h"
 #include "models/survey/stats/SurveyStatsText.h"
+#include "settings/SurveySettings.h"
 #include "survey/AccuracySettings.h"
 #include "survey/PathFile.h"
 #include "survey/SurveyTexts.h"
@@ -287,6 +288,14 @@ void fillSurveyMenu(QMenu& menu, CSurveyDoc& document, QWidget* parent,
                         [doc] { doc->toggleMeanIndicator(); });
     mean->setCheckable(true);
     mean->setChecked(survey.enablePositionAvgIndicator == 1);
+    // Kept in the settings alone: every view reads it as it redraws.
+    namespace keys = settings::survey;
+    QAction* circles = add(QStringLiteral("Accuracy &Circles"), [doc] {
+        toggleSetting(doc->app().settings(), keys::kAccuracyCircles);
+        doc->updateAllViews();
+    });
+    circles->setCheckable(true);
+    circles->setChecked(readSetting(doc->app().settings(), keys::kAccuracyCircles) != 0);
     menu.addSeparator();
     add(QStringLiteral("&Properties"), [properties = std::move(properties)] { properties(); });
 }

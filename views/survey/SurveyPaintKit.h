@@ -36,6 +36,23 @@ inline IndicatorColours pageIndicatorColours()
     return {QColor(0, 0, 0), QColor(0, 255, 0)};
 }
 
+// The accuracy rings' and the reference point's colours: on the window's
+// canvas the masks they are drawn with by exclusive-or (orange, teal and
+// dark red over the light ground), on paper the colours themselves.
+struct AccuracyColours {
+    QColor cep50;
+    QColor r95;
+    QColor reference;
+};
+inline AccuracyColours screenAccuracyColours()
+{
+    return {QColor(0, 128, 255), QColor(255, 112, 80), QColor(128, 255, 255)};
+}
+inline AccuracyColours pageAccuracyColours()
+{
+    return {QColor(255, 128, 0), QColor(0, 150, 180), QColor(160, 0, 0)};
+}
+
 inline QPoint toQPoint(PixelPoint p) { return {p.x, p.y}; }
 
 // Arial at a size in points; the device it is drawn on turns points into

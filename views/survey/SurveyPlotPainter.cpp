@@ -4,6 +4,7 @@
 #include "format/GreatCircle.h"
 #include "format/Units.h"
 #include "models/survey/plot/PlotReadout.h"
+#include "settings/SurveySettings.h"
 #include "survey/SurveyModel.h"
 #include "survey/SurveySample.h"
 #include "views/survey/SurveyPaintKit.h"
@@ -314,6 +315,27 @@ void paintIndicator(QPainter& painter, const IndicatorGeometry& g, const QColor&
         painter.drawLine(toQPoint(stroke.from), toQPoint(stroke.to));
 }
 
+void paintRing(QPainter& painter, const AccuracyRing& ring, const QColor& colour,
+               const SurveyPlotStyle& style)
+{
+    painter.setPen(solidPen(colour, style.accuracyPen, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(ring.centreX, ring.centreY), ring.radiusX, ring.radiusY);
+}
+
+// A hollow diamond around the point's pixel, unlike the crosses of the
+// indicators and of the mouse's marker.
+void paintReference(QPainter& painter, PixelPoint at, const QColor& colour,
+                    const SurveyPlotStyle& style)
+{
+    const int half = style.referenceHalf;
+    const QPoint corners[] = {{at.x, at.y - half}, {at.x + half, at.y}, {at.x, at.y + half},
+                              {at.x - half, at.y}};
+    painter.setPen(solidPen(colour, style.accuracyPen, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(corners, 4);
+}
+
 // The scale bar's text: the ground length of the bar between x1 and x2 along
 // the parallel at the bar's height b, in the user's short distance unit.
 QString scaleBarText(const SurveyPlotFrame& frame, const PlotExtents& extents,
@@ -340,6 +362,7 @@ SurveyPlotStyle screenSurveyPlotStyle(int dpi, bool smooth)
     if (!smooth) style.labelFont.setStyleStrategy(QFont::NoAntialias);
     style.rasterOperations = true;
     style.indicators = screenIndicatorColours();
+    style.accuracy = screenAccuracyColours();
     return style;
 }
 
@@ -353,6 +376,9 @@ SurveyPlotStyle pageSurveyPlotStyle(int dpi)
     style.ringPen = dpi / 32;
     style.crossPen = dpi / 32;
     style.largeDotDiameter = dpi / 32;
+    style.accuracy = pageAccuracyColours();
+    style.accuracyPen = dpi / 64;
+    style.referenceHalf = dpi / 16;
     return style;
 }
 
@@ -420,16 +446,43 @@ void paintSurveyIndicators(QPainter& painter, const std::optional<IndicatorGeome
     painter.restore();
 }
 
+void paintSurveyAccuracy(QPainter& painter, const AccuracyMarks& marks, const PixelRect& square,
+                         const SurveyPlotStyle& style)
+{
+    if (marks.empty()) return;
+    painter.save();
+    painter.setClipRect(QRect(square.left, square.top, square.width() + 1, square.height() + 1));
+    if (style.rasterOperations) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    }
+    if (marks.cep50) paintRing(painter, *marks.cep50, style.accuracy.cep50, style);
+    if (marks.r95) paintRing(painter, *marks.r95, style.accuracy.r95, style);
+    if (marks.reference) paintReference(painter, *marks.reference, style.accuracy.reference, style);
+    painter.restore();
+}
+
 void paintSurveyLegend(QPainter& painter, const SurveyPlotFrame& frame,
                        const PlotExtents& extents, const SettingsStore& settings,
-                       const SurveyPlotStyle& style)
+                       const SurveyPlotStyle& style, const AccuracyMarks& accuracy)
 {
     painter.setFont(arial(kLegendPoints));
     const QFontMetrics metrics = painter.fontMetrics();
     const int h9 = metrics.height();
     const int width = metrics.horizontalAdvance(QStringLiteral("XXXX = LSF Average"));
     const int charWidth = averageWidth(painter.font(), painter.device());
-    const QRect box(frame.square.right - width, frame.square.top, width, 6 * h9);
+    // A line more for each of the accuracy's marks shown.
+    struct Entry {
+        QColor colour;
+        QString text;
+    };
+    QVector<Entry> extra;
+    if (accuracy.cep50) extra.append({style.accuracy.cep50, QStringLiteral("O = CEP50 Circle")});
+    if (accuracy.r95) extra.append({style.accuracy.r95, QStringLiteral("O = R95 Circle")});
+    if (accuracy.reference)
+        extra.append({style.accuracy.reference, QStringLiteral("<> = Reference")});
+    const int rows = 6 + static_cast<int>(extra.size());
+    const QRect box(frame.square.right - width, frame.square.top, width, rows * h9);
 
     painter.fillRect(box, Qt::white);
     painter.setPen(solidPen(Qt::black, 1));
@@ -447,6 +500,10 @@ void paintSurveyLegend(QPainter& painter, const SurveyPlotFrame& frame,
     drawTextAt(painter, l, t, QStringLiteral("X = LSF Average"));
     painter.setPen(style.indicators.mean);
     drawTextAt(painter, l, t + h9, QStringLiteral("+ = Mean Average"));
+    for (int i = 0; i < extra.size(); ++i) {
+        painter.setPen(extra[i].colour);
+        drawTextAt(painter, l, t + (2 + i) * h9, extra[i].text);
+    }
 
     const int w = r - l;
     const int x1 = l + w / 10;
@@ -483,14 +540,22 @@ void paintSurveyPlot(QPainter& painter, const PixelRect& area, const SurveyModel
     extents.fitToSamples(survey.samples());
     const SurveyPlotFrame frame = layoutSurveyPlot(area, extents);
 
+    std::vector<double> scratch;
+    const bool circles = readSetting(settings, settings::survey::kAccuracyCircles) != 0;
+    const AccuracyMarks accuracy =
+        accuracyMarks(frame, extents,
+                      circles ? plotAccuracyFigures(survey, scratch) : std::nullopt,
+                      plotReference(settings));
+
     paintSurveyGrid(painter, frame, extents, settings, style);
     paintSurveySamples(painter, frame, extents, survey, style);
-    paintSurveyLegend(painter, frame, extents, settings, style);
+    paintSurveyLegend(painter, frame, extents, settings, style, accuracy);
     paintSurveyIndicators(
         painter, lsfIndicator(frame, extents, lsfIndicatorFigures(survey), survey.enablePalsfsd),
         meanIndicator(frame, extents, meanIndicatorFigures(survey),
                       survey.enablePositionAvgIndicator),
         frame.square, style);
+    paintSurveyAccuracy(painter, accuracy, frame.square, style);
 }
 
 SurveyDotStyle surveyDotStyle(const SurveyModel& survey)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "models/PixelGeometry.h"
+#include "models/survey/plot/PlotAccuracy.h"
 #include "models/survey/plot/PlotExtents.h"
 #include "models/survey/plot/PlotFrame.h"
 #include "models/survey/plot/PlotMarks.h"
@@ -21,7 +22,8 @@ class SettingsStore;
 class SurveyModel;
 
 // The survey plot's picture: the grid, the samples' dots, the least-squares
-// and mean indicators, the reference marker (screen) and the legend (page).
+// and mean indicators, the accuracy rings and the stored reference point,
+// the mouse's marker (screen) and the legend (page).
 // These functions draw and decide nothing: where the plot goes and what it
 // is scaled to is the caller's, as is the painter's set-up (smoothing on or
 // off). Strokes by raster operation and the straight grid lines are drawn
@@ -42,6 +44,11 @@ struct SurveyPlotStyle {
     // The indicator's ellipse pen (inside its box) and its cross's pen.
     int ringPen = kIndicatorPenWidth;
     int crossPen = kIndicatorCrossPenWidth;
+    // The CEP50 and R95 rings and the reference point's diamond.
+    surveypaint::AccuracyColours accuracy;
+    int accuracyPen = 1;
+    // The reference point's diamond: its half-diagonal, pixels.
+    int referenceHalf = kReferenceMarkerHalf;
     // The page's large marker: a disc this many pixels across (0: none).
     // The screen's is the model's five-pixel x, set straight into the canvas.
     int largeDotDiameter = 0;
@@ -68,11 +75,19 @@ void paintSurveyIndicators(QPainter& painter, const std::optional<IndicatorGeome
                            const std::optional<IndicatorGeometry>& mean,
                            const PixelRect& square, const SurveyPlotStyle& style);
 
+// The CEP50 ring, the R95 ring and the reference point's diamond, each when
+// present, clipped like the indicators; with raster operations drawing them
+// again leaves the picture as it was.
+void paintSurveyAccuracy(QPainter& painter, const AccuracyMarks& marks, const PixelRect& square,
+                         const SurveyPlotStyle& style);
+
 // The page's legend in the square's top-right corner, naming the indicators
-// in their colours, with a scale bar along the bottom of its inner box.
+// in their colours, then the rings and the reference point present in
+// `accuracy` (the legend grows a line for each), with a scale bar along the
+// bottom of its inner box.
 void paintSurveyLegend(QPainter& painter, const SurveyPlotFrame& frame,
                        const PlotExtents& extents, const SettingsStore& settings,
-                       const SurveyPlotStyle& style);
+                       const SurveyPlotStyle& style, const AccuracyMarks& accuracy = {});
 
 // Every stored sample through the painter, as the page shows them: lines
 // when the survey's are on, dots in their HDOP colours, large markers as
@@ -83,7 +98,8 @@ void paintSurveySamples(QPainter& painter, const SurveyPlotFrame& frame,
 
 // The printed plot in `area`: scaled to the stored samples, with grid,
 // samples, legend and the indicators of the survey's figures under its
-// flags.
+// flags, the accuracy rings when "AccuracyCircles" is on and the stored
+// reference point.
 void paintSurveyPlot(QPainter& painter, const PixelRect& area, const SurveyModel& survey,
                      const SettingsStore& settings, const SurveyPlotStyle& style);
 

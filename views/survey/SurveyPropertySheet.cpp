@@ -1,17 +1,20 @@
 #include "views/survey/SurveyPropertySheet.h"
 
 #include "format/FixedText.h"
+#include "format/PositionText.h"
 #include "framework/AppContext.h"
 #include "framework/DialogKit.h"
 #include "framework/Prompter.h"
 #include "nmea/NumberReader.h"
 #include "settings/SurveySettings.h"
+#include "survey/AccuracySettings.h"
 #include "survey/PathFile.h"
 #include "views/survey/SurveyDoc.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -23,7 +26,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 namespace orbilunex {
 
@@ -42,6 +48,24 @@ QLabel* labelFor(const QString& text, QWidget* field, QWidget* parent)
     auto* label = new QLabel(text, parent);
     label->setBuddy(field);
     return label;
+}
+
+std::string trimmedText(const QLineEdit* field)
+{
+    return field->text().trimmed().toUtf8().toStdString();
+}
+
+FieldProblem problemAt(QLineEdit* field, const char* text)
+{
+    return {field, QString::fromUtf8(text)};
+}
+
+// A point as the Accuracy page shows it.
+ShownPoint shownPoint(const SettingsStore& settings, const ReferencePoint& point)
+{
+    return {point, QString::fromStdString(formatLatitude(settings, point.latitude)),
+            QString::fromStdString(formatLongitude(settings, point.longitude)),
+            QString::fromStdString(fixedText(point.altitude, 3, 0))};
 }
 
 } // namespace
@@ -222,6 +246,169 @@ void CSurveyPropertyPage3::limitComment(int position, int charsAdded)
     cut.removeSelectedText();
 }
 
+// ---- Accuracy ----
+
+CSurveyPropertyPage4::CSurveyPropertyPage4(QWidget* parent) : QWidget(parent)
+{
+    namespace texts = surveysheettexts;
+    setWindowTitle(QStringLiteral("Accuracy"));
+    auto* group = new QGroupBox(QStringLiteral("Reference Point"), this);
+    latitudeField = new QLineEdit(group);
+    longitudeField = new QLineEdit(group);
+    altitudeField = new QLineEdit(group);
+    const int wide = latitudeField->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 22;
+    latitudeField->setMinimumWidth(wide);
+    longitudeField->setMinimumWidth(wide);
+    useMean = new QPushButton(QString::fromUtf8(texts::kUseMean), group);
+    clear = new QPushButton(QStringLiteral("C&lear"), group);
+    circlesCheck = new QCheckBox(QStringLiteral("Draw the CEP50 and R95 &circles on the plot"), this);
+    stopRuleCheck = new QCheckBox(QString::fromUtf8(texts::kStopRule), this);
+    stopSamplesField = new QLineEdit(this);
+    stopTwoDrmsField = new QLineEdit(this);
+
+    connect(useMean, &QPushButton::clicked, this, [this] {
+        show(mean);
+        emit modified();
+    });
+    connect(clear, &QPushButton::clicked, this, [this] {
+        show(std::nullopt);
+        emit modified();
+    });
+    for (QLineEdit* field : {latitudeField, longitudeField, altitudeField, stopSamplesField,
+                             stopTwoDrmsField})
+        connect(field, &QLineEdit::textEdited, this, [this] { emit modified(); });
+    for (QCheckBox* box : {circlesCheck, stopRuleCheck})
+        connect(box, &QCheckBox::clicked, this, [this] { emit modified(); });
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(labelFor(QStringLiteral("L&atitude:"), latitudeField, group), 0, 0);
+    grid->addWidget(latitudeField, 0, 1);
+    grid->addWidget(labelFor(QStringLiteral("L&ongitude:"), longitudeField, group), 1, 0);
+    grid->addWidget(longitudeField, 1, 1);
+    grid->addWidget(labelFor(QStringLiteral("Al&titude (m):"), altitudeField, group), 2, 0);
+    grid->addWidget(altitudeField, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(useMean);
+    buttons->addWidget(clear);
+    buttons->addStretch(1);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+
+    auto* stop = new QGridLayout;
+    stop->addWidget(labelFor(QStringLiteral("N (horizontal samples):"), stopSamplesField, this),
+                    0, 0);
+    stop->addWidget(stopSamplesField, 0, 1, Qt::AlignLeft);
+    stop->addWidget(labelFor(QStringLiteral("X (2DRMS, metres):"), stopTwoDrmsField, this), 1,
+                    0);
+    stop->addWidget(stopTwoDrmsField, 1, 1, Qt::AlignLeft);
+    stop->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(circlesCheck);
+    layout->addWidget(stopRuleCheck);
+    layout->addLayout(stop);
+    layout->addStretch(1);
+}
+
+void CSurveyPropertyPage4::setValues(const SurveySheetValues& values)
+{
+    mean = values.currentMean;
+    useMean->setEnabled(mean.has_value());
+    show(values.reference);
+    circlesCheck->setChecked(values.circles);
+    stopRuleCheck->setChecked(values.stopRule);
+    stopSamplesField->setText(values.stopSamples);
+    stopTwoDrmsField->setText(values.stopTwoDrms);
+}
+
+void CSurveyPropertyPage4::show(const std::optional<ShownPoint>& point)
+{
+    shown = point;
+    latitudeField->setText(point ? point->latitude : QString());
+    longitudeField->setText(point ? point->longitude : QString());
+    altitudeField->setText(point ? point->altitude : QString());
+}
+
+std::optional<ReferencePoint> CSurveyPropertyPage4::readReference(FieldProblem* problem) const
+{
+    namespace texts = surveysheettexts;
+    const std::string latitude = trimmedText(latitudeField);
+    const std::string longitude = trimmedText(longitudeField);
+    const std::string altitude = trimmedText(altitudeField);
+    if (latitude.empty() && longitude.empty() && altitude.empty()) return std::nullopt;
+    // Untouched since shown: the exact point, not its rounded texts.
+    if (shown && latitudeField->text() == shown->latitude &&
+        longitudeField->text() == shown->longitude && altitudeField->text() == shown->altitude)
+        return shown->point;
+
+    const std::optional<double> lat = parseLatitude(latitude);
+    const std::optional<double> lon = parseLongitude(longitude);
+    const std::optional<double> alt = parseDecimal(altitude);
+    FieldProblem found;
+    for (auto [field, text, read, bad] :
+         {std::tuple{latitudeField, &latitude, lat.has_value(), texts::kBadLatitude},
+          std::tuple{longitudeField, &longitude, lon.has_value(), texts::kBadLongitude},
+          std::tuple{altitudeField, &altitude, alt.has_value(), texts::kBadAltitude}}) {
+        if (read) continue;
+        found = problemAt(field, text->empty() ? texts::kIncompleteReference : bad);
+        break;
+    }
+    if (found) {
+        if (problem) *problem = found;
+        return std::nullopt;
+    }
+    return ReferencePoint{*lat, *lon, *alt};
+}
+
+FieldProblem CSurveyPropertyPage4::check() const
+{
+    FieldProblem problem;
+    readReference(&problem);
+    if (problem) return problem;
+    const std::optional<double> samples = parseDecimal(trimmedText(stopSamplesField));
+    if (!samples || *samples != std::floor(*samples) || *samples < 2 || *samples > INT_MAX)
+        return problemAt(stopSamplesField, surveysheettexts::kBadStopSamples);
+    const std::optional<double> twoDrms = parseDecimal(trimmedText(stopTwoDrmsField));
+    if (!twoDrms || *twoDrms < 0)
+        return problemAt(stopTwoDrmsField, surveysheettexts::kBadStopTwoDrms);
+    return {};
+}
+
+std::optional<ReferencePoint> CSurveyPropertyPage4::reference() const
+{
+    return readReference(nullptr);
+}
+
+bool CSurveyPropertyPage4::circles() const
+{
+    return circlesCheck->isChecked();
+}
+
+bool CSurveyPropertyPage4::stopRule() const
+{
+    return stopRuleCheck->isChecked();
+}
+
+int CSurveyPropertyPage4::stopSamples() const
+{
+    return static_cast<int>(parseDecimal(trimmedText(stopSamplesField)).value_or(0));
+}
+
+double CSurveyPropertyPage4::stopTwoDrms() const
+{
+    return parseDecimal(trimmedText(stopTwoDrmsField)).value_or(0);
+}
+
+QString CSurveyPropertyPage4::stopSamplesText() const
+{
+    return stopSamplesField->text();
+}
+
+QString CSurveyPropertyPage4::stopTwoDrmsText() const
+{
+    return stopTwoDrmsField->text();
+}
+
 // ---- the sheet ----
 
 CSurveyPropertySheet::CSurveyPropertySheet(const SurveySheetValues& values, Prompter& prompter,
@@ -236,10 +423,14 @@ CSurveyPropertySheet::CSurveyPropertySheet(const SurveySheetValues& values, Prom
     page3 = new CSurveyPropertyPage3;
     page3->setComment(values.comment);
     avgDopLimit = values.avgDopLimit;
+    page4 = new CSurveyPropertyPage4;
+    page4->setValues(values);
 
-    addPages({page1, page2, page3});
+    addPages({page1, page2, page3, page4});
     connect(applyButton(), &QPushButton::clicked, this, [this] { applyPressed(); });
     connect(page1, &CSurveyPropertyPage1::modified, this,
+            [this] { applyButton()->setEnabled(true); });
+    connect(page4, &CSurveyPropertyPage4::modified, this,
             [this] { applyButton()->setEnabled(true); });
 }
 
@@ -254,16 +445,26 @@ SurveySheetValues CSurveyPropertySheet::values() const
     v.vdopLimit = page2->vdopLimit();
     v.avgDopLimit = avgDopLimit;
     v.comment = page3->comment();
+    if (const std::optional<ReferencePoint> reference = page4->reference())
+        v.reference = ShownPoint{*reference, page4->latitudeEdit()->text(),
+                                 page4->longitudeEdit()->text(), page4->altitudeEdit()->text()};
+    v.circles = page4->circles();
+    v.stopRule = page4->stopRule();
+    v.stopSamples = page4->stopSamplesText();
+    v.stopTwoDrms = page4->stopTwoDrmsText();
     return v;
 }
 
 bool CSurveyPropertySheet::checkPages()
 {
-    const FieldProblem problem = page3->check();
-    if (!problem) return true;
-    tabs()->setCurrentWidget(page3);
-    refuseField(prompter, this, problem);
-    return false;
+    for (QWidget* page : {static_cast<QWidget*>(page3), static_cast<QWidget*>(page4)}) {
+        const FieldProblem problem = page == page3 ? page3->check() : page4->check();
+        if (!problem) continue;
+        tabs()->setCurrentWidget(page);
+        refuseField(prompter, this, problem);
+        return false;
+    }
+    return true;
 }
 
 void CSurveyPropertySheet::accept()
@@ -292,6 +493,20 @@ bool editSurveyProperties(CSurveyDoc& doc, QWidget* parent)
     values.vdopLimit = survey.vdopThreshold;
     values.avgDopLimit = survey.avgDopThreshold;
     values.comment = storedText(pathComment(survey.headerBlock));
+    SettingsStore& settings = doc.app().settings();
+    namespace keys = settings::survey;
+    if (const std::optional<ReferencePoint> reference = storedReference(settings))
+        values.reference = shownPoint(settings, *reference);
+    std::vector<double> scratch;
+    const SurveyAccuracy accuracy = surveyAccuracy(survey, scratch);
+    if (accuracy.horizontalSamples > 0)
+        values.currentMean =
+            shownPoint(settings, {accuracy.centreLatitude, accuracy.centreLongitude,
+                                  accuracy.centreAltitude});
+    values.circles = readSetting(settings, keys::kAccuracyCircles) != 0;
+    values.stopRule = readSetting(settings, keys::kStopRule) != 0;
+    values.stopSamples = QString::number(readSetting(settings, keys::kStopSamples));
+    values.stopTwoDrms = QString::fromStdString(readSetting(settings, keys::kStopTwoDrms));
 
     Prompter& prompter = doc.app().prompter();
     CSurveyPropertySheet sheet(values, prompter, parent);
@@ -300,8 +515,6 @@ bool editSurveyProperties(CSurveyDoc& doc, QWidget* parent)
     if (!confirmed && !sheet.applied()) return false;
 
     const SurveySheetValues chosen = sheet.values();
-    SettingsStore& settings = doc.app().settings();
-    namespace keys = settings::survey;
     survey.acquisitionEnabled = chosen.acquisition;
     survey.plotIndicatorSize = chosen.markerSize;
     writeSetting(settings, keys::kPlotIndicatorSize, chosen.markerSize);
@@ -316,6 +529,15 @@ bool editSurveyProperties(CSurveyDoc& doc, QWidget* parent)
     survey.verifyPositionFix = chosen.verify;
     writeSetting(settings, keys::kVerifyPositionFix, chosen.verify);
     setPathComment(survey.headerBlock, chosen.comment.toUtf8().toStdString());
+    const CSurveyPropertyPage4& accuracyPage = *sheet.accuracyPage();
+    // Cancel after Apply with a field spoilt since: the accuracy stays as
+    // stored rather than lose the reference to a text that does not read.
+    if (accuracyPage.check()) return true;
+    storeReference(settings, accuracyPage.reference());
+    writeSetting(settings, keys::kAccuracyCircles, accuracyPage.circles() ? 1 : 0);
+    writeSetting(settings, keys::kStopRule, accuracyPage.stopRule() ? 1 : 0);
+    writeSetting(settings, keys::kStopSamples, accuracyPage.stopSamples());
+    writeSetting(settings, keys::kStopTwoDrms, exactDecimal(accuracyPage.stopTwoDrms()));
     return true;
 }
 

@@ -13,11 +13,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orbilunex {
 
 namespace {
 
 constexpr double kMetresPerInch = 0.0254;
+
+// The rings' figures are refreshed no more often than the view's interval,
+// nor than this many times the last refresh took: a huge survey spends at
+// most a tenth of its time on them.
+constexpr int kAccuracyCostFactor = 10;
 
 // The position as the survey stores it (10^-7 degree, truncated), so that a
 // live dot lands where a later full repaint puts it.
@@ -135,6 +142,14 @@ void CSurveyView::onTick()
     doc->addSample(state.latitude, state.longitude, state.altitude,
                    truncateToInt16(state.pdop * 10.0), state.fixType == 3 ? 1 : 0, hdop10,
                    truncateToUint16(state.vdop * 10.0));
+    // The rings take the new sample in, as a full repaint would, when
+    // their refresh is due.
+    if (incremental && circles && std::chrono::steady_clock::now() >= accuracyDue) {
+        toggleAccuracy();
+        takeAccuracy();
+        accuracyOnCanvas = accuracyMarks(plotFrame, plotExtents, accuracyCopy, referenceAt);
+        toggleAccuracy();
+    }
 }
 
 void CSurveyView::moveMarker(PixelPoint point)
@@ -241,6 +256,9 @@ void CSurveyView::repaintFully()
     smooth = smoothDrawing(app().settings());
     dotStyle.smoothLines = smooth;
     canvasStyle = screenSurveyPlotStyle(canvas.logicalDpiX(), smooth);
+    circles = readSetting(app().settings(), settings::survey::kAccuracyCircles) != 0;
+    referenceAt = plotReference(app().settings());
+    takeAccuracy();
     {
         QPainter painter(&canvas);
         setSmoothing(painter, smooth);
@@ -266,14 +284,24 @@ void CSurveyView::placeIndicators()
     lsfOnCanvas = lsfIndicator(plotFrame, plotExtents, lsfCopy, survey.enablePalsfsd);
     meanOnCanvas =
         meanIndicator(plotFrame, plotExtents, meanCopy, survey.enablePositionAvgIndicator);
+    accuracyOnCanvas = accuracyMarks(plotFrame, plotExtents,
+                                     circles ? accuracyCopy : std::nullopt, referenceAt);
 }
 
 void CSurveyView::drawIndicators()
 {
-    if (!lsfOnCanvas && !meanOnCanvas) return;
+    if (!lsfOnCanvas && !meanOnCanvas && accuracyOnCanvas.empty()) return;
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintSurveyIndicators(painter, lsfOnCanvas, meanOnCanvas, indicatorSquare, canvasStyle);
+    paintSurveyAccuracy(painter, accuracyOnCanvas, indicatorSquare, canvasStyle);
+}
+
+void CSurveyView::toggleAccuracy()
+{
+    if (accuracyOnCanvas.empty()) return;
+    QPainter painter(&canvas);
+    paintSurveyAccuracy(painter, accuracyOnCanvas, indicatorSquare, canvasStyle);
 }
 
 void CSurveyView::eraseIndicators()
@@ -282,6 +310,22 @@ void CSurveyView::eraseIndicators()
     drawIndicators();
     lsfOnCanvas.reset();
     meanOnCanvas.reset();
+    accuracyOnCanvas = {};
+}
+
+void CSurveyView::takeAccuracy()
+{
+    if (!circles) {
+        accuracyCopy.reset();
+        return;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    accuracyCopy = plotAccuracyFigures(surveyDocument()->survey(), accuracyScratch);
+    const auto end = std::chrono::steady_clock::now();
+    accuracyDue = accuracyInterval.count() == 0
+                      ? end
+                      : end + std::max<std::chrono::steady_clock::duration>(
+                                  accuracyInterval, (end - start) * kAccuracyCostFactor);
 }
 
 void CSurveyView::takeEstimates()

@@ -9,8 +9,11 @@
 
 #include <QImage>
 
+#include <chrono>
+
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace orbilunex {
 
@@ -37,12 +40,16 @@ private:
 
 // The survey window's top pane: every stored position as a dot on a grid
 // scaled to the survey's extents, the least-squares and mean indicators,
-// a reference marker the user drops with the mouse, and the position under
-// the mouse in the status bar. Its 100 ms tick is the survey's live feed.
+// the CEP50 and R95 rings ("AccuracyCircles") and the stored reference
+// point, a marker the user drops with the mouse, and the position under the
+// mouse in the status bar. Its 100 ms tick is the survey's live feed.
 //
 // The picture lives in a canvas kept between ticks. A live sample draws one
 // dot and redraws the exclusive-or marks around it; only a change of the
 // extents, a resize or a change of the document walks every sample again.
+// The rings are exclusive-or marks too; their figures take a walk over every
+// sample, so a live sample refreshes them at most once a second (less often
+// when the walk is long), and a full repaint always does.
 // What is drawn, and how, is SurveyPlotPainter's, shared with the printed
 // report; the view decides when and keeps the state between ticks.
 class CSurveyView : public CHostView {
@@ -74,6 +81,15 @@ public:
     // stood before its newest live sample.
     const IndicatorFigures& lsfFigures() const { return lsfCopy; }
     const IndicatorFigures& meanFigures() const { return meanCopy; }
+    // How often a live sample may refresh the rings' figures at most (a
+    // second); zero refreshes them at every sample.
+    void setAccuracyInterval(std::chrono::milliseconds interval)
+    {
+        accuracyInterval = interval;
+        accuracyDue = {};
+    }
+    // The accuracy's marks as they stand on the canvas.
+    const AccuracyMarks& accuracyMarksShown() const { return accuracyOnCanvas; }
 
     void onUpdate(CView* sender) override;
     // "extents": the box the plot is scaled to.
@@ -106,8 +122,12 @@ private:
     void placeIndicators();
     void drawIndicators();
     void eraseIndicators();
+    // The accuracy's marks alone, drawn or erased where they stand.
+    void toggleAccuracy();
 
     void takeEstimates();
+    // The accuracy's figures from every sample, when the rings are on.
+    void takeAccuracy();
     void surveyCleared();
     void surveyLoaded();
 
@@ -135,6 +155,16 @@ private:
     // exactly even if a flag or the figures changed since.
     std::optional<IndicatorGeometry> lsfOnCanvas;
     std::optional<IndicatorGeometry> meanOnCanvas;
+    // "AccuracyCircles" and the stored reference as the canvas was last
+    // drawn with them (the menu and the sheet redraw every view).
+    bool circles = false;
+    std::optional<PlotPosition> referenceAt;
+    std::optional<AccuracyFigures> accuracyCopy;
+    AccuracyMarks accuracyOnCanvas;
+    std::vector<double> accuracyScratch;
+    // When a live sample may refresh the rings' figures next.
+    std::chrono::steady_clock::time_point accuracyDue{};
+    std::chrono::milliseconds accuracyInterval{1000};
     // The square they are clipped to there.
     PixelRect indicatorSquare;
     SurveyPlotTrail trail;

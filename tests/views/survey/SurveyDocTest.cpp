@@ -133,9 +133,10 @@ TEST_F(SurveyDocTest, EraseAsksAndKeepsTheComment)
     EXPECT_EQ(cleared, 1);
 }
 
-TEST_F(SurveyDocTest, MenuHasTheFiveCommandsWithTheirMarks)
+TEST_F(SurveyDocTest, MenuHasTheSixCommandsWithTheirMarks)
 {
     app.store.setInt("Survey Configuration", "EnablePALSFSD", 0);
+    app.store.setInt("Survey Configuration", "AccuracyCircles", 1);
     auto doc = newDocument();
     QWidget parent;
     QMenu menu;
@@ -146,13 +147,18 @@ TEST_F(SurveyDocTest, MenuHasTheFiveCommandsWithTheirMarks)
         items << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(items, (QStringList{"&Open...", "&Erase and Clear Screen", "-",
                                   "E&nable Least Squares Fit Average Indicator",
-                                  "Enable Position &Average Indicator", "-", "&Properties"}));
+                                  "Enable Position &Average Indicator", "Accuracy &Circles", "-",
+                                  "&Properties"}));
     EXPECT_FALSE(menu.actions()[3]->isChecked());
     EXPECT_TRUE(menu.actions()[4]->isChecked());
+    EXPECT_TRUE(menu.actions()[5]->isChecked());
     menu.actions()[3]->trigger();
     EXPECT_EQ(app.store.getInt("Survey Configuration", "EnablePALSFSD", -1), 1)
         << "written at once";
-    menu.actions()[6]->trigger();
+    menu.actions()[5]->trigger();
+    EXPECT_EQ(app.store.getInt("Survey Configuration", "AccuracyCircles", -1), 0)
+        << "written at once";
+    menu.actions()[7]->trigger();
     EXPECT_EQ(propertiesRun, 1);
 }
 

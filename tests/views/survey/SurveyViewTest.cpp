@@ -1,9 +1,11 @@
 #include "views/survey/SurveyView.h"
 
+#include "format/GreatCircle.h"
 #include "framework/PictureCanvas.h"
 #include "models/survey/plot/PlotReadout.h"
 #include "settings/GeneralSettings.h"
 #include "settings/SurveySettings.h"
+#include "survey/AccuracySettings.h"
 #include "survey/SurveySample.h"
 #include "tests/common/FakeAppContext.h"
 #include "tests/common/PixelProbe.h"
@@ -321,6 +323,75 @@ TEST_F(SurveyViewTest, IndicatorsShowTheFiguresBeforeTheNewestSampleAndVanishByE
         (doc.get()->*c.toggle)();
         EXPECT_TRUE(view->picture() == both) << "drawn again, the indicator is back as it was";
     }
+}
+
+TEST_F(SurveyViewTest, AccuracyRingsAndTheReferenceShowTrueToScaleOnlyWhenAskedAndFollowLiveSamples)
+{
+    namespace keys = settings::survey;
+    const int offsets[][2] = {{0, 0}, {3, 1}, {-2, 4}, {1, -3}, {4, 2}, {-3, -1}, {2, 2}, {-4, 3}};
+    for (const auto& o : offsets) fix(o[0], o[1]);
+    const QImage plain = view->picture();
+    EXPECT_TRUE(view->accuracyMarksShown().empty());
+
+    storeReference(app.settings(), ReferencePoint{kBaseLatitude + 2 * kStep,
+                                                  kBaseLongitude - 5 * kStep, 500});
+    writeSetting(app.settings(), keys::kAccuracyCircles, 1);
+    const QImage marked = repainted();
+    test::savePicture(marked, "survey-plot-accuracy.png");
+    const AccuracyMarks marks = view->accuracyMarksShown();
+    ASSERT_TRUE(marks.cep50 && marks.r95 && marks.reference);
+
+    // Each mark's pixels differ from the plain picture by its own mask, and
+    // a ring's radii are its figure in metres along the ground each way.
+    std::vector<double> scratch;
+    const SurveyAccuracy accuracy = surveyAccuracy(survey(), scratch);
+    struct Case {
+        const char* name;
+        std::optional<AccuracyRing> ring;
+        double metres;
+        QRgb mask;
+    };
+    const Case cases[] = {{"CEP50", marks.cep50, *accuracy.cep50, 0x000080ff},
+                          {"R95", marks.r95, *accuracy.r95, 0x00ff7050}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const double eastDegrees = c.ring->radiusX / view->frame().xScale;
+        const double northDegrees = c.ring->radiusY / view->frame().yScale;
+        const double lat = accuracy.centreLatitude;
+        const double lon = accuracy.centreLongitude;
+        EXPECT_NEAR(distanceNm(lat, lon, lat, lon + eastDegrees) * 1852, c.metres,
+                    c.metres * 0.01);
+        EXPECT_NEAR(distanceNm(lat, lon, lat + northDegrees, lon) * 1852, c.metres,
+                    c.metres * 0.01);
+        EXPECT_GT(std::fabs(c.ring->radiusX - c.ring->radiusY), 1.0) << "an ellipse in pixels";
+        // The ring crosses the row through its centre near its east end.
+        const int y = static_cast<int>(c.ring->centreY);
+        const int east = static_cast<int>(c.ring->centreX + c.ring->radiusX);
+        int hits = 0;
+        for (int x = east - 2; x <= east + 2; ++x)
+            if ((marked.pixel(x, y) ^ plain.pixel(x, y)) == c.mask) ++hits;
+        EXPECT_GT(hits, 0) << "at " << east << "," << y;
+    }
+    const PixelPoint top{marks.reference->x, marks.reference->y - kReferenceMarkerHalf};
+    EXPECT_EQ(pixelAt(marked, top) ^ pixelAt(plain, top), 0x0080ffffu)
+        << colourName(pixelAt(marked, top));
+
+    // Off again: the plot is exactly as it was.
+    writeSetting(app.settings(), keys::kAccuracyCircles, 0);
+    storeReference(app.settings(), std::nullopt);
+    EXPECT_TRUE(repainted() == plain);
+
+    // Live samples move the rings; erased and redrawn by exclusive-or, the
+    // picture is what a full repaint draws.
+    writeSetting(app.settings(), keys::kAccuracyCircles, 1);
+    repainted();
+    view->setAccuracyInterval(std::chrono::milliseconds(0));
+    const AccuracyRing before = *view->accuracyMarksShown().r95;
+    fix(-1, 3);
+    fix(6, -6);
+    EXPECT_FALSE(*view->accuracyMarksShown().r95 == before);
+    const QImage live = view->picture();
+    EXPECT_TRUE(live == repainted()) << "live rings erased and redrawn exactly";
 }
 
 TEST_F(SurveyViewTest, AClickMovesTheMarkerAndTheReadoutMeasuresFromIt)
