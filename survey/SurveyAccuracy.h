@@ -37,10 +37,20 @@ struct SurveyAccuracy {
     std::optional<double> sigmaUp; // standard deviation of the altitudes (N - 1)
 };
 
-// Works the figures out from the stored samples. `distances` is scratch
-// space kept by the caller, so that a repeated refresh allocates nothing
-// once it has grown; percentiles come from a selection, not a sort.
-SurveyAccuracy surveyAccuracy(const SurveyModel& survey, std::vector<double>& distances);
+// Space surveyAccuracy works in, kept by a caller that refreshes the
+// figures often, so that a refresh allocates nothing once it has grown.
+struct AccuracyScratch {
+    std::vector<double> distances;
+    // The earth-centred terms of each stored latitude and longitude between
+    // the least and the greatest the survey holds, worked out once each: a
+    // survey of a million samples at one place holds a few hundred of each.
+    std::vector<double> latitudeTerms;  // pairs: (N + h) cos(lat), (N (1 - e^2) + h) sin(lat)
+    std::vector<double> longitudeTerms; // pairs: cos(lon), sin(lon)
+};
+
+// Works the figures out from the stored samples. Percentiles come from a
+// selection, not a sort.
+SurveyAccuracy surveyAccuracy(const SurveyModel& survey, AccuracyScratch& scratch);
 
 // The value at fraction p (0..1) of `values`, by linear interpolation
 // between order statistics at position p (N - 1), counted from 0. Reorders

@@ -97,16 +97,6 @@ SurveyModel::SurveyModel(const SettingsStore& settings, std::size_t blockLimit,
     enablePalsfsd = readSetting(settings, keys::kLsfIndicator);
 }
 
-bool SurveyModel::acceptsHorizontal(std::uint16_t hdop10) const
-{
-    return hdop10 != 0 && hdop10 <= hdopThreshold;
-}
-
-bool SurveyModel::acceptsAltitude(std::uint16_t vdop10, std::int32_t fix3d) const
-{
-    return vdop10 != 0 && vdop10 <= vdopThreshold && fix3d == 1;
-}
-
 void SurveyModel::account(double latitude, double longitude, double altitude,
                           std::int32_t fix3d, std::uint16_t hdop10, std::uint16_t vdop10)
 {

@@ -64,8 +64,15 @@ public:
 
     // Whether the stored sample feeds the horizontal / altitude estimates
     // under the thresholds now in force.
-    bool acceptsHorizontal(std::uint16_t hdop10) const;
-    bool acceptsAltitude(std::uint16_t vdop10, std::int32_t fix3d) const;
+    // Inline: the accuracy figures ask it of every stored sample.
+    bool acceptsHorizontal(std::uint16_t hdop10) const
+    {
+        return hdop10 != 0 && hdop10 <= hdopThreshold;
+    }
+    bool acceptsAltitude(std::uint16_t vdop10, std::int32_t fix3d) const
+    {
+        return vdop10 != 0 && vdop10 <= vdopThreshold && fix3d == 1;
+    }
 
     const SampleStore& samples() const { return store; }
     std::uint32_t sampleCount() const { return store.sampleCount(); }

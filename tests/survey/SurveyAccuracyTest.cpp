@@ -69,7 +69,7 @@ TEST(SurveyAccuracy, FourSamplesAroundTheEquatorByHand)
     survey.addSample(0.0, -0.00001, 0.0, 15, 1, 10, 10);
     survey.addSample(0.00001, 0.0, 0.0, 15, 1, 10, 10);
     survey.addSample(-0.00001, 0.0, 0.0, 15, 1, 10, 10);
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     const SurveyAccuracy a = surveyAccuracy(survey, scratch);
     const double east = kEquatorEastPerDegree * 0.00001;
     const double north = kEquatorNorthPerDegree * 0.00001;
@@ -87,7 +87,7 @@ TEST(SurveyAccuracy, FiguresAreAbsentBelowTwoSamplesAndFollowTheThresholds)
 {
     MemorySettingsStore settings;
     SurveyModel survey(settings);
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     EXPECT_FALSE(surveyAccuracy(survey, scratch).cep50);
     survey.addSample(47.0, 11.0, 600.0, 15, 1, 10, 10);
     // Two more that no set takes: HDOP and VDOP above the thresholds.
@@ -120,7 +120,7 @@ TEST(SurveyAccuracy, KnownDistributionGivesItsSpread)
         running.add(stored.latitude * kDegreesPerUnit, stored.longitude * kDegreesPerUnit,
                     stored.altitude * kMetresPerUnit);
     }
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     const SurveyAccuracy a = surveyAccuracy(survey, scratch);
     EXPECT_NEAR(*a.twoDrms, 2.0 * std::sqrt(5.0), 0.1);
     EXPECT_NEAR(*a.sigmaUp, 3.0, 0.1);

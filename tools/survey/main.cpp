@@ -462,7 +462,7 @@ int main(int argc, char** argv)
             whole = false;
         }
     }
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     const SurveyAccuracy figures = surveyAccuracy(survey, scratch);
     if (!options.exportPath.empty() &&
         !exportSurvey(options.exportPath, options.exportFormat, survey, figures, options.force,

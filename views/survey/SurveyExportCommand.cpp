@@ -29,7 +29,7 @@ void exportSurveyFromWindow(CSurveyDoc& document, Prompter& prompter, QWidget* p
                                   .arg(target));
         return;
     }
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     const SurveyAccuracy figures = surveyAccuracy(document.survey(), scratch);
     std::string error;
     // The file chooser has asked before a file is replaced.

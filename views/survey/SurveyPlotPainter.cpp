@@ -1,5 +1,7 @@
 #include "views/survey/SurveyPlotPainter.h"
 
+#include "survey/SurveyAccuracy.h"
+
 #include "format/FixedText.h"
 #include "format/GreatCircle.h"
 #include "format/Units.h"
@@ -540,7 +542,7 @@ void paintSurveyPlot(QPainter& painter, const PixelRect& area, const SurveyModel
     extents.fitToSamples(survey.samples());
     const SurveyPlotFrame frame = layoutSurveyPlot(area, extents);
 
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     const bool circles = readSetting(settings, settings::survey::kAccuracyCircles) != 0;
     const AccuracyMarks accuracy =
         accuracyMarks(frame, extents,

@@ -497,7 +497,7 @@ bool editSurveyProperties(CSurveyDoc& doc, QWidget* parent)
     namespace keys = settings::survey;
     if (const std::optional<ReferencePoint> reference = storedReference(settings))
         values.reference = shownPoint(settings, *reference);
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     const SurveyAccuracy accuracy = surveyAccuracy(survey, scratch);
     if (accuracy.horizontalSamples > 0)
         values.currentMean =

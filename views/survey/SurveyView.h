@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/HostView.h"
+#include "survey/SurveyAccuracy.h"
 #include "models/survey/plot/PlotExtents.h"
 #include "models/survey/plot/PlotFrame.h"
 #include "models/survey/plot/PlotMarks.h"
@@ -161,7 +162,7 @@ private:
     std::optional<PlotPosition> referenceAt;
     std::optional<AccuracyFigures> accuracyCopy;
     AccuracyMarks accuracyOnCanvas;
-    std::vector<double> accuracyScratch;
+    AccuracyScratch accuracyScratch;
     // When a live sample may refresh the rings' figures next.
     std::chrono::steady_clock::time_point accuracyDue{};
     std::chrono::milliseconds accuracyInterval{1000};

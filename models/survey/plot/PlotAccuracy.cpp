@@ -68,7 +68,7 @@ AccuracyMarks accuracyMarks(const SurveyPlotFrame& frame, const PlotExtents& ext
 }
 
 std::optional<AccuracyFigures> plotAccuracyFigures(const SurveyModel& survey,
-                                                   std::vector<double>& scratch)
+                                                   AccuracyScratch& scratch)
 {
     const SurveyAccuracy accuracy = surveyAccuracy(survey, scratch);
     if (accuracy.horizontalSamples == 0) return std::nullopt;

@@ -11,6 +11,7 @@ namespace orbilunex {
 
 class SettingsStore;
 class SurveyModel;
+struct AccuracyScratch;
 
 // Metres along the WGS84 ellipsoid for one degree of latitude (along the
 // meridian) and of longitude (along the parallel) at a latitude.
@@ -80,7 +81,7 @@ AccuracyMarks accuracyMarks(const SurveyPlotFrame& frame, const PlotExtents& ext
 // mean average of the samples within the HDOP threshold); none while no
 // such sample is stored. `scratch` is the caller's, kept between calls.
 std::optional<AccuracyFigures> plotAccuracyFigures(const SurveyModel& survey,
-                                                   std::vector<double>& scratch);
+                                                   AccuracyScratch& scratch);
 // The stored reference point's place, when one is stored.
 std::optional<PlotPosition> plotReference(const SettingsStore& settings);
 

@@ -142,7 +142,7 @@ public:
 
 private:
     SurveyStatsAccuracy held;
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     bool known = false;
     std::uint32_t samples = 0;
     std::uint16_t hdopLimit = 0;

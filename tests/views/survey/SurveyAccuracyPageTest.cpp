@@ -108,7 +108,7 @@ TEST(SurveyAccuracyPage, StoresWhatReadsAndRefusesTheRestWithAMessage)
         }
         std::optional<ReferencePoint> expected = c.stored;
         if (c.useMean) {
-            std::vector<double> scratch;
+            AccuracyScratch scratch;
             const SurveyAccuracy mean = surveyAccuracy(doc.survey(), scratch);
             expected = ReferencePoint{mean.centreLatitude, mean.centreLongitude,
                                       mean.centreAltitude};

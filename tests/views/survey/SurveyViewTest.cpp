@@ -343,7 +343,7 @@ TEST_F(SurveyViewTest, AccuracyRingsAndTheReferenceShowTrueToScaleOnlyWhenAskedA
 
     // Each mark's pixels differ from the plain picture by its own mask, and
     // a ring's radii are its figure in metres along the ground each way.
-    std::vector<double> scratch;
+    AccuracyScratch scratch;
     const SurveyAccuracy accuracy = surveyAccuracy(survey(), scratch);
     struct Case {
         const char* name;
