@@ -78,6 +78,14 @@ AlarmMonitor::update(std::int64_t nowMs, const GpsState& state, const AlarmRules
                      double shortUnitsPerMetre)
 {
     const bool fix = validFix(state);
+    // A new position sentence with a valid fix: the fix is fresh now.
+    const std::uint64_t positions =
+        static_cast<std::uint64_t>(state.ggaCount) + static_cast<std::uint64_t>(state.rmcCount);
+    if (!started || (positions != positionSentences && fix)) {
+        if (!started || fix) lastFixMs = nowMs;
+        started = true;
+    }
+    positionSentences = positions;
     const bool anchorOn = rules.anchorRadius > 0.0;
     if (!anchorOn) {
         armedAnchor.reset();
@@ -91,19 +99,22 @@ AlarmMonitor::update(std::int64_t nowMs, const GpsState& state, const AlarmRules
     struct Watch {
         bool on;
         bool condition;
-        std::int64_t delayMs;
+        std::int64_t activateMs; // how long the condition holds before it shows
+        std::int64_t clearMs;    // how long it is gone before it clears
     };
     const std::int64_t delay = static_cast<std::int64_t>(kAlarmDelaySeconds) * 1000;
+    const std::int64_t fixLostMs = static_cast<std::int64_t>(rules.fixLostSeconds) * 1000;
     double drift = 0.0;
     if (armedAnchor && fix)
         drift = distanceNm(armedAnchor->first, armedAnchor->second, state.latitude,
                            state.longitude) *
                 kMetresPerNauticalMile * shortUnitsPerMetre;
     const Watch watches[kAlarmKinds] = {
-        {rules.fixLost, !fix, static_cast<std::int64_t>(rules.fixLostSeconds) * 1000},
-        {rules.minSatellites > 0, state.satellitesUsed < rules.minSatellites, delay},
-        {rules.maxHdop > 0.0, fix && state.hdop > rules.maxHdop, delay},
-        {anchorOn, armedAnchor.has_value() && fix && drift > rules.anchorRadius, delay},
+        // The time since the last fix is the fix-lost alarm's own delay.
+        {rules.fixLost, nowMs - lastFixMs > fixLostMs, 0, fixLostMs},
+        {rules.minSatellites > 0, state.satellitesUsed < rules.minSatellites, delay, delay},
+        {rules.maxHdop > 0.0, fix && state.hdop > rules.maxHdop, delay, delay},
+        {anchorOn, armedAnchor.has_value() && fix && drift > rules.anchorRadius, delay, delay},
     };
 
     std::array<std::optional<AlarmChange>, kAlarmKinds> changes;
@@ -121,12 +132,12 @@ AlarmMonitor::update(std::int64_t nowMs, const GpsState& state, const AlarmRules
             a.condition = w.condition;
             a.changedMs = nowMs;
         }
-        const bool settled = nowMs - a.changedMs >= w.delayMs;
-        if (!a.active && a.condition && settled) {
+        const std::int64_t held = nowMs - a.changedMs;
+        if (!a.active && a.condition && held >= w.activateMs) {
             a.active = true;
             a.sinceMs = nowMs;
             changes[i] = AlarmChange{kind, true, nowMs};
-        } else if (a.active && !a.condition && settled) {
+        } else if (a.active && !a.condition && held >= w.clearMs) {
             a.active = false;
             changes[i] = AlarmChange{kind, false, nowMs};
         }

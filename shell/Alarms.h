@@ -45,8 +45,12 @@ struct AlarmChange {
 // The alarms' state over time. Each poll gives the time (monotonic
 // milliseconds), the decoded state and the rules; an alarm goes active once
 // its condition has held for its delay and clears once it has been false
-// for the same delay. The anchor is armed at the first valid position after
-// its alarm is switched on, unless the rules give a point.
+// for the same delay. The fix is lost when no position sentence (GGA or
+// RMC) with a valid fix has come for more than the fix-lost seconds: a
+// receiver that falls silent loses it too, though the decoded state keeps
+// its last fix; it clears once fixes have come back for as long. The anchor
+// is armed at the first valid position after its alarm is switched on,
+// unless the rules give a point.
 class AlarmMonitor {
 public:
     struct Alarm {
@@ -71,6 +75,9 @@ public:
 
 private:
     std::array<Alarm, kAlarmKinds> alarms{};
+    bool started = false;
+    std::int64_t lastFixMs = 0;
+    std::uint64_t positionSentences = 0;
     std::optional<std::pair<double, double>> armedAnchor;
 };
 

@@ -22,6 +22,9 @@ std::vector<AlarmChange> run(AlarmMonitor& monitor, const AlarmRules& rules, std
     GpsState state;
     for (std::int64_t now = 0; now <= endMs; now += 100) {
         resetGpsState(state);
+        // A position sentence at every poll (the state then holds a fix only
+        // where `at` gives one).
+        state.ggaCount = static_cast<std::uint32_t>(now / 100);
         at(now, state);
         for (const auto& change : monitor.update(now, state, rules, 1.0))
             if (change) seen.push_back(*change);
@@ -48,11 +51,11 @@ TEST(Alarms, FixLostGoesActiveOnceForALongGapAndNotForAShortOne)
         std::int64_t activeAtMs;
         std::int64_t clearedAtMs;
     };
-    // Fixes until 20 s, then a gap, then fixes again.
+    // Fixes until 20 s (the last at 19.9 s), then a gap, then fixes again.
     const Case cases[] = {
-        {10000, 2, 25000, 35000}, // active 5 s into the gap, clear 5 s after it
+        {10000, 2, 25000, 35000}, // more than 5 s without a fix; clear 5 s after
         {2000, 0, 0, 0},
-        {5000, 0, 0, 0},          // fixes again as the delay is reached
+        {5000, 0, 0, 0},          // a fix again 5.1 s after the last: not more
         {6000, 2, 25000, 31000},
     };
     for (const Case& c : cases) {
@@ -128,13 +131,17 @@ TEST(Alarms, SwitchedOffClearsAtOnceAndRulesAreOffByDefault)
     rules.fixLost = true;
     rules.fixLostSeconds = 1;
     AlarmMonitor monitor;
-    GpsState lost;
-    resetGpsState(lost);
-    monitor.update(0, lost, rules, 1.0);
-    monitor.update(1000, lost, rules, 1.0);
+    GpsState held;
+    resetGpsState(held);
+    fixAt(held);
+    held.ggaCount = 1;
+    monitor.update(0, held, rules, 1.0);
+    // The state keeps its fix, but nothing more arrives: the fix is lost.
+    monitor.update(1100, held, rules, 1.0);
     ASSERT_TRUE(monitor.alarm(AlarmKind::FixLost).active);
+    GpsState lost = held;
     rules.fixLost = false;
-    const auto changes = monitor.update(1100, lost, rules, 1.0);
+    const auto changes = monitor.update(1200, lost, rules, 1.0);
     ASSERT_TRUE(changes[0]);
     EXPECT_FALSE(changes[0]->active);
     EXPECT_FALSE(monitor.anyActive());
