@@ -7,6 +7,7 @@
 #include "settings/GeneralSettings.h"
 #include "settings/NetworkSettings.h"
 #include "settings/SerialSettings.h"
+#include "shell/Alarms.h"
 #include "shell/StatusTexts.h"
 #include "shell/SystemsHint.h"
 
@@ -128,7 +129,11 @@ int runHeadless(const CommandLineOptions& o)
     QObject::connect(&signalNotifier, &QSocketNotifier::activated, qApp, &QCoreApplication::quit);
 
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&path] { path.tick(); });
+    QObject::connect(&poll, &QTimer::timeout, [&path] {
+        // One line as an alarm goes active and one as it clears.
+        for (const std::optional<AlarmChange>& change : path.tick().alarms)
+            if (change) std::fprintf(stderr, "%s\n", alarmText(*change).c_str());
+    });
     poll.start(NmeaDataPath::kTickMs);
     QTimer status;
     bool hintSaid = false;

@@ -25,8 +25,13 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStringList>
+#include <QSystemTrayIcon>
+#include <QTime>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace orbilunex {
 
@@ -240,6 +245,15 @@ void CMainFrame::createStatusBar()
         bar->addPermanentWidget(label);
         panes[i] = label;
     }
+    // The active alarms in red, before the panes; hidden while none is.
+    alarmLabel = new QLabel(bar);
+    alarmLabel->setObjectName(QStringLiteral("AlarmPane"));
+    QPalette alarmColours = alarmLabel->palette();
+    alarmColours.setColor(QPalette::WindowText, Qt::red);
+    alarmLabel->setPalette(alarmColours);
+    alarmLabel->hide();
+    bar->insertPermanentWidget(0, alarmLabel);
+    connect(&alarmBeep, &QTimer::timeout, this, [] { QApplication::beep(); });
     rxLed = new CLedIndicator(bar);
     rxLed->setObjectName(QStringLiteral("RxLed"));
     rxLed->setToolTip(QString::fromUtf8(kLampToolTip));
@@ -284,6 +298,9 @@ void CMainFrame::pollTick()
             rxLed->set(row, kLampLookIdle, kLampRowOffset);
         rxLed->flash(kLampFlashMs);
     }
+    if (std::any_of(result.alarms.begin(), result.alarms.end(),
+                    [](const std::optional<AlarmChange>& c) { return c.has_value(); }))
+        showAlarms(result);
     updateSystemsHint();
     // Most ticks change nothing the panes or the commands show: they are
     // looked at again only when what they are made from moved.
@@ -291,6 +308,42 @@ void CMainFrame::pollTick()
     if (!(panesNow == shownPanes)) updatePanes();
     const CommandInputs commandsNow = commandInputs();
     if (!(commandsNow == shownCommands)) updateCommands();
+}
+
+void CMainFrame::showAlarms(const NmeaDataPath::TickResult& result)
+{
+    QStringList active;
+    for (int i = 0; i < kAlarmKinds; ++i) {
+        const auto kind = static_cast<AlarmKind>(i);
+        const std::optional<AlarmChange>& change = result.alarms[i];
+        if (change && change->active) {
+            alarmStarted[i] = QTime::currentTime();
+            // Told once as it goes active, where the desktop has a tray.
+            if (QSystemTrayIcon::isSystemTrayAvailable()) {
+                if (tray == nullptr) tray = new QSystemTrayIcon(windowIcon(), this);
+                tray->show();
+                tray->showMessage(QStringLiteral("Orbilunex"),
+                                  QString::fromStdString(alarmText(*change)),
+                                  QSystemTrayIcon::Warning);
+            }
+        }
+        if (path.alarms().alarm(kind).active)
+            active << QStringLiteral("%1 since %2")
+                          .arg(QString::fromUtf8(alarmName(kind)),
+                               alarmStarted[i].toString(QStringLiteral("HH:mm:ss")));
+    }
+    alarmLabel->setText(active.isEmpty() ? QString()
+                                         : QStringLiteral("Alarm: ") + active.join(QStringLiteral(", ")));
+    alarmLabel->setVisible(!active.isEmpty());
+    // A beep once a minute while any is active, if asked for.
+    if (!active.isEmpty() && path.alarmRules().sound) {
+        if (!alarmBeep.isActive()) {
+            QApplication::beep();
+            alarmBeep.start(60 * 1000);
+        }
+    } else {
+        alarmBeep.stop();
+    }
 }
 
 void CMainFrame::updateSystemsHint()

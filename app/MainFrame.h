@@ -3,6 +3,7 @@
 #include "links/NmeaDataPath.h"
 
 #include <QMainWindow>
+#include <QTime>
 #include <QTimer>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include <map>
 
 class QLabel;
+class QSystemTrayIcon;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -102,6 +104,9 @@ private:
     void listOpenWindows();
     void fillKindMenu();
     void updateSystemsHint();
+    // The alarm pane, the tray message and the beep after a tick that
+    // changed an alarm.
+    void showAlarms(const NmeaDataPath::TickResult& result);
 
     // What the status panes are made from; equal inputs show equal panes.
     struct PaneInputs {
@@ -169,6 +174,10 @@ private:
     QMetaObject::Connection activeTitle;
     std::map<int, QAction*> actions;
     QTimer poll;
+    QLabel* alarmLabel = nullptr;
+    QSystemTrayIcon* tray = nullptr;
+    QTimer alarmBeep;
+    QTime alarmStarted[kAlarmKinds];
     PaneInputs shownPanes;
     CommandInputs shownCommands;
     bool hintShown = false;

@@ -6,6 +6,7 @@
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -71,6 +72,24 @@ bool writeSnapshot(COrbilunexApp& app, const QString& folder, QString* error)
     status[QStringLiteral("mainTitle")] = frame->windowTitle();
     status[QStringLiteral("panes")] = paneTexts(*frame);
     status[QStringLiteral("windows")] = windows;
+    // Every alarm, with when it went active (UTC) while it is.
+    QJsonArray alarms;
+    const NmeaDataPath& path = frame->dataPath();
+    const qint64 now = path.elapsedMs();
+    for (int i = 0; i < kAlarmKinds; ++i) {
+        const auto kind = static_cast<AlarmKind>(i);
+        const AlarmMonitor::Alarm& alarm = path.alarms().alarm(kind);
+        QJsonObject entry;
+        entry[QStringLiteral("name")] = QString::fromUtf8(alarmName(kind));
+        entry[QStringLiteral("active")] = alarm.active;
+        entry[QStringLiteral("since")] =
+            alarm.active ? QJsonValue(QDateTime::currentDateTimeUtc()
+                                          .addMSecs(alarm.sinceMs - now)
+                                          .toString(Qt::ISODateWithMs))
+                         : QJsonValue();
+        alarms.append(entry);
+    }
+    status[QStringLiteral("alarms")] = alarms;
     status[QStringLiteral("sourceKind")] = frame->dataPath().link.sourceKind();
     status[QStringLiteral("sentenceCount")] = static_cast<int>(frame->dataPath().sentenceCount());
     QFile out(dir.filePath(QStringLiteral("status.json")));

@@ -2,7 +2,16 @@
 
 #include "links/LinkTexts.h"
 
+#include "format/Units.h"
+#include "settings/SettingsStore.h"
+
 namespace orbilunex {
+
+namespace {
+
+constexpr double kMetresPerStatuteMile = 1609.344;
+
+} // namespace
 
 int playbackBlockSize(int speed)
 {
@@ -17,7 +26,7 @@ int playbackBlockSize(int speed)
 
 NmeaDataPath::NmeaDataPath(const SettingsStore& settings, const Clock& clock,
                            const LinkHooks& linkHooks)
-    : link(settings, linkHooks), recorder(clock), hooks(linkHooks)
+    : link(settings, linkHooks), recorder(clock), store(settings), hooks(linkHooks)
 {
     sinceStart.start();
     systemsHint.update(0, 0, 0, false); // nothing has arrived yet
@@ -60,6 +69,14 @@ NmeaDataPath::TickResult NmeaDataPath::tick()
     linkHealth.update(sinceStart.elapsed(), link.sourceOpen(), link.sessionNumber(),
                       result.bytesRead, parser.sentenceCount());
     checkRecordingDuration();
+    if (!rulesKnown || store.revision() != rulesRead) {
+        rules = readAlarmRules(store);
+        // The anchor's radius is in the user's short unit (metres, feet).
+        shortUnitsPerMetre = convertShortDistance(store, 1.0) / kMetresPerStatuteMile;
+        rulesRead = store.revision();
+        rulesKnown = true;
+    }
+    result.alarms = alarmMonitor.update(sinceStart.elapsed(), state, rules, shortUnitsPerMetre);
     inTick = false;
     return result;
 }

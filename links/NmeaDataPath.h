@@ -4,13 +4,16 @@
 #include "links/NmeaLink.h"
 #include "links/Recorder.h"
 #include "nmea/NmeaParser.h"
+#include "shell/Alarms.h"
 #include "shell/LinkHealth.h"
 #include "shell/SystemsHint.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <functional>
 
 namespace orbilunex {
@@ -55,6 +58,8 @@ public:
         int bytesRead = 0;         // over all the blocks of the tick
         bool newSentences = false; // the sentence count changed since last seen
         bool skipped = false;      // re-entered while the link waits: nothing done
+        // The alarms that went active or cleared at this tick.
+        std::array<std::optional<AlarmChange>, kAlarmKinds> alarms{};
     };
 
     // One tick. Messages (a failed recording, an expired duration) go to the
@@ -87,6 +92,12 @@ public:
     // ignores (for 5 s), as of the last tick.
     bool systemsHintShowing() const { return systemsHint.showing(); }
     const GpsState& gps() const { return parser.gpsState(); }
+    // The alarms as of the last tick (the "Alarms" settings, read again
+    // whenever a setting was written).
+    const AlarmMonitor& alarms() const { return alarmMonitor; }
+    const AlarmRules& alarmRules() const { return rules; }
+    // Milliseconds on the clock the alarms' times are on.
+    std::int64_t elapsedMs() const { return sinceStart.elapsed(); }
 
     void setPlaybackSpeed(int speed) { playback = speed; }
     int playbackSpeed() const { return playback; }
@@ -117,8 +128,14 @@ private:
     // Reads up to maximum bytes and hands them on; returns how many.
     int takeBlock(int maximum);
 
+    const SettingsStore& store;
     LinkHooks hooks;
     LinkHealth linkHealth;
+    AlarmMonitor alarmMonitor;
+    AlarmRules rules;
+    double shortUnitsPerMetre = 1.0;
+    std::uint64_t rulesRead = 0;
+    bool rulesKnown = false;
     SystemsHint systemsHint;
     QElapsedTimer sinceStart; // the health's and the hint's milliseconds
     int playback = PlayMedium;
