@@ -111,6 +111,9 @@ SatelliteSystem talkerSystem(const char* address, bool& known)
         {'G', 'P', SystemGps},    {'G', 'N', SystemUnknown}, {'G', 'L', SystemGlonass},
         {'G', 'A', SystemGalileo}, {'G', 'B', SystemBeiDou},  {'B', 'D', SystemBeiDou},
         {'G', 'Q', SystemQzss},   {'G', 'I', SystemNavic},
+        // Integrated instrumentation: a boat's instrument network relaying
+        // its receiver, like GN.
+        {'I', 'N', SystemUnknown},
     };
     for (const Talker& t : kTalkers)
         if (address[0] == t.a && address[1] == t.b) {

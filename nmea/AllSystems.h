@@ -7,7 +7,8 @@ namespace orbilunex {
 // The talkers whose sentences the "All systems" setting decodes.
 // Returns the talker's system for a known talker: GP GPS, GL GLONASS,
 // GA Galileo, GB and BD BeiDou, GQ QZSS, GI NavIC, and SystemUnknown for GN
-// (combined: each satellite's system comes from its number). `known` tells
+// and IN (combined, or an instrument network: each satellite's system comes
+// from its number). `known` tells
 // whether the talker is one of these at all.
 SatelliteSystem talkerSystem(const char* address, bool& known);
 

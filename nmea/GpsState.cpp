@@ -1,6 +1,7 @@
 #include "nmea/GpsState.h"
 
 #include <cstring>
+#include <limits>
 
 namespace orbilunex {
 
@@ -21,6 +22,15 @@ void resetGpsState(GpsState& state)
     state.zdaDay = 1;
     state.zdaMonth = 1;
     state.zdaYear = 2000;
+    state.gllStatus = 'V';
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    state.gstRms = none;
+    state.gstSemiMajor = none;
+    state.gstSemiMinor = none;
+    state.gstOrientation = none;
+    state.gstSigmaLatitude = none;
+    state.gstSigmaLongitude = none;
+    state.gstSigmaAltitude = none;
 }
 
 } // namespace orbilunex

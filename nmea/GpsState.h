@@ -63,6 +63,9 @@ struct AllSystemsSky {
 };
 constexpr int kGsaPrnFields = 12;
 constexpr int kWaypointSize = 32;
+// Mode characters a GNS carries: GPS, GLONASS, Galileo, BeiDou, QZSS, NavIC
+// and room for more.
+constexpr int kGnsModeSize = 12;
 
 // Everything the program knows about the receiver. Each sentence type keeps
 // its own copy of the values it carries (GGA and RMC each have a position and
@@ -140,15 +143,61 @@ struct GpsState {
     std::int8_t localZoneMinutes;
     std::int32_t zdaCount;
 
+    // GLL, GNS, VTG and GST decode only while the parser decodes every
+    // system; with GPS alone these stay at their initial values. A valid GLL
+    // or GNS also moves the position above, and a valid VTG the RMC's course
+    // and speed, as the sentence's own status or mode allows.
+    // GLL
+    std::uint8_t gllHour;
+    std::uint8_t gllMinute;
+    std::uint8_t gllSecond;
+    char gllStatus;          // 'A' valid, 'V' not
+    char gllMode;            // mode indicator, NUL when the sentence has none
+    double gllLatitude;
+    double gllLongitude;
+    std::int32_t gllCount;
+
+    // GNS
+    std::uint8_t gnsHour;
+    std::uint8_t gnsMinute;
+    std::uint8_t gnsSecond;
+    char gnsMode[kGnsModeSize]; // one character per system, NUL-terminated
+    double geoidSeparation;  // metres, from GNS
+    std::int32_t gnsCount;
+
+    // VTG
+    char vtgMode;            // mode indicator, NUL when the sentence has none
+    std::int32_t vtgCount;
+
+    // GST: the receiver's own error estimate, metres and degrees; NaN for a
+    // field the latest GST left empty.
+    std::uint8_t gstHour;
+    std::uint8_t gstMinute;
+    std::uint8_t gstSecond;
+    double gstRms;           // RMS of the range residuals
+    double gstSemiMajor;     // error ellipse, one sigma
+    double gstSemiMinor;
+    double gstOrientation;   // of the semi-major axis, degrees from true north
+    double gstSigmaLatitude;
+    double gstSigmaLongitude;
+    double gstSigmaAltitude;
+    std::int32_t gstCount;
+
+    // The last ten position sentences (GGA, GNS, RMC, GLL), newest in bit 0:
+    // a set bit is a GGA or GNS that gave a fix quality. While one is among
+    // them they own the position and fix quality; without one, RMC and GLL
+    // set both (RMC- and GLL-only receivers).
+    std::uint16_t qualityHistory;
+
     // Every satellite system; filled only while the parser decodes them all
-    // (allSystems 1). With GPS alone the members above are the whole state.
+    // (allSystems 1). With GPS alone the GGA to ZDA members are the whole state.
     std::int32_t allSystems;
     AllSystemsSky sky;
 };
 
 // Sets every member to its initial value: zero, except the status and mode
-// characters ('M', 'V', '?') and the dates (day and month 1, year 2000), and
-// fixType 1.
+// characters ('M', 'V', '?') and the dates (day and month 1, year 2000),
+// fixType 1, and the GST figures (NaN: no estimate).
 void resetGpsState(GpsState& state);
 
 } // namespace orbilunex

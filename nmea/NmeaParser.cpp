@@ -21,6 +21,14 @@ constexpr DecoderEntry kDecoders[] = {
     {"GPRMB", decodeRmb}, {"GPRMC", decodeRmc}, {"GPZDA", decodeZda},
 };
 
+// With every system, by sentence type alone (the talker was checked);
+// GSV and GSA have their own steps.
+constexpr DecoderEntry kAllSystemsDecoders[] = {
+    {"--GGA", decodeGgaAllSystems}, {"--RMC", decodeRmcAllSystems}, {"--GLL", decodeGll},
+    {"--GNS", decodeGns},           {"--VTG", decodeVtg},           {"--GST", decodeGst},
+    {"--RMB", decodeRmb},           {"--ZDA", decodeZda},
+};
+
 // Value of one checksum digit by the receiver-compatible rule: b - '0' when
 // that is at most 9 (bytes below '0' give negative values), else b - 55.
 // Upper-case hexadecimal is the only form that reliably matches.
@@ -77,6 +85,9 @@ void NmeaParser::noteOtherTalker(const char* addressText)
     if (std::strlen(addressText) != 5) return;
     const char* type = addressText + 2;
     if (std::memcmp(type, "GGA", 3) != 0 && std::memcmp(type, "RMC", 3) != 0) return;
+    // An instrument network (IN) is not another satellite system: the hint
+    // this count feeds would mislead there.
+    if (addressText[0] == 'I') return;
     bool known = false;
     talkerSystem(addressText, known);
     if (known) ++otherTalkerPositions;
@@ -100,7 +111,7 @@ void NmeaParser::dispatchAllSystems(const char* addressText, const char* dataTex
         noteGsaAllSystems(gps, talker, dataText, !wasGsa);
         previousWasGsa = true;
     } else {
-        for (const DecoderEntry& entry : kDecoders) {
+        for (const DecoderEntry& entry : kAllSystemsDecoders) {
             if (std::memcmp(type, entry.address + 2, 4) == 0) {
                 entry.decode(gps, dataText);
                 break;

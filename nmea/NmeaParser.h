@@ -62,8 +62,9 @@ public:
 
     // false (the default): only the GP talker's six sentences decode, as
     // receivers of GPS alone send them. true: GGA, RMC, GSA, ZDA and RMB of
-    // every satellite system's talker decode too, and GSV fills the state's
-    // all-systems table. A change starts from a fresh state.
+    // every satellite system's talker decode too, GSV fills the state's
+    // all-systems table, and GLL, GNS, VTG and GST decode as well. A change
+    // starts from a fresh state.
     void setAllSystems(bool all);
     bool allSystems() const { return all; }
 

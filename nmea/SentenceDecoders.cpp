@@ -4,6 +4,7 @@
 #include "nmea/NumberReader.h"
 
 #include <cstdint>
+#include <limits>
 
 namespace orbilunex {
 
@@ -107,6 +108,17 @@ void copyText(const FieldReader& fields, int index, char (&member)[kWaypointSize
     member[field.length] = '\0';
 }
 
+// Vertical speed over the minute-and-second clock: the hour is not used,
+// so passing the full hour (or time going back) keeps the old value.
+void noteAltitude(GpsState& s, int minute, int second)
+{
+    const std::int32_t t = minute * 60 + second;
+    if (s.prevAltitudeTime < t)
+        s.verticalSpeed = (s.altitude - s.prevAltitude) / ((t - s.prevAltitudeTime) / 60.0);
+    s.prevAltitude = s.altitude;
+    s.prevAltitudeTime = t;
+}
+
 } // namespace
 
 // $GPGGA,095121.00,4716.7820,N,01120.8885,E,2,08,1.2,602.8,M,48.3,M,5.0,0117*43
@@ -126,14 +138,7 @@ void decodeGga(GpsState& s, const char* data)
     if (hdop.present()) s.hdop = realOf(hdop);
     const FieldView altitude = fields.field(8);
     if (altitude.present()) s.altitude = realOf(altitude);
-
-    // Vertical speed over the minute-and-second clock: the hour is not used,
-    // so passing the full hour (or time going back) keeps the old value.
-    const std::int32_t t = s.ggaMinute * 60 + s.ggaSecond;
-    if (s.prevAltitudeTime < t)
-        s.verticalSpeed = (s.altitude - s.prevAltitude) / ((t - s.prevAltitudeTime) / 60.0);
-    s.prevAltitude = s.altitude;
-    s.prevAltitudeTime = t;
+    noteAltitude(s, s.ggaMinute, s.ggaSecond);
     ++s.ggaCount;
 }
 
@@ -258,6 +263,200 @@ void decodeZda(GpsState& s, const char* data)
     s.localZoneHours = static_cast<std::int8_t>(integerOrZero(fields, 4));
     s.localZoneMinutes = static_cast<std::int8_t>(integerOrZero(fields, 5));
     ++s.zdaCount;
+}
+
+// ---- Decoded only while every satellite system is ------------------------
+
+namespace {
+
+// Ten position sentences, the newest included: a receiver that sends GGA
+// every epoch but GLL or RMC several times between keeps its GGA's quality.
+constexpr std::uint16_t kQualityWindow = 0x3ff;
+
+bool ggaOwnsQuality(const GpsState& s)
+{
+    return (s.qualityHistory & kQualityWindow) != 0;
+}
+
+void notePositionSentence(GpsState& s, bool gaveQuality)
+{
+    s.qualityHistory =
+        static_cast<std::uint16_t>(((s.qualityHistory << 1) | (gaveQuality ? 1u : 0u)) & kQualityWindow);
+}
+
+// The quality an RMC or GLL says: its mode indicator when it has one, else
+// its status. A status "V" beside a mode that claims a real fix means no
+// fix; estimated, manual and simulated modes come with "V" by rule.
+int statusQuality(char status, char mode)
+{
+    if (mode == '\0') return status == 'A' ? 1 : 0;
+    const int quality = modeIndicatorQuality(mode);
+    if (status != 'A' && quality >= 1 && quality <= 5) return 0;
+    return quality;
+}
+
+// An RMC or GLL with no GGA or GNS about: it sets the quality, and a fix
+// moves the position.
+void takeStatusFix(GpsState& s, const FieldReader& fields, int latitudeIndex, char status,
+                   char mode)
+{
+    if (ggaOwnsQuality(s)) return;
+    const int quality = statusQuality(status, mode);
+    s.fixQuality = static_cast<std::uint8_t>(quality);
+    if (quality == 0) return;
+    readPosition(fields, latitudeIndex, 2, 'S', s.latitude);
+    readPosition(fields, latitudeIndex + 2, 3, 'W', s.longitude);
+}
+
+// A GNS mode field has a character per system; the fix is the best of them.
+int gnsQuality(FieldView mode)
+{
+    static constexpr char kBestFirst[] = "RFDPAEMS";
+    for (const char* c = kBestFirst; *c != '\0'; ++c)
+        for (int i = 0; i < mode.length; ++i)
+            if (mode.text[i] == *c) return modeIndicatorQuality(*c);
+    return 0;
+}
+
+double realOrNan(const FieldReader& fields, int index)
+{
+    const FieldView field = fields.field(index);
+    return field.present() ? realOf(field) : std::numeric_limits<double>::quiet_NaN();
+}
+
+} // namespace
+
+int modeIndicatorQuality(char mode)
+{
+    switch (mode) {
+    case 'A': return 1;
+    case 'D': return 2;
+    case 'P': return 3;
+    case 'R': return 4;
+    case 'F': return 5;
+    case 'E': return 6;
+    case 'M': return 7;
+    case 'S': return 8;
+    default: return 0;
+    }
+}
+
+void decodeGgaAllSystems(GpsState& s, const char* data)
+{
+    const FieldReader fields(data);
+    const bool gaveQuality = fields.field(5).present();
+    if (gaveQuality) {
+        decodeGga(s, data);
+    } else {
+        // Some receivers leave the quality empty and carry the fix in RMC:
+        // the rest of the GGA still counts, its position and quality do not.
+        const double latitude = s.latitude;
+        const double longitude = s.longitude;
+        decodeGga(s, data);
+        s.latitude = latitude;
+        s.longitude = longitude;
+    }
+    notePositionSentence(s, gaveQuality);
+}
+
+void decodeRmcAllSystems(GpsState& s, const char* data)
+{
+    decodeRmc(s, data);
+    const FieldReader fields(data);
+    notePositionSentence(s, false);
+    takeStatusFix(s, fields, 2, s.rmcStatus, characterOr(fields, 11, '\0'));
+}
+
+// $GPGLL,4916.45,N,12311.12,W,225444,A,A*5C
+// lat, N/S, lon, E/W, time, status, mode (NMEA 2.3 on).
+void decodeGll(GpsState& s, const char* data)
+{
+    const FieldReader fields(data);
+    readPosition(fields, 0, 2, 'S', s.gllLatitude);
+    readPosition(fields, 2, 3, 'W', s.gllLongitude);
+    const FieldView time = fields.field(4);
+    if (time.present()) readTime(time, s.gllHour, s.gllMinute, s.gllSecond);
+    s.gllStatus = characterOr(fields, 5, 'V');
+    s.gllMode = characterOr(fields, 6, '\0');
+    notePositionSentence(s, false);
+    takeStatusFix(s, fields, 0, s.gllStatus, s.gllMode);
+    ++s.gllCount;
+}
+
+// $GNGNS,112257.00,3844.24011,N,00908.43828,W,AN,03,10.5,,,,,V*1C
+// time, lat, N/S, lon, E/W, mode per system, satellites used, HDOP,
+// altitude, geoid separation, then differential data and (4.10) status.
+void decodeGns(GpsState& s, const char* data)
+{
+    const FieldReader fields(data);
+    const FieldView time = fields.field(0);
+    if (time.present()) readTime(time, s.gnsHour, s.gnsMinute, s.gnsSecond);
+    const FieldView mode = fields.field(5);
+    const int modeLength = mode.length < kGnsModeSize - 1 ? mode.length : kGnsModeSize - 1;
+    for (int i = 0; i < modeLength; ++i) s.gnsMode[i] = mode.text[i];
+    s.gnsMode[modeLength] = '\0';
+    const FieldView used = fields.field(6);
+    if (used.present()) s.satellitesUsed = static_cast<std::uint8_t>(readPair(used, 0));
+    const FieldView hdop = fields.field(7);
+    if (hdop.present()) s.hdop = realOf(hdop);
+    const FieldView separation = fields.field(9);
+    if (separation.present()) s.geoidSeparation = realOf(separation);
+    if (mode.present()) {
+        const int quality = gnsQuality(mode);
+        s.fixQuality = static_cast<std::uint8_t>(quality);
+        if (quality != 0) {
+            readPosition(fields, 1, 2, 'S', s.latitude);
+            readPosition(fields, 3, 3, 'W', s.longitude);
+            const FieldView altitude = fields.field(8);
+            if (altitude.present()) {
+                s.altitude = realOf(altitude);
+                noteAltitude(s, s.gnsMinute, s.gnsSecond);
+            }
+        }
+    }
+    notePositionSentence(s, mode.present());
+    ++s.gnsCount;
+}
+
+// $GPVTG,054.7,T,034.4,M,005.5,N,010.2,K,A*25
+// course true, T, course magnetic, M, knots, N, km/h, K, mode (2.3 on).
+// Old receivers send the four numbers alone: $GPVTG,054.7,034.4,005.5,010.2
+void decodeVtg(GpsState& s, const char* data)
+{
+    const FieldReader fields(data);
+    const FieldView unitT = fields.field(1);
+    const bool lettered = unitT.present() && unitT.first() == 'T';
+    const int knotsIndex = lettered ? 4 : 2;
+    const int kmhIndex = lettered ? 6 : 3;
+    s.vtgMode = lettered ? characterOr(fields, 8, '\0') : '\0';
+    ++s.vtgCount;
+    if (s.vtgMode == 'N') return;
+    const FieldView course = fields.field(0);
+    const FieldView knots = fields.field(knotsIndex);
+    const FieldView kmh = fields.field(kmhIndex);
+    if (!course.present() && !knots.present() && !kmh.present()) return;
+    if (course.present()) s.courseOverGround = realOf(course);
+    if (knots.present()) s.speedOverGround = realOf(knots);
+    else if (kmh.present()) s.speedOverGround = realOf(kmh) / 1.852;
+}
+
+// $GPGST,172814.0,0.006,0.023,0.020,273.6,0.023,0.020,0.031*6A
+// time, RMS of the range residuals, error ellipse semi-major, semi-minor,
+// orientation, sigma latitude, longitude, altitude. Each GST replaces the
+// whole estimate: an empty field is an unknown figure.
+void decodeGst(GpsState& s, const char* data)
+{
+    const FieldReader fields(data);
+    const FieldView time = fields.field(0);
+    if (time.present()) readTime(time, s.gstHour, s.gstMinute, s.gstSecond);
+    s.gstRms = realOrNan(fields, 1);
+    s.gstSemiMajor = realOrNan(fields, 2);
+    s.gstSemiMinor = realOrNan(fields, 3);
+    s.gstOrientation = realOrNan(fields, 4);
+    s.gstSigmaLatitude = realOrNan(fields, 5);
+    s.gstSigmaLongitude = realOrNan(fields, 6);
+    s.gstSigmaAltitude = realOrNan(fields, 7);
+    ++s.gstCount;
 }
 
 } // namespace orbilunex

@@ -123,6 +123,42 @@ void writeZda(JsonWriter& json, const GpsState& s)
     json.key("zdaCount"); json.integer(s.zdaCount);
 }
 
+// Only while every system decodes, so that the output for GPS alone stays
+// as it always was.
+void writeMoreSentences(JsonWriter& json, const GpsState& s)
+{
+    json.key("gllHour"); json.integer(s.gllHour);
+    json.key("gllMinute"); json.integer(s.gllMinute);
+    json.key("gllSecond"); json.integer(s.gllSecond);
+    writeCharacter(json, "gllStatus", s.gllStatus);
+    json.key("gllMode"); json.bytes(&s.gllMode, s.gllMode == '\0' ? 0 : 1);
+    json.key("gllLatitude"); json.real(s.gllLatitude);
+    json.key("gllLongitude"); json.real(s.gllLongitude);
+    json.key("gllCount"); json.integer(s.gllCount);
+    json.key("gnsHour"); json.integer(s.gnsHour);
+    json.key("gnsMinute"); json.integer(s.gnsMinute);
+    json.key("gnsSecond"); json.integer(s.gnsSecond);
+    json.key("gnsMode"); json.text(s.gnsMode);
+    json.key("geoidSeparation"); json.real(s.geoidSeparation);
+    json.key("gnsCount"); json.integer(s.gnsCount);
+    json.key("vtgMode"); json.bytes(&s.vtgMode, s.vtgMode == '\0' ? 0 : 1);
+    json.key("vtgCount"); json.integer(s.vtgCount);
+    json.key("gst");
+    json.open('{');
+    json.key("hour"); json.integer(s.gstHour);
+    json.key("minute"); json.integer(s.gstMinute);
+    json.key("second"); json.integer(s.gstSecond);
+    json.key("rms"); json.real(s.gstRms);
+    json.key("semiMajor"); json.real(s.gstSemiMajor);
+    json.key("semiMinor"); json.real(s.gstSemiMinor);
+    json.key("orientation"); json.real(s.gstOrientation);
+    json.key("sigmaLatitude"); json.real(s.gstSigmaLatitude);
+    json.key("sigmaLongitude"); json.real(s.gstSigmaLongitude);
+    json.key("sigmaAltitude"); json.real(s.gstSigmaAltitude);
+    json.key("count"); json.integer(s.gstCount);
+    json.close('}');
+}
+
 } // namespace
 
 std::string stateToJson(std::int32_t sentenceCount, const GpsState& state)
@@ -138,6 +174,7 @@ std::string stateToJson(std::int32_t sentenceCount, const GpsState& state)
     writeRmb(json, state);
     writeRmc(json, state);
     writeZda(json, state);
+    if (state.allSystems != 0) writeMoreSentences(json, state);
     json.close('}');
     return out;
 }

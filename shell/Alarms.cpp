@@ -80,7 +80,8 @@ AlarmMonitor::update(std::int64_t nowMs, const GpsState& state, const AlarmRules
     const bool fix = validFix(state);
     // A new position sentence with a valid fix: the fix is fresh now.
     const std::uint64_t positions =
-        static_cast<std::uint64_t>(state.ggaCount) + static_cast<std::uint64_t>(state.rmcCount);
+        static_cast<std::uint64_t>(state.ggaCount) + static_cast<std::uint64_t>(state.rmcCount) +
+        static_cast<std::uint64_t>(state.gllCount) + static_cast<std::uint64_t>(state.gnsCount);
     if (!started || (positions != positionSentences && fix)) {
         if (!started || fix) lastFixMs = nowMs;
         started = true;

@@ -20,8 +20,10 @@ void printUsage(std::FILE* to)
                "  Prints the state decoded from the NMEA stream in FILE (or standard\n"
                "  input) as one JSON object; with --each, one object per dispatched\n"
                "  sentence, taken right after it. With --all-systems the sentences of\n"
-               "  every satellite system decode, not only GPS (GP) ones, and\n"
-               "  \"satellites\" lists each satellite in view with its \"system\".\n",
+               "  every satellite system decode, not only GPS (GP) ones,\n"
+               "  \"satellites\" lists each satellite in view with its \"system\",\n"
+               "  and GLL, GNS, VTG and GST decode too (their members follow ZDA's,\n"
+               "  the receiver's error estimate in \"gst\").\n",
                to);
 }
 
