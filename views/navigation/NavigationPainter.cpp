@@ -11,11 +11,14 @@
 #include <QTextLayout>
 #include <QTextOption>
 
+#include <cmath>
+
 namespace orbilunex {
 
 namespace {
 
 constexpr int kTabStopChars = 5;
+constexpr int kPositionLines = 3;
 
 } // namespace
 
@@ -47,6 +50,7 @@ void paintNavigation(QPainter& painter, const QRect& drawingRect, const Navigati
     painter.setClipRect(drawingRect, Qt::IntersectClip);
     painter.setPen(palette.buttonText);
     qreal top = drawingRect.top();
+    int lineNumber = 0;
     for (const QString& text : QString::fromStdString(picture.text).split(QLatin1Char('\n'))) {
         if (top > drawingRect.bottom()) break;
         QTextLayout layout(text, font, device);
@@ -60,6 +64,18 @@ void paintNavigation(QPainter& painter, const QRect& drawingRect, const Navigati
         }
         line.setLineWidth(drawingRect.width());
         layout.endLayout();
+        // The position lines keep the font that grows with the window; a
+        // longer line after them (the receiver's estimate) shrinks to fit.
+        if (++lineNumber > kPositionLines && line.naturalTextWidth() > drawingRect.width()) {
+            QFont smaller = font;
+            smaller.setPointSizeF(std::floor(font.pointSizeF() * drawingRect.width() /
+                                             line.naturalTextWidth() * 10.0) / 10.0);
+            layout.setFont(smaller);
+            layout.beginLayout();
+            line = layout.createLine();
+            line.setLineWidth(drawingRect.width());
+            layout.endLayout();
+        }
 
         const QPointF origin(drawingRect.left(), top);
         painter.fillRect(QRectF(origin, QSizeF(line.naturalTextWidth(), line.height()))

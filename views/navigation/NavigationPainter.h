@@ -29,7 +29,9 @@ QImage navigationCanvas(const QSize& size, qreal ratio = 1.0);
 
 // Draws picture.text into drawingRect, left and top aligned, in Arial at
 // picture.fontTenths: lines broken at '\n', tabs every five average
-// character widths, clipped to the rectangle. Each line's cells, from the
+// character widths, clipped to the rectangle; a line after the first three
+// that would not fit the width is drawn in a font small enough that it
+// does. Each line's cells, from the
 // left edge to the end of its trailing blanks, are first filled with the
 // button face, so the text overwrites whatever was there without erasing
 // anything else. Text in the palette's button text (black on the classic

@@ -36,21 +36,24 @@ inline IndicatorColours pageIndicatorColours()
     return {QColor(0, 0, 0), QColor(0, 255, 0)};
 }
 
-// The accuracy rings' and the reference point's colours: on the window's
-// canvas the masks they are drawn with by exclusive-or (orange, teal and
-// dark red over the light ground), on paper the colours themselves.
+// The accuracy rings', the reference point's and the receiver's ellipse's
+// colours: on the window's canvas the masks they are drawn with by
+// exclusive-or (orange, teal, dark red and purple over the light ground),
+// on paper the colours themselves.
 struct AccuracyColours {
     QColor cep50;
     QColor r95;
     QColor reference;
+    QColor receiver;
 };
 inline AccuracyColours screenAccuracyColours()
 {
-    return {QColor(0, 128, 255), QColor(255, 112, 80), QColor(128, 255, 255)};
+    return {QColor(0, 128, 255), QColor(255, 112, 80), QColor(128, 255, 255),
+            QColor(112, 240, 80)};
 }
 inline AccuracyColours pageAccuracyColours()
 {
-    return {QColor(255, 128, 0), QColor(0, 150, 180), QColor(160, 0, 0)};
+    return {QColor(255, 128, 0), QColor(0, 150, 180), QColor(160, 0, 0), QColor(128, 0, 160)};
 }
 
 inline QPoint toQPoint(PixelPoint p) { return {p.x, p.y}; }

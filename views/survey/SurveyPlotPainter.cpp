@@ -325,6 +325,26 @@ void paintRing(QPainter& painter, const AccuracyRing& ring, const QColor& colour
     painter.drawEllipse(QPointF(ring.centreX, ring.centreY), ring.radiusX, ring.radiusY);
 }
 
+// The receiver's ellipse as a closed polygon, fine enough to look smooth
+// at any size a plot gives it.
+void paintReceiverEllipse(QPainter& painter, const ReceiverEllipse& e, const QColor& colour,
+                          const SurveyPlotStyle& style)
+{
+    constexpr int kCorners = 72;
+    QPolygonF outline;
+    outline.reserve(kCorners);
+    for (int i = 0; i < kCorners; ++i) {
+        const double t = 2 * 3.14159265358979323846 * i / kCorners;
+        const double c = std::cos(t);
+        const double s = std::sin(t);
+        outline.append(QPointF(e.centreX + e.majorX * c + e.minorX * s,
+                               e.centreY + e.majorY * c + e.minorY * s));
+    }
+    painter.setPen(solidPen(colour, style.accuracyPen, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(outline);
+}
+
 // A hollow diamond around the point's pixel, unlike the crosses of the
 // indicators and of the mouse's marker.
 void paintReference(QPainter& painter, PixelPoint at, const QColor& colour,
@@ -461,6 +481,8 @@ void paintSurveyAccuracy(QPainter& painter, const AccuracyMarks& marks, const Pi
     if (marks.cep50) paintRing(painter, *marks.cep50, style.accuracy.cep50, style);
     if (marks.r95) paintRing(painter, *marks.r95, style.accuracy.r95, style);
     if (marks.reference) paintReference(painter, *marks.reference, style.accuracy.reference, style);
+    if (marks.receiver)
+        paintReceiverEllipse(painter, *marks.receiver, style.accuracy.receiver, style);
     painter.restore();
 }
 
@@ -483,6 +505,8 @@ void paintSurveyLegend(QPainter& painter, const SurveyPlotFrame& frame,
     if (accuracy.r95) extra.append({style.accuracy.r95, QStringLiteral("O = R95 Circle")});
     if (accuracy.reference)
         extra.append({style.accuracy.reference, QStringLiteral("<> = Reference")});
+    if (accuracy.receiver)
+        extra.append({style.accuracy.receiver, QStringLiteral("O = Receiver Estimate")});
     const int rows = 6 + static_cast<int>(extra.size());
     const QRect box(frame.square.right - width, frame.square.top, width, rows * h9);
 

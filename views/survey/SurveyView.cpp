@@ -147,7 +147,8 @@ void CSurveyView::onTick()
     if (incremental && circles && std::chrono::steady_clock::now() >= accuracyDue) {
         toggleAccuracy();
         takeAccuracy();
-        accuracyOnCanvas = accuracyMarks(plotFrame, plotExtents, accuracyCopy, referenceAt);
+        accuracyOnCanvas =
+            accuracyMarks(plotFrame, plotExtents, accuracyCopy, referenceAt, receiverCopy);
         toggleAccuracy();
     }
 }
@@ -189,6 +190,13 @@ QJsonObject CSurveyView::shows() const
     box[QStringLiteral("longitudeMax")] = plotExtents.longitudeMax;
     QJsonObject values;
     values[QStringLiteral("extents")] = box;
+    if (accuracyOnCanvas.receiver && receiverCopy) {
+        QJsonObject receiver;
+        receiver[QStringLiteral("semiMajor")] = receiverCopy->semiMajor;
+        receiver[QStringLiteral("semiMinor")] = receiverCopy->semiMinor;
+        receiver[QStringLiteral("orientation")] = receiverCopy->orientation;
+        values[QStringLiteral("receiverEllipse")] = receiver;
+    }
     return values;
 }
 
@@ -284,8 +292,9 @@ void CSurveyView::placeIndicators()
     lsfOnCanvas = lsfIndicator(plotFrame, plotExtents, lsfCopy, survey.enablePalsfsd);
     meanOnCanvas =
         meanIndicator(plotFrame, plotExtents, meanCopy, survey.enablePositionAvgIndicator);
-    accuracyOnCanvas = accuracyMarks(plotFrame, plotExtents,
-                                     circles ? accuracyCopy : std::nullopt, referenceAt);
+    accuracyOnCanvas =
+        accuracyMarks(plotFrame, plotExtents, circles ? accuracyCopy : std::nullopt, referenceAt,
+                      circles ? receiverCopy : std::nullopt);
 }
 
 void CSurveyView::drawIndicators()
@@ -317,8 +326,10 @@ void CSurveyView::takeAccuracy()
 {
     if (!circles) {
         accuracyCopy.reset();
+        receiverCopy.reset();
         return;
     }
+    receiverCopy = receiverEstimate(app().gpsState());
     const auto start = std::chrono::steady_clock::now();
     accuracyCopy = plotAccuracyFigures(surveyDocument()->survey(), accuracyScratch);
     const auto end = std::chrono::steady_clock::now();

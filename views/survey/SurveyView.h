@@ -161,6 +161,7 @@ private:
     bool circles = false;
     std::optional<PlotPosition> referenceAt;
     std::optional<AccuracyFigures> accuracyCopy;
+    std::optional<ReceiverEstimate> receiverCopy; // the latest GST's, with the circles on
     AccuracyMarks accuracyOnCanvas;
     AccuracyScratch accuracyScratch;
     // When a live sample may refresh the rings' figures next.

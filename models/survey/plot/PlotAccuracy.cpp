@@ -1,5 +1,6 @@
 #include "models/survey/plot/PlotAccuracy.h"
 
+#include "nmea/GpsState.h"
 #include "survey/AccuracySettings.h"
 #include "survey/SurveyAccuracy.h"
 
@@ -48,9 +49,54 @@ std::optional<AccuracyRing> accuracyRing(const SurveyPlotFrame& frame, const Plo
     return ring;
 }
 
+std::optional<ReceiverEstimate> receiverEstimate(const GpsState& state)
+{
+    if (state.gstCount == 0) return std::nullopt;
+    ReceiverEstimate estimate{state.latitude, state.longitude, state.gstSemiMajor,
+                              state.gstSemiMinor, state.gstOrientation};
+    if (!std::isfinite(estimate.semiMajor) || !std::isfinite(estimate.semiMinor)) {
+        estimate.semiMajor = state.gstSigmaLatitude; // along the meridian
+        estimate.semiMinor = state.gstSigmaLongitude;
+        estimate.orientation = 0;
+    }
+    if (!std::isfinite(estimate.orientation)) estimate.orientation = 0;
+    if (!std::isfinite(estimate.semiMajor) || !std::isfinite(estimate.semiMinor))
+        return std::nullopt;
+    return estimate;
+}
+
+std::optional<ReceiverEllipse> receiverEllipse(const SurveyPlotFrame& frame,
+                                               const PlotExtents& extents,
+                                               const ReceiverEstimate& estimate)
+{
+    if (!(estimate.semiMinor > 0) || !(estimate.semiMajor > 0)) return std::nullopt;
+    // The ring of the larger axis decides, as for the survey's own rings,
+    // whether the ellipse belongs on this plot at all.
+    const std::optional<AccuracyRing> bound =
+        accuracyRing(frame, extents, estimate.latitude, estimate.longitude,
+                     std::max(estimate.semiMajor, estimate.semiMinor));
+    if (!bound) return std::nullopt;
+    const MetresPerDegree scale = metresPerDegree(estimate.latitude);
+    const double xPerMetre = frame.xScale / scale.longitude;
+    const double yPerMetre = frame.yScale / scale.latitude;
+    const double angle = estimate.orientation * kPi / 180;
+    const double east = std::sin(angle);
+    const double north = std::cos(angle);
+    ReceiverEllipse ellipse;
+    ellipse.centreX = bound->centreX;
+    ellipse.centreY = bound->centreY;
+    // Pixels grow downwards, northings upwards.
+    ellipse.majorX = estimate.semiMajor * east * xPerMetre;
+    ellipse.majorY = -estimate.semiMajor * north * yPerMetre;
+    ellipse.minorX = estimate.semiMinor * north * xPerMetre;
+    ellipse.minorY = estimate.semiMinor * east * yPerMetre;
+    return ellipse;
+}
+
 AccuracyMarks accuracyMarks(const SurveyPlotFrame& frame, const PlotExtents& extents,
                             const std::optional<AccuracyFigures>& figures,
-                            const std::optional<PlotPosition>& reference)
+                            const std::optional<PlotPosition>& reference,
+                            const std::optional<ReceiverEstimate>& receiver)
 {
     AccuracyMarks marks;
     if (figures) {
@@ -64,6 +110,7 @@ AccuracyMarks accuracyMarks(const SurveyPlotFrame& frame, const PlotExtents& ext
     if (reference)
         marks.reference =
             surveyPlotPoint(frame, extents, reference->latitude, reference->longitude);
+    if (receiver) marks.receiver = receiverEllipse(frame, extents, *receiver);
     return marks;
 }
 

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 namespace orbilunex {
 namespace {
 
@@ -52,6 +55,45 @@ TEST(NavigationText, FontFollowsTheTextWidth)
     EXPECT_EQ(navigationFontTenths(410), 200); // 20 points
     EXPECT_EQ(navigationFontTenths(820), 400);
     EXPECT_EQ(navigationFontTenths(100), 48) << "truncated, not rounded (48.78)";
+}
+
+TEST(NavigationText, ReceiverEstimateLine)
+{
+    const double none = std::nan("");
+    struct Case {
+        int altitudeUnit;
+        double sigmaLatitude, sigmaLongitude, sigmaAltitude, semiMajor, semiMinor;
+        const char* line;
+    };
+    const Case cases[] = {
+        {altitudeMeters, 2.1, 1.7, 3.4, 2.6, 1.4,
+         "Receiver estimate: \u00B12.70 m horizontal, \u00B13.40 m vertical     \n"},
+        {altitudeFeet, 2.1, 1.7, 3.4, 2.6, 1.4,
+         "Receiver estimate: \u00B18.86 ft horizontal, \u00B111.15 ft vertical     \n"},
+        {altitudeMeters, none, none, 3.4, 3.0, 4.0,
+         "Receiver estimate: \u00B15.00 m horizontal, \u00B13.40 m vertical     \n"},
+        {altitudeMeters, 2.1, 1.7, none, none, none,
+         "Receiver estimate: \u00B12.70 m horizontal     \n"},
+        {altitudeMeters, none, none, none, none, none, ""},
+    };
+    for (const Case& c : cases) {
+        MemorySettingsStore settings;
+        writeSetting(settings, settings::display::kAltitudeUnits, c.altitudeUnit);
+        GpsState state{};
+        state.gstCount = 1;
+        state.gstSigmaLatitude = c.sigmaLatitude;
+        state.gstSigmaLongitude = c.sigmaLongitude;
+        state.gstSigmaAltitude = c.sigmaAltitude;
+        state.gstSemiMajor = c.semiMajor;
+        state.gstSemiMinor = c.semiMinor;
+        EXPECT_EQ(receiverEstimateLine(state, settings), c.line);
+        const std::string text = navigationText(state, settings);
+        EXPECT_EQ(text.substr(text.size() - std::string(c.line).size()), c.line);
+    }
+    GpsState before{};
+    before.gstSigmaAltitude = 3.4;
+    MemorySettingsStore settings;
+    EXPECT_EQ(receiverEstimateLine(before, settings), "") << "no GST yet";
 }
 
 } // namespace

@@ -1,11 +1,16 @@
 #include "models/survey/plot/PlotMarks.h"
 
+#include "format/GreatCircle.h"
+#include "models/survey/plot/PlotAccuracy.h"
+#include "nmea/GpsState.h"
+
 #include "settings/SettingsStore.h"
 #include "survey/SurveyModel.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace orbilunex;
 
@@ -127,4 +132,51 @@ TEST(SurveyPlotMarker, CrossHairAroundTheMarkedPixel)
     for (const auto& end : {PixelPoint{4, 0}, PixelPoint{4, 8}, PixelPoint{0, 4}, PixelPoint{8, 4}})
         EXPECT_TRUE(surveyMarkerArm(end.x, end.y)) << end.x << "," << end.y;
     EXPECT_FALSE(surveyMarkerArm(4, 9));
+}
+
+// The receiver's ellipse: each semi-axis, turned back from pixels into
+// degrees, is its length in metres along the ground at its bearing.
+TEST(SurveyPlotReceiverEllipse, AxesTrueToScaleAndBearing)
+{
+    PlotExtents extents;
+    extents.latitudeMin = 47.0;
+    extents.latitudeMax = 47.0001;
+    extents.longitudeMin = 11.0;
+    extents.longitudeMax = 11.0002;
+    const SurveyPlotFrame frame = layoutSurveyPlot({0, 0, 400, 400}, extents);
+    const double lat = 47.00005;
+    const double lon = 11.0001;
+    struct Axis { double dx, dy, metres, bearing; };
+    for (const double orientation : {0.0, 35.0, 90.0, 200.0}) {
+        SCOPED_TRACE(orientation);
+        const auto e = receiverEllipse(frame, extents, {lat, lon, 3.0, 1.5, orientation});
+        ASSERT_TRUE(e);
+        const Axis axes[] = {{e->majorX, e->majorY, 3.0, orientation},
+                             {e->minorX, e->minorY, 1.5, orientation + 90}};
+        for (const Axis& a : axes) {
+            const double east = a.dx / frame.xScale;
+            const double north = -a.dy / frame.yScale;
+            EXPECT_NEAR(distanceNm(lat, lon, lat + north, lon + east) * 1852, a.metres, 0.01 * a.metres);
+            const double metresEast = distanceNm(lat, lon, lat, lon + east) * 1852 * (east < 0 ? -1 : 1);
+            const double metresNorth = distanceNm(lat, lon, lat + north, lon) * 1852 * (north < 0 ? -1 : 1);
+            const double bearing = std::atan2(metresEast, metresNorth) * 180 / 3.14159265358979323846;
+            EXPECT_NEAR(std::remainder(bearing - a.bearing, 360.0), 0.0, 0.5);
+        }
+    }
+    EXPECT_FALSE(receiverEllipse(frame, extents, {lat, lon, 0.0, 1.5, 0.0})) << "no axis";
+    EXPECT_FALSE(receiverEllipse(frame, extents, {lat, lon, 1e-6, 1e-6, 0.0})) << "under a pixel";
+
+    // Without an ellipse the latitude and longitude sigmas are its axes.
+    GpsState state{};
+    state.gstCount = 1;
+    state.gstSemiMajor = state.gstSemiMinor = state.gstOrientation = std::nan("");
+    state.gstSigmaLatitude = 2.0;
+    state.gstSigmaLongitude = 1.0;
+    const auto estimate = receiverEstimate(state);
+    ASSERT_TRUE(estimate);
+    EXPECT_EQ(estimate->semiMajor, 2.0);
+    EXPECT_EQ(estimate->semiMinor, 1.0);
+    EXPECT_EQ(estimate->orientation, 0.0);
+    state.gstSigmaLongitude = std::nan("");
+    EXPECT_FALSE(receiverEstimate(state));
 }
