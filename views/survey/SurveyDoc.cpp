@@ -179,6 +179,9 @@ bool CSurveyDoc::readFile(const QString& path, QWidget* parent, bool framework)
         else
             app().prompter().warn(parent, account);
     }
+    // The file stays as it is; the user hears what was left out of it.
+    const std::string unread = describeUnannouncedRecords(result, fileName.toStdString());
+    if (!unread.empty()) app().prompter().warn(parent, QString::fromStdString(unread));
     return true;
 }
 

@@ -111,6 +111,32 @@ TEST_F(SurveyDocTest, FileOpenAsksReadsAndNamesTheWindow)
     EXPECT_EQ(doc->survey().sampleCount(), 10u);
 }
 
+// A header announcing fewer samples than the file holds loaded those
+// without a word; now the window says so and leaves the file alone.
+TEST_F(SurveyDocTest, SamplesBeyondTheHeadersCountAreSaid)
+{
+    auto source = newDocument();
+    addSamples(*source, 12);
+    const QString path = folder.filePath(QStringLiteral("pier.pth"));
+    ASSERT_TRUE(source->onSaveDocument(path));
+    QByteArray bytes = bytesOf(path);
+    bytes[36] = 9;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    auto doc = newDocument();
+    app.asker.answers.push_back(Prompter::Answer::No); // keep acquiring
+    ASSERT_TRUE(doc->onOpenDocument(path));
+    EXPECT_EQ(doc->survey().sampleCount(), 9u);
+    EXPECT_EQ(app.asker.messages,
+              QStringList{"pier.pth holds 12 samples but its header announces 9; only 9 were "
+                          "loaded."});
+    EXPECT_FALSE(doc->isModified()) << "nothing asks to save over the file";
+    EXPECT_EQ(bytesOf(path), bytes);
+}
+
 TEST_F(SurveyDocTest, EraseAsksAndKeepsTheComment)
 {
     auto doc = newDocument();
