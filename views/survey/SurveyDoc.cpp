@@ -243,8 +243,8 @@ void CSurveyDoc::eraseCommand(QWidget* parent)
     emit surveyCleared();
     updateAllViews();
     setTitle(QStringLiteral("Untitled"));
-    setPathName(QDir::current().filePath(QStringLiteral("Untitled") +
-                                         QString::fromUtf8(pathFileExtension)));
+    // No file the user chose: the next Save asks for one through Save As.
+    setPathName(QString());
 }
 
 void CSurveyDoc::toggleLsfIndicator()

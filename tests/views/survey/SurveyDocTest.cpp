@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -157,6 +158,40 @@ TEST_F(SurveyDocTest, EraseAsksAndKeepsTheComment)
     EXPECT_EQ(doc->survey().headerBlock[40], 'C');
     EXPECT_EQ(doc->title(), "Survey Window - [Untitled]");
     EXPECT_EQ(cleared, 1);
+}
+
+// Save after Erase wrote Untitled.pth into the working folder without a
+// word; now a survey without a chosen file is saved through Save As, and
+// one with a chosen file still saves to it without asking.
+TEST_F(SurveyDocTest, SaveAfterEraseGoesThroughSaveAs)
+{
+    const QString workingFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    auto doc = newDocument();
+    const QString pier = folder.filePath(QStringLiteral("pier.pth"));
+    addSamples(*doc, 5);
+    app.asker.files.push_back(pier);
+    ASSERT_TRUE(doc->doSave(app.asker, nullptr, false));
+    app.asker.answers.push_back(Prompter::Answer::Yes);
+    doc->eraseCommand(nullptr);
+    EXPECT_TRUE(doc->pathName().isEmpty());
+
+    addSamples(*doc, 3);
+    EXPECT_FALSE(doc->doSave(app.asker, nullptr, false)) << "Save As cancelled";
+    EXPECT_TRUE(doc->isModified());
+    const QString chosen = folder.filePath(QStringLiteral("chosen.pth"));
+    app.asker.files.push_back(chosen);
+    ASSERT_TRUE(doc->doSave(app.asker, nullptr, false));
+    EXPECT_TRUE(app.asker.files.empty());
+    EXPECT_EQ(bytesOf(chosen).size(), 2048 + 62 * 3);
+    EXPECT_EQ(bytesOf(pier).size(), 2048 + 62 * 5) << "the file before Erase is left alone";
+
+    addSamples(*doc, 1);
+    ASSERT_TRUE(doc->doSave(app.asker, nullptr, false)) << "to the chosen file, nothing asked";
+    EXPECT_EQ(bytesOf(chosen).size(), 2048 + 62 * 4);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              (QStringList{"chosen.pth", "pier.pth"}));
+    QDir::setCurrent(workingFolder);
 }
 
 TEST_F(SurveyDocTest, MenuHasTheSixCommandsWithTheirMarks)
