@@ -13,11 +13,14 @@
 #include "settings/SerialSettings.h"
 #include "settings/SettingsStore.h"
 #include "shell/Commands.h"
+#include "shell/Recovery.h"
 #include "shell/StatusTexts.h"
 #include "shell/SystemsHint.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -32,6 +35,9 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
 namespace orbilunex {
 
@@ -598,17 +604,84 @@ void CMainFrame::restoreToolBarState()
     restoreState(QByteArray::fromBase64(QByteArray::fromStdString(stored)));
 }
 
+QList<CChildFrame*> CMainFrame::childFrames() const
+{
+    QList<CChildFrame*> children;
+    for (QMdiSubWindow* window : mdi->subWindowList())
+        if (auto* child = qobject_cast<CChildFrame*>(window); child != nullptr && child->document())
+            children << child;
+    return children;
+}
+
+bool CMainFrame::writeRecoveryFiles()
+{
+    QList<CDocument*> unsaved;
+    for (CChildFrame* child : childFrames())
+        if (child->document()->isModified() && child->document()->docTemplate().hasFileType())
+            unsaved << child->document();
+    if (unsaved.isEmpty()) return true;
+    const QString folder = QString::fromStdString(
+        recoveryFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")));
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        const QString where =
+            folder.isEmpty() ? QStringLiteral("(neither XDG_STATE_HOME nor HOME is set)") : folder;
+        for (CDocument* document : unsaved)
+            std::fprintf(stderr, "orbilunex: unsaved %s could not be written: cannot create the "
+                                 "folder %s\n",
+                         document->docTemplate().kind->title, qPrintable(where));
+        return false;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    bool all = true;
+    for (CDocument* document : unsaved) {
+        const DocTemplate& tmpl = document->docTemplate();
+        // Named after the file the user chose, else after the kind.
+        QString name = QFileInfo(document->pathName()).completeBaseName();
+        if (name.isEmpty()) {
+            name = QString::fromUtf8(tmpl.kind->shortName);
+            name[0] = name[0].toUpper();
+        }
+        const std::string extension = QString(QLatin1Char('.') + tmpl.extension()).toStdString();
+        QString target = QDir(folder).filePath(
+            QString::fromStdString(recoveryFileName(name.toStdString(), local, extension)));
+        // Never over an earlier recovery file of the same second.
+        for (int n = 2; QFileInfo::exists(target); ++n)
+            target = QDir(folder).filePath(QString::fromStdString(recoveryFileName(
+                name.toStdString() + "-" + std::to_string(n), local, extension)));
+        QString error;
+        if (document->writeCopy(target, error)) {
+            std::fprintf(stderr, "orbilunex: unsaved %s written to %s\n", tmpl.kind->title,
+                         qPrintable(target));
+        } else {
+            std::fprintf(stderr, "orbilunex: unsaved %s could not be written to %s: %s\n",
+                         tmpl.kind->title, qPrintable(target), qPrintable(error));
+            all = false;
+        }
+    }
+    return all;
+}
+
+bool CMainFrame::quitUnattended()
+{
+    if (closing) return true;
+    const bool written = writeRecoveryFiles();
+    unattended = true;
+    close();
+    return written;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // Every modified document is asked about before anything closes.
-    for (QMdiSubWindow* window : mdi->subWindowList()) {
-        auto* child = qobject_cast<CChildFrame*>(window);
-        if (child == nullptr || child->document() == nullptr) continue;
-        if (!child->document()->saveModified(app.prompter(), this)) {
-            event->ignore();
-            return;
-        }
-        child->document()->setModifiedFlag(false);
+    QList<CDocument*> documents;
+    for (CChildFrame* child : childFrames()) documents << child->document();
+    // Every question is asked before anything closes, and a Cancel leaves
+    // all as it was; nobody is asked in an unattended run, whose documents
+    // were written aside already.
+    if (!unattended && !saveAllModified(documents, app.prompter(), this)) {
+        event->ignore();
+        return;
     }
     writeSetting(app.settings(), settings::general::kToolBars,
                  saveState().toBase64().toStdString());
@@ -616,7 +689,9 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     closing = true;
     poll.stop();
     path.stopRecording();
-    mdi->closeAllSubWindows();
+    // Answered: what changed since (data keeps coming while a question is
+    // up) asks nothing again.
+    for (CChildFrame* child : childFrames()) child->closeWithoutAsking();
     event->accept();
 }
 

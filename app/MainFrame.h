@@ -85,6 +85,12 @@ public:
 
     void runCommand(int commandId);
 
+    // Ends the program without asking anyone (--quit-after, --snapshot):
+    // every modified document is first written to a recovery file (see
+    // shell/Recovery.h), its path said on standard error, then everything
+    // closes. False when a document could not be written; that is said too.
+    bool quitUnattended();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -160,6 +166,8 @@ private:
     void fileSave(bool saveAs);
     void filePrint(bool preview);
     CChildFrame* activeFrame() const;
+    QList<CChildFrame*> childFrames() const;
+    bool writeRecoveryFiles();
 
     COrbilunexApp& app;
     NmeaDataPath path;
@@ -184,6 +192,7 @@ private:
     bool allSystemsOverride = false;
     bool storedPortFailed = false;
     bool closing = false;
+    bool unattended = false;
 };
 
 } // namespace orbilunex

@@ -92,12 +92,15 @@ int runWindow(const CommandLineOptions& o)
                 std::fprintf(stderr, "orbilunex: snapshot: %s\n", error.toLocal8Bit().constData());
                 exitCode = 1;
             }
-            frame->close();
+            if (!frame->quitUnattended()) exitCode = 1;
         });
     }
+    // Nobody is there to answer a save question: unsaved documents go to
+    // recovery files instead.
     if (o.quitAfterSeconds >= 0)
-        QTimer::singleShot(static_cast<int>(o.quitAfterSeconds * 1000), frame,
-                           [frame] { frame->close(); });
+        QTimer::singleShot(static_cast<int>(o.quitAfterSeconds * 1000), frame, [&exitCode, frame] {
+            if (!frame->quitUnattended()) exitCode = 1;
+        });
     const int result = QApplication::exec();
     // The layout written at close, while a failure can still be told.
     settings.sync();

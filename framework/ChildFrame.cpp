@@ -35,13 +35,19 @@ CChildFrame::~CChildFrame()
 
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
-    if (!doc->saveModified(context.prompter(), this)) {
+    if (askBeforeClosing && !doc->saveModified(context.prompter(), this)) {
         event->ignore();
         return;
     }
     // The kind is free again at once, though the frame is deleted later.
     context.documentClosing(doc.get());
     QMdiSubWindow::closeEvent(event);
+}
+
+void CChildFrame::closeWithoutAsking()
+{
+    askBeforeClosing = false;
+    close();
 }
 
 void CChildFrame::moveEvent(QMoveEvent* event)

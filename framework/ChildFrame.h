@@ -37,6 +37,10 @@ public:
     // The rectangle the window has when neither maximised nor minimised.
     QRect normalRect() const { return normal; }
 
+    // Closes without the save question, for when the program ends and every
+    // question was answered (or nobody can be asked).
+    void closeWithoutAsking();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -49,6 +53,7 @@ private:
     QPointer<CView> viewWidget;
     AppContext& context;
     QRect normal;
+    bool askBeforeClosing = true;
 };
 
 } // namespace orbilunex

@@ -145,4 +145,24 @@ bool CDocument::doSave(Prompter& prompter, QWidget* parent, bool saveAs)
     return true;
 }
 
+bool CDocument::writeCopy(const QString& target, QString& error)
+{
+    saveFailure.clear();
+    const bool modifiedBefore = modified;
+    const bool written = tmpl.hasFileType() && onSaveDocument(target);
+    modified = modifiedBefore;
+    if (!written)
+        error = saveFailure.isEmpty() ? QStringLiteral("Failed to save document.") : saveFailure;
+    return written;
+}
+
+bool saveAllModified(const QList<CDocument*>& documents, Prompter& prompter, QWidget* parent)
+{
+    // Nothing is marked or closed between the questions: a Cancel late in
+    // the row must find every earlier document still counted as modified.
+    for (CDocument* document : documents)
+        if (!document->saveModified(prompter, parent)) return false;
+    return true;
+}
+
 } // namespace orbilunex

@@ -116,6 +116,10 @@ public:
     // the title becomes the file's name. A failed write says so, in the
     // words onSaveDocument gave (setSaveFailure) or the framework's own.
     bool doSave(Prompter& prompter, QWidget* parent, bool saveAs);
+    // Writes the document to path in its own format, leaving its path, title
+    // and modified mark as they are (a recovery copy). False with the reason
+    // in `error`.
+    bool writeCopy(const QString& path, QString& error);
 
 signals:
     void titleChanged(const QString& title);
@@ -133,5 +137,13 @@ private:
     bool modified = false;
     QList<CView*> viewList;
 };
+
+// Before the program ends: every modified document is asked about in turn,
+// before any window closes. Yes saves (through Save As when the document
+// has no file the user chose), No leaves it to be discarded. Cancel, or a
+// Save As cancelled or failed, stops there and returns false with every
+// document as it was (those already saved stay saved). True when all were
+// answered; the caller then closes the windows without asking again.
+bool saveAllModified(const QList<CDocument*>& documents, Prompter& prompter, QWidget* parent);
 
 } // namespace orbilunex

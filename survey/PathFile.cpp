@@ -84,6 +84,18 @@ public:
         return fromPending + static_cast<std::size_t>(in.gcount());
     }
 
+    // Skips to the end of the data; returns how many bytes there were.
+    std::uint64_t skipRest()
+    {
+        std::uint64_t skipped = pendingSize;
+        pending += pendingSize;
+        pendingSize = 0;
+        char buffer[65536];
+        while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+            skipped += static_cast<std::uint64_t>(in.gcount());
+        return skipped;
+    }
+
     PathReadResult::Status shortReadStatus() const
     {
         return in.bad() ? PathReadResult::Status::ReadFailed : PathReadResult::Status::Truncated;
@@ -127,6 +139,8 @@ void readRecords(ByteSource& source, SurveyModel& survey, std::uint32_t count,
             return;
         }
     }
+    // Records past the count would be lost without a word at the next save.
+    result.unannounced = source.skipRest() / recordBytes;
 }
 
 } // namespace
@@ -239,6 +253,15 @@ std::string describePathReadError(const PathReadResult& result, const std::strin
         break;
     }
     return "Error reading " + fileName + ": " + counts + ".";
+}
+
+std::string describeUnannouncedRecords(const PathReadResult& result, const std::string& fileName)
+{
+    if (result.unannounced == 0) return std::string();
+    const std::string announced = std::to_string(result.announced);
+    return fileName + " holds " + std::to_string(result.announced + result.unannounced) +
+           " samples but its header announces " + announced + "; only " + announced +
+           " were loaded.";
 }
 
 } // namespace orbilunex

@@ -64,6 +64,9 @@ struct PathReadResult {
     bool oldLayout = false;
     std::uint32_t announced = 0; // records the count announced
     std::uint32_t stored = 0;    // records read and stored
+    // Whole records the file holds after the announced ones, counted after
+    // a whole read and not stored: the count in the file is trusted.
+    std::uint64_t unannounced = 0;
 };
 
 // Reads either layout into survey. First, while acquisition is on, asks
@@ -97,5 +100,9 @@ bool savePathFile(const std::string& path, SurveyModel& survey, std::string& err
 
 // A one-line account of a failed read, naming the file.
 std::string describePathReadError(const PathReadResult& result, const std::string& fileName);
+
+// When the file holds records beyond its count: "FILE holds N samples but
+// its header announces M; only M were loaded." Empty otherwise.
+std::string describeUnannouncedRecords(const PathReadResult& result, const std::string& fileName);
 
 } // namespace orbilunex

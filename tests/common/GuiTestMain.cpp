@@ -21,8 +21,9 @@ void quietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
 } // namespace
 
 // Runs widget and painter tests on the offscreen platform with a scratch home: Qt's
-// file dialog writes its history to the user's configuration folder, and
-// no test may touch the real user's files.
+// file dialog writes its history to the user's configuration folder, an
+// unattended run its unsaved documents to the state folder, and no test may
+// touch the real user's files.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -40,6 +41,8 @@ int main(int argc, char** argv)
     setenv("XDG_CONFIG_HOME", (path + "/config").constData(), 1);
     setenv("XDG_DATA_HOME", (path + "/data").constData(), 1);
     setenv("XDG_CACHE_HOME", (path + "/cache").constData(), 1);
+    // Where unattended runs write unsaved documents, for programs run from here too.
+    setenv("XDG_STATE_HOME", (path + "/state").constData(), 1);
 
     qInstallMessageHandler(quietMessages);
     QApplication app(argc, argv);

@@ -331,6 +331,41 @@ TEST_F(PathFileTest, ShortOrDamagedFilesAreErrorsThatKeepWhatWasRead)
     }
 }
 
+// A count smaller than the records that follow it: the announced ones are
+// read, the others counted (whole records only) so that the caller can say so.
+TEST_F(PathFileTest, RecordsBeyondTheCountAreCountedNotRead)
+{
+    SurveyModel source(settings);
+    for (int i = 0; i < 10; ++i) source.addSample(47 + i * 0.001, 11, 600, 10, 1, 10, 10);
+    std::string understated = save(source);
+    putLe32(reinterpret_cast<unsigned char*>(understated.data()) + 36, 7);
+    const std::string old = oldFile({{1, 2, 3, 10, 1}, {4, 5, 6, 10, 1}, {7, 8, 9, 10, 1}}, 1);
+
+    const struct {
+        const char* legend;
+        std::string bytes;
+        std::uint32_t stored;
+        std::uint64_t unannounced;
+    } rows[] = {
+        {"three records past a count of 7", understated, 7, 3},
+        {"and half a record more", understated + std::string(31, 'x'), 7, 3},
+        {"old layout, two past a count of 1", old, 1, 2},
+        {"whole file", save(source), 10, 0},
+    };
+    for (const auto& r : rows) {
+        SurveyModel survey(settings);
+        RecordingPrompts prompts;
+        OneWayBuffer buffer(r.bytes);
+        std::istream in(&buffer);
+        const PathReadResult result = readPathFile(in, survey, prompts);
+        EXPECT_EQ(result.status, PathReadResult::Status::Ok) << r.legend;
+        EXPECT_EQ(survey.sampleCount(), r.stored) << r.legend;
+        EXPECT_EQ(result.unannounced, r.unannounced) << r.legend;
+        EXPECT_EQ(describeUnannouncedRecords(result, "pier.pth").empty(), r.unannounced == 0)
+            << r.legend;
+    }
+}
+
 TEST_F(PathFileTest, MoreRecordsThanTheSurveyHolds)
 {
     SurveyModel source(settings);

@@ -123,6 +123,31 @@ TEST(SurveyTool, InputThroughAPipeGivesTheFilesFigures)
     std::remove(fifo.c_str());
 }
 
+// A header announcing fewer samples than the file holds: the announced ones
+// are taken and the rest said on standard error, with exit 0 and the file
+// left as it was.
+TEST(SurveyTool, SamplesBeyondTheHeadersCountAreSaid)
+{
+    const std::string pth = kScratch + "understated.pth";
+    ASSERT_EQ(runTool("--write " + pth + " " + kLog).exitCode, 0);
+    std::string bytes = readFile(pth);
+    const std::size_t held = (bytes.size() - 2048) / 62;
+    ASSERT_GT(held, 100u);
+    bytes[36] = 100; // the count, little-endian: 100
+    bytes[37] = bytes[38] = bytes[39] = 0;
+    std::ofstream(pth, std::ios::binary | std::ios::trunc) << bytes;
+
+    const ToolRun run =
+        orbilunex::test::runProgram("{ " + std::string(SURVEY_TOOL) + " " + pth + " 2>&1; }", "");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.output.find("warning: " + pth + " holds " + std::to_string(held) +
+                              " samples but its header announces 100; only 100 were loaded."),
+              std::string::npos)
+        << run.output;
+    EXPECT_EQ(member(run.output.substr(run.output.find('{')), "sampleCount"), 100);
+    EXPECT_EQ(readFile(pth), bytes) << "the file is not changed";
+}
+
 TEST(SurveyTool, Failures)
 {
     const std::string truncated = kScratch + "cut.pth";

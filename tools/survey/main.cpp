@@ -440,6 +440,9 @@ int main(int argc, char** argv)
                          describePathReadError(result, options.input).c_str());
             whole = false;
         }
+        // Said, but no failure: the announced samples are all there.
+        const std::string unread = describeUnannouncedRecords(result, options.input);
+        if (!unread.empty()) std::fprintf(stderr, "orbilunex-survey: warning: %s\n", unread.c_str());
     } else {
         whole = surveyLog(in, survey, options.allSystems, stop);
         readError = replay.error();

@@ -130,7 +130,8 @@ void CAzimuthElevationDoc::clearMask()
 {
     plot->model().resetMask();
     setTitle(QStringLiteral("Untitled"));
-    setPathName(QDir::current().filePath(QStringLiteral("Untitled.msk")));
+    // No file the user chose: the next Save asks for one through Save As.
+    setPathName(QString());
     plot->update();
 }
 

@@ -38,7 +38,7 @@ public:
     void onFileOpen(Prompter& prompter, QWidget* parent) override;
 
     // The Clear Physical Mask Angle command: an empty mask, titled
-    // "Untitled", that Save writes to Untitled.msk in the working folder.
+    // "Untitled", with no file: Save then asks for one through Save As.
     void clearMask();
 
     // Takes the comment text into the block and the chart.

@@ -179,6 +179,9 @@ bool CSurveyDoc::readFile(const QString& path, QWidget* parent, bool framework)
         else
             app().prompter().warn(parent, account);
     }
+    // The file stays as it is; the user hears what was left out of it.
+    const std::string unread = describeUnannouncedRecords(result, fileName.toStdString());
+    if (!unread.empty()) app().prompter().warn(parent, QString::fromStdString(unread));
     return true;
 }
 
@@ -240,8 +243,8 @@ void CSurveyDoc::eraseCommand(QWidget* parent)
     emit surveyCleared();
     updateAllViews();
     setTitle(QStringLiteral("Untitled"));
-    setPathName(QDir::current().filePath(QStringLiteral("Untitled") +
-                                         QString::fromUtf8(pathFileExtension)));
+    // No file the user chose: the next Save asks for one through Save As.
+    setPathName(QString());
 }
 
 void CSurveyDoc::toggleLsfIndicator()

@@ -59,7 +59,8 @@ public:
     void onFileOpen(Prompter& prompter, QWidget* parent) override;
 
     // "&Erase and Clear Screen": on Yes to the warning, empties the survey
-    // (header, thresholds and flags stay) and names it "Untitled".
+    // (header, thresholds and flags stay) and names it "Untitled", with no
+    // file: Save then asks for one.
     void eraseCommand(QWidget* parent);
     // The indicator commands, written at once; every view redraws.
     void toggleLsfIndicator();

@@ -157,16 +157,41 @@ TEST_F(SkyPlotWindowTest, MenuCommandsWriteTheirKeysAndMarksFollowTheSettings)
     EXPECT_EQ(model.maskOutlineEnabled, 0);
 }
 
-TEST_F(SkyPlotWindowTest, ClearMaskGivesAnUntitledDocument)
+// Save after Clear wrote Untitled.msk into the working folder without a
+// word, over whatever was there. Now it asks for a file through Save As;
+// once one is chosen, Save writes to it without asking.
+TEST_F(SkyPlotWindowTest, ClearMaskGivesAnUntitledDocumentThatSaveAsksAbout)
 {
+    const QString workingFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    const QString loaded = writeMask("loaded.msk", "loaded", 5, 10);
+    settings.setString(kSection, "LastAzimuthMaskFile", loaded.toStdString());
     start();
     CAzimuthElevationView* view = openSky();
     SkyPlotModel& model = view->plotWindow()->model();
-    model.mask[5] = {5, 10, 1};
+    ASSERT_EQ(model.mask[5].observed, 1);
     view->runCommand(CAzimuthElevationView::ClearMask);
     EXPECT_EQ(model.mask[5].observed, 0);
     EXPECT_EQ(view->document()->title(), "Azimuth & Elevation Window - [Untitled]");
-    EXPECT_EQ(view->document()->pathName(), QDir::current().filePath("Untitled.msk"));
+    EXPECT_TRUE(view->document()->pathName().isEmpty());
+
+    const QString chosen = folder.filePath("chosen.msk");
+    prompter.files.push_back(chosen);
+    frame().runCommand(commands::kFileSave);
+    EXPECT_TRUE(prompter.files.empty()) << "Save went through Save As";
+    EXPECT_TRUE(QFileInfo::exists(chosen));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("Untitled.msk")));
+
+    model.mask[7] = {7, 20, 1};
+    view->document()->setModifiedFlag();
+    frame().runCommand(commands::kFileSave);
+    EXPECT_FALSE(view->document()->isModified()) << "saved to the chosen file, nothing asked";
+    QFile saved(chosen);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(),
+              storeMaskFile(view->skyDocument()->commentBlock(), model.mask));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 2) << "loaded.msk, chosen.msk";
+    QDir::setCurrent(workingFolder);
 }
 
 TEST_F(SkyPlotWindowTest, AutoLoadReadsTheLastMaskFile)

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -111,6 +112,32 @@ TEST_F(SurveyDocTest, FileOpenAsksReadsAndNamesTheWindow)
     EXPECT_EQ(doc->survey().sampleCount(), 10u);
 }
 
+// A header announcing fewer samples than the file holds loaded those
+// without a word; now the window says so and leaves the file alone.
+TEST_F(SurveyDocTest, SamplesBeyondTheHeadersCountAreSaid)
+{
+    auto source = newDocument();
+    addSamples(*source, 12);
+    const QString path = folder.filePath(QStringLiteral("pier.pth"));
+    ASSERT_TRUE(source->onSaveDocument(path));
+    QByteArray bytes = bytesOf(path);
+    bytes[36] = 9;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+
+    auto doc = newDocument();
+    app.asker.answers.push_back(Prompter::Answer::No); // keep acquiring
+    ASSERT_TRUE(doc->onOpenDocument(path));
+    EXPECT_EQ(doc->survey().sampleCount(), 9u);
+    EXPECT_EQ(app.asker.messages,
+              QStringList{"pier.pth holds 12 samples but its header announces 9; only 9 were "
+                          "loaded."});
+    EXPECT_FALSE(doc->isModified()) << "nothing asks to save over the file";
+    EXPECT_EQ(bytesOf(path), bytes);
+}
+
 TEST_F(SurveyDocTest, EraseAsksAndKeepsTheComment)
 {
     auto doc = newDocument();
@@ -131,6 +158,33 @@ TEST_F(SurveyDocTest, EraseAsksAndKeepsTheComment)
     EXPECT_EQ(doc->survey().headerBlock[40], 'C');
     EXPECT_EQ(doc->title(), "Survey Window - [Untitled]");
     EXPECT_EQ(cleared, 1);
+}
+
+// Save after Erase wrote Untitled.pth into the working folder without a
+// word; now a survey without a chosen file is saved through Save As, and
+// one with a chosen file still saves to it without asking.
+TEST_F(SurveyDocTest, SaveAfterEraseGoesThroughSaveAs)
+{
+    const QString workingFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    auto doc = newDocument();
+    doc->setPathName(folder.filePath(QStringLiteral("pier.pth")));
+    app.asker.answers.push_back(Prompter::Answer::Yes);
+    doc->eraseCommand(nullptr);
+    EXPECT_TRUE(doc->pathName().isEmpty());
+
+    addSamples(*doc, 3);
+    EXPECT_FALSE(doc->doSave(app.asker, nullptr, false)) << "Save As cancelled";
+    const QString chosen = folder.filePath(QStringLiteral("chosen.pth"));
+    app.asker.files.push_back(chosen);
+    ASSERT_TRUE(doc->doSave(app.asker, nullptr, false));
+    EXPECT_TRUE(app.asker.files.empty());
+
+    addSamples(*doc, 1);
+    ASSERT_TRUE(doc->doSave(app.asker, nullptr, false)) << "to the chosen file, nothing asked";
+    EXPECT_EQ(bytesOf(chosen).size(), 2048 + 62 * 4);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"chosen.pth"});
+    QDir::setCurrent(workingFolder);
 }
 
 TEST_F(SurveyDocTest, MenuHasTheSixCommandsWithTheirMarks)
