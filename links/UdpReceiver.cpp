@@ -15,6 +15,16 @@ bool readUdpSender(const QString& text, QHostAddress& address)
     return address.setAddress(trimmed);
 }
 
+std::string udpListenFailureText(int port, int socketError, const QString& systemText)
+{
+    const std::string prefix = "Cannot listen on UDP port " + std::to_string(port) + ": ";
+    switch (socketError) {
+    case QAbstractSocket::AddressInUseError: return prefix + "the port is in use";
+    case QAbstractSocket::SocketAccessError: return prefix + "permission denied";
+    default: return prefix + systemText.toStdString();
+    }
+}
+
 bool udpSenderAccepted(const QHostAddress& wanted, const QHostAddress& sender)
 {
     return wanted.isNull() || wanted.isEqual(sender, QHostAddress::ConvertV4MappedToIPv4);
@@ -28,7 +38,7 @@ std::string UdpReceiver::open(int port, const QString& sender)
 {
     close();
     const std::string prefix = "Cannot listen on UDP port " + std::to_string(port) + ": ";
-    if (port < 0 || port > 65535) return prefix + "the port must be 1 to 65535";
+    if (port < 0 || port > 65535) return prefix + "the port must be 0 to 65535";
     QHostAddress filter;
     if (!sender.trimmed().isEmpty() && !readUdpSender(sender, filter))
         return prefix + "the sender \"" + sender.toStdString() + "\" is not an address";
@@ -36,13 +46,8 @@ std::string UdpReceiver::open(int port, const QString& sender)
     // Not shared: a second program on the port would take datagrams meant
     // for this one.
     if (!bound->bind(QHostAddress::Any, static_cast<quint16>(port),
-                     QAbstractSocket::DontShareAddress)) {
-        switch (bound->error()) {
-        case QAbstractSocket::AddressInUseError: return prefix + "the port is in use";
-        case QAbstractSocket::SocketAccessError: return prefix + "permission denied";
-        default: return prefix + bound->errorString().toStdString();
-        }
-    }
+                     QAbstractSocket::DontShareAddress))
+        return udpListenFailureText(port, bound->error(), bound->errorString());
     bound->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, kReceiveBufferBytes);
     socket = std::move(bound);
     if (!filter.isNull()) wanted = std::make_unique<QHostAddress>(filter);

@@ -16,6 +16,11 @@ namespace orbilunex {
 // "192.168.1" is a slip, not 192.168.0.1). False for anything else.
 bool readUdpSender(const QString& text, QHostAddress& address);
 
+// "Cannot listen on UDP port N: " and why, by the socket's error code
+// (QAbstractSocket::SocketError): the port is in use, permission denied, or
+// the system's own words.
+std::string udpListenFailureText(int port, int socketError, const QString& systemText);
+
 // Whether a datagram from `sender` passes the filter `wanted`: a null
 // address takes every sender; an IPv4 sender seen as an IPv4-mapped IPv6
 // address (a socket bound on both) is the same host.

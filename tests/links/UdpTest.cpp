@@ -114,6 +114,18 @@ TEST_F(UdpTest, PortInUseIsSaidAndTheSourceStays)
                   ": the port is in use");
 }
 
+TEST(UdpListenFailure, SaysWhy)
+{
+    // A port below 1024 without the right to it cannot be tried here: the
+    // tests may run as root.
+    EXPECT_EQ(udpListenFailureText(123, QAbstractSocket::SocketAccessError, "ignored"),
+              "Cannot listen on UDP port 123: permission denied");
+    EXPECT_EQ(udpListenFailureText(10110, QAbstractSocket::AddressInUseError, "ignored"),
+              "Cannot listen on UDP port 10110: the port is in use");
+    EXPECT_EQ(udpListenFailureText(10110, QAbstractSocket::UnknownSocketError, "Out of luck"),
+              "Cannot listen on UDP port 10110: Out of luck");
+}
+
 TEST_F(UdpTest, RelaySendsEachBlockAsOneDatagram)
 {
     QUdpSocket receiver;
