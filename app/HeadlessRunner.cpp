@@ -10,6 +10,7 @@
 #include "shell/Alarms.h"
 #include "shell/StatusTexts.h"
 #include "shell/SystemsHint.h"
+#include "shell/UdpDestinations.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -73,6 +74,12 @@ bool openSource(const CommandLineOptions& o, const SettingsStore& settings, Nmea
         return path.connectNetwork(QString::fromStdString(o.connectHost), o.connectPort) == 1;
     if (!o.gpsdHost.empty())
         return path.connectGpsd(QString::fromStdString(o.gpsdHost), o.gpsdPort) == 1;
+    if (o.udpPort >= 0) {
+        if (path.connectUdp(o.udpPort, QString()) != 1) return false;
+        // Senders may start once this is printed (and learn a port picked for them).
+        printLine("Listening on UDP port " + std::to_string(path.link.udpPort()));
+        return true;
+    }
 
     const int port = readSetting(settings, settings::serial::kPort);
     const int baud = o.baud > 0 ? o.baud
@@ -89,9 +96,12 @@ bool openSource(const CommandLineOptions& o, const SettingsStore& settings, Nmea
 bool startServer(const CommandLineOptions& o, const SettingsStore& settings, NmeaDataPath& path)
 {
     if (o.servePort < 0) return true;
-    path.link.enableServer(o.servePort);
+    path.link.enableServer(o.servePort,
+                           o.serveLocal ||
+                               readSetting(settings, settings::network::kServerLoopbackOnly) == 1);
     CNetServer* server = path.link.server();
     if (!server->isListening()) return false;
+    server->setUdpDestinations(!o.udpSend.empty() ? o.udpSend : storedUdpDestinations(settings));
     server->setMaxConnections(o.maxClients > 0
                                   ? o.maxClients
                                   : readSetting(settings, settings::network::kMaxConnections));

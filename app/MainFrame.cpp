@@ -9,6 +9,7 @@
 #include "framework/Prompter.h"
 #include "gauges/LedIndicator.h"
 #include "links/LinkTexts.h"
+#include "links/NetServer.h"
 #include "settings/GeneralSettings.h"
 #include "settings/SerialSettings.h"
 #include "settings/SettingsStore.h"
@@ -150,9 +151,10 @@ void CMainFrame::createActions()
                    kContextHelp, kWindowCascade, kWindowTile, kWindowArrange, kConnectFile,
                    kGeneralSettings})
         makeAction(id);
-    for (int id : {kConnectSerial, kConnectNetwork, kConnectGpsd, kDisconnect, kNetworkServer, kRecordStart,
-                   kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow, kViewMainToolbar,
-                   kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar, kViewStatusBar})
+    for (int id : {kConnectSerial, kConnectNetwork, kConnectGpsd, kConnectUdp, kDisconnect,
+                   kNetworkServer, kRecordStart, kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow,
+                   kViewMainToolbar, kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar,
+                   kViewStatusBar})
         makeAction(id, true);
     actions[kConnectFile]->setCheckable(true);
     makeAction(kRecordStop);
@@ -181,7 +183,7 @@ void CMainFrame::createMenus()
         {kViewMainToolbar, kViewWindowToolbar, kViewConnectToolbar, kViewRecordToolbar,
          kViewStatusBar, kSeparator, kGeneralSettings});
     QMenu* connectMenu = menuBar()->addMenu(QStringLiteral("&Connect"));
-    add(connectMenu, {kConnectSerial, kConnectNetwork, kConnectGpsd, kConnectFile});
+    add(connectMenu, {kConnectSerial, kConnectNetwork, kConnectGpsd, kConnectUdp, kConnectFile});
     playbackMenu = connectMenu->addMenu(QStringLiteral("Playback"));
     add(playbackMenu, {kPlayFastest, kPlayFast, kPlayMedium, kPlaySlow});
     add(connectMenu, {kSeparator, kDisconnect, kSeparator, kNetworkServer});
@@ -259,6 +261,13 @@ void CMainFrame::createStatusBar()
     alarmLabel->setPalette(alarmColours);
     alarmLabel->hide();
     bar->insertPermanentWidget(0, alarmLabel);
+    // The relay's clients, after the alarms; hidden while it is off.
+    serverLabel = new QLabel(bar);
+    serverLabel->setObjectName(QStringLiteral("ServerPane"));
+    serverLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    serverLabel->setToolTip(QStringLiteral("Clients of the network server"));
+    serverLabel->hide();
+    bar->insertPermanentWidget(1, serverLabel);
     connect(&alarmBeep, &QTimer::timeout, this, [] { QApplication::beep(); });
     rxLed = new CLedIndicator(bar);
     rxLed->setObjectName(QStringLiteral("RxLed"));
@@ -408,6 +417,8 @@ CMainFrame::PaneInputs CMainFrame::paneInputs() const
     inputs.health = static_cast<int>(path.health());
     inputs.waitingDevice = path.link.waitingForDevice();
     inputs.recording = path.recorder.active();
+    const CNetServer* server = path.link.serverEnabled() ? path.link.server() : nullptr;
+    inputs.serverClients = server != nullptr ? server->clientCount() : -1;
     // A recording with a duration counts down by the second.
     inputs.recordingSecond =
         inputs.recording && path.recorder.durationHours() != 0 ? app.clock().now() : 0;
@@ -451,6 +462,18 @@ void CMainFrame::updatePanes()
     if (panes[SourcePane]->toolTip() != sourceTip) panes[SourcePane]->setToolTip(sourceTip);
     setPaneText(FixTypePane, QString::fromStdString(fixTypeText(gps.fixType)));
     setPaneText(SatellitesPane, QString::fromStdString(satellitesText(gps.satellitesUsed)));
+    const bool serving = shownPanes.serverClients >= 0;
+    const QString serverText =
+        serving ? QString::fromStdString(orbilunex::serverPaneText(shownPanes.serverClients))
+                : QString();
+    if (serverLabel->text() != serverText) serverLabel->setText(serverText);
+    // Hidden, not merely empty: it is shown only as a server starts.
+    if (serverLabel->isVisibleTo(statusBar()) != serving) serverLabel->setVisible(serving);
+}
+
+QString CMainFrame::serverPaneText() const
+{
+    return serverLabel->isVisibleTo(statusBar()) ? serverLabel->text() : QString();
 }
 
 void CMainFrame::updateCommands()
@@ -461,6 +484,7 @@ void CMainFrame::updateCommands()
     showChecked(actions[kConnectSerial], in.sourceKind == SourceSerial);
     showChecked(actions[kConnectNetwork], in.sourceKind == SourceNetwork);
     showChecked(actions[kConnectGpsd], in.sourceKind == SourceGpsd);
+    showChecked(actions[kConnectUdp], in.sourceKind == SourceUdp);
     showChecked(actions[kConnectFile], in.sourceKind == SourceFile);
     showChecked(actions[kDisconnect], in.sourceKind == SourceNone);
     showChecked(actions[kNetworkServer], in.serverEnabled);

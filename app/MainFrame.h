@@ -29,8 +29,8 @@ struct WindowPlacement;
 // the parser with its decoded state, the recording and the playback speed)
 // and drives it every 100 ms; views read the decoded state on timers of
 // their own. It carries the tool bars, the menus with every command, and
-// the status bar with the recording, fix, source, fix type, satellites and
-// the receive lamp.
+// the status bar with the alarms, the relay server's clients, the recording,
+// fix, source, fix type, satellites and the receive lamp.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 
@@ -60,6 +60,8 @@ public:
     QMdiArea* mdiArea() const { return mdi; }
     CLedIndicator* receiveLamp() const { return rxLed; }
     QString paneText(Pane pane) const;
+    // "Server: N clients" while the relay server runs, else empty.
+    QString serverPaneText() const;
     QAction* action(int commandId) const;
     QToolBar* toolBar(int index) const { return toolBars[index]; }
     // The Window menu; as it opens it lists the open windows after its
@@ -123,12 +125,13 @@ private:
         QString waitingDevice;
         bool recording = false;
         std::int64_t recordingSecond = 0;
+        int serverClients = -1; // -1 while the relay server is off
         bool operator==(const PaneInputs& o) const
         {
             return state == o.state && checksumFailures == o.checksumFailures &&
                    sourceKind == o.sourceKind && health == o.health &&
                    waitingDevice == o.waitingDevice && recording == o.recording &&
-                   recordingSecond == o.recordingSecond;
+                   recordingSecond == o.recordingSecond && serverClients == o.serverClients;
         }
     };
     // What the commands' check marks and enabled states are made from.
@@ -157,6 +160,7 @@ private:
     void connectSerial();
     void connectNetwork();
     void connectGpsd();
+    void connectUdp();
     void connectFile();
     void toggleServer();
     void startRecording();
@@ -183,6 +187,7 @@ private:
     std::map<int, QAction*> actions;
     QTimer poll;
     QLabel* alarmLabel = nullptr;
+    QLabel* serverLabel = nullptr;
     QSystemTrayIcon* tray = nullptr;
     QTimer alarmBeep;
     QTime alarmStarted[kAlarmKinds];

@@ -8,6 +8,7 @@
 #include "app/NetworkServerDialog.h"
 #include "app/OrbilunexApp.h"
 #include "app/RecordFileDialog.h"
+#include "app/UdpConnectDialog.h"
 #include "app/WindowKindList.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
@@ -53,6 +54,7 @@ void CMainFrame::runCommand(int id)
     case kConnectSerial: connectSerial(); break;
     case kConnectNetwork: connectNetwork(); break;
     case kConnectGpsd: connectGpsd(); break;
+    case kConnectUdp: connectUdp(); break;
     case kConnectFile: connectFile(); break;
     case kDisconnect: path.disconnectSource(); break;
     case kNetworkServer: toggleServer(); break;
@@ -147,6 +149,19 @@ void CMainFrame::connectGpsd()
     writeSetting(settings, settings::network::kGpsdPort, dialog.port());
 }
 
+void CMainFrame::connectUdp()
+{
+    SettingsStore& settings = app.settings();
+    UdpConnectDialog dialog(readSetting(settings, settings::udp::kPort),
+                            QString::fromStdString(readSetting(settings, settings::udp::kSender)),
+                            app.prompter(), this);
+    if (!app.prompter().runDialog(dialog)) return;
+    // The link says why a port cannot be listened on; the values are kept either way.
+    path.connectUdp(dialog.port(), dialog.sender());
+    writeSetting(settings, settings::udp::kPort, dialog.port());
+    writeSetting(settings, settings::udp::kSender, dialog.sender().toStdString());
+}
+
 void CMainFrame::connectFile()
 {
     const QString file = app.prompter().chooseOpenFile(
@@ -166,11 +181,18 @@ void CMainFrame::toggleServer()
     NetworkServerDialog dialog(
         readSetting(settings, settings::network::kServerPort),
         readSetting(settings, settings::network::kMaxConnections), app.prompter(), this);
+    dialog.setLoopbackOnly(readSetting(settings, settings::network::kServerLoopbackOnly) == 1);
+    dialog.setUdpDestinations(
+        QString::fromStdString(readSetting(settings, settings::network::kUdpDestinations)));
     if (!app.prompter().runDialog(dialog)) return;
-    path.link.enableServer(dialog.port());
+    path.link.enableServer(dialog.port(), dialog.loopbackOnly());
     path.link.server()->setMaxConnections(dialog.maxConnections());
+    path.link.server()->setUdpDestinations(dialog.udpDestinations());
     writeSetting(settings, settings::network::kServerPort, dialog.port());
     writeSetting(settings, settings::network::kMaxConnections, dialog.maxConnections());
+    writeSetting(settings, settings::network::kServerLoopbackOnly, dialog.loopbackOnly() ? 1 : 0);
+    writeSetting(settings, settings::network::kUdpDestinations,
+                 dialog.udpDestinationsText().trimmed().toStdString());
 }
 
 void CMainFrame::startRecording()

@@ -34,6 +34,9 @@ QJsonObject paneTexts(const CMainFrame& frame)
     QJsonObject panes;
     for (int i = 0; i < CMainFrame::PaneCount; ++i)
         panes[QString::fromUtf8(names[i])] = frame.paneText(static_cast<CMainFrame::Pane>(i));
+    // Only while the relay server runs, as on the screen.
+    if (const QString server = frame.serverPaneText(); !server.isEmpty())
+        panes[QStringLiteral("server")] = server;
     return panes;
 }
 

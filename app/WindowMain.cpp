@@ -10,6 +10,7 @@
 #include "links/NetServer.h"
 #include "settings/NetworkSettings.h"
 #include "settings/SerialSettings.h"
+#include "shell/UdpDestinations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -30,7 +31,7 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
     NmeaDataPath& path = frame.dataPath();
     if (o.allSystems) frame.setAllSystemsOverride(true);
     if (!o.serialDevice.empty() || o.baud > 0 || !o.playFile.empty() || !o.connectHost.empty() ||
-        !o.gpsdHost.empty())
+        !o.gpsdHost.empty() || o.udpPort >= 0)
         frame.forgetStoredPortFailure();
     if (!o.serialDevice.empty() || o.baud > 0) {
         path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
@@ -47,8 +48,13 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
     if (!o.connectHost.empty())
         path.connectNetwork(QString::fromStdString(o.connectHost), o.connectPort);
     if (!o.gpsdHost.empty()) path.connectGpsd(QString::fromStdString(o.gpsdHost), o.gpsdPort);
+    if (o.udpPort >= 0) path.connectUdp(o.udpPort, QString());
     if (o.servePort >= 0) {
-        path.link.enableServer(o.servePort);
+        path.link.enableServer(o.servePort,
+                               o.serveLocal ||
+                                   readSetting(settings, settings::network::kServerLoopbackOnly) == 1);
+        path.link.server()->setUdpDestinations(!o.udpSend.empty() ? o.udpSend
+                                                                  : storedUdpDestinations(settings));
         path.link.server()->setMaxConnections(
             o.maxClients > 0 ? o.maxClients
                              : readSetting(settings, settings::network::kMaxConnections));

@@ -5,6 +5,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QUdpSocket>
 
 namespace orbilunex {
 
@@ -15,15 +16,22 @@ constexpr int kStallCheckMs = 500;
 
 } // namespace
 
-CNetServer::CNetServer(int port, const LinkHooks& linkHooks)
-    : listener(new QTcpServer(this)), stallCheck(new QTimer(this)), hooks(linkHooks)
+struct CNetServer::UdpOut {
+    QUdpSocket socket;
+    std::vector<QHostAddress> addresses;
+};
+
+CNetServer::CNetServer(int port, const LinkHooks& linkHooks, bool loopbackOnly)
+    : listener(new QTcpServer(this)), stallCheck(new QTimer(this)), hooks(linkHooks),
+      localOnly(loopbackOnly)
 {
     stallCheck->setInterval(kStallCheckMs);
     connect(stallCheck, &QTimer::timeout, this, &CNetServer::dropStalled);
     listener->setListenBacklogSize(kListenBacklog);
     connect(listener, &QTcpServer::newConnection, this, &CNetServer::acceptPending);
     const bool valid = port >= 0 && port <= 65535;
-    if (!valid || !listener->listen(QHostAddress::Any, static_cast<quint16>(port)))
+    const QHostAddress where = loopbackOnly ? QHostAddress::LocalHost : QHostAddress::Any;
+    if (!valid || !listener->listen(where, static_cast<quint16>(port)))
         hooks.say(texts::kCannotCreateServer);
 }
 
@@ -93,8 +101,24 @@ void CNetServer::dropStalled()
         if (connection->stalledForMs() >= kStallTimeoutMs) drop(connection);
 }
 
+void CNetServer::setUdpDestinations(const std::vector<UdpDestination>& destinations)
+{
+    destinationList = destinations;
+    if (destinations.empty()) {
+        udpOut.reset();
+        return;
+    }
+    if (udpOut == nullptr) udpOut = std::make_unique<UdpOut>();
+    udpOut->addresses.clear();
+    for (const UdpDestination& d : destinations)
+        udpOut->addresses.emplace_back(QString::fromStdString(d.host));
+}
+
 void CNetServer::broadcast(const char* bytes, qint64 count)
 {
+    for (std::size_t i = 0; i < destinationList.size(); ++i)
+        udpOut->socket.writeDatagram(bytes, count, udpOut->addresses[i],
+                                 static_cast<quint16>(destinationList[i].port));
     if (clientList.isEmpty()) return;
     // A copy: a failed write reports the client's close, which takes it off
     // the list; removed connections are deleted later, so the pointers hold.

@@ -2,18 +2,23 @@
 
 #include "links/LinkHooks.h"
 #include "links/NetConnection.h"
+#include "shell/UdpDestinations.h"
 
 #include <QList>
 #include <QObject>
+
+#include <memory>
+#include <vector>
 
 class QTcpServer;
 class QTimer;
 
 namespace orbilunex {
 
-// The relay server: listens on a port on all local addresses and sends every
-// block the link reads, unchanged, to each connected client. There is no
-// protocol of its own; the stream on the wire is the raw NMEA byte stream.
+// The relay server: listens on a port on all local addresses (or loopback
+// only) and sends every block the link reads, unchanged, to each connected
+// client, and as one datagram to each UDP destination. There is no protocol
+// of its own; the stream on the wire is the raw NMEA byte stream.
 class CNetServer : public QObject {
     Q_OBJECT
 
@@ -30,13 +35,15 @@ public:
     static constexpr int kListenBacklog = 256;
 
     // Starts listening on port (0 picks a free one) with a backlog of
-    // kListenBacklog, on all local addresses. On failure (port in use, or
-    // outside 0..65535) shows "CNetServer Error: Could not create server"
-    // through the hooks; the object then exists and accepts nobody.
-    CNetServer(int port, const LinkHooks& hooks);
+    // kListenBacklog, on all local addresses, or on 127.0.0.1 alone with
+    // loopbackOnly. On failure (port in use, or outside 0..65535) shows
+    // "CNetServer Error: Could not create server" through the hooks; the
+    // object then exists and accepts nobody.
+    CNetServer(int port, const LinkHooks& hooks, bool loopbackOnly = false);
     ~CNetServer() override;
 
     bool isListening() const;
+    bool loopbackOnly() const { return localOnly; }
     // The port listened on (useful after asking for port 0), 0 if none.
     quint16 serverPort() const;
 
@@ -45,8 +52,15 @@ public:
     int maximumConnections() const { return maxConnections; }
     int clientCount() const { return clients; }
 
-    // Queues the block for each client in acceptance order and returns
-    // without waiting; drops the clients that cannot keep up.
+    // Where each block also goes as one datagram; the socket that sends them
+    // is made for the first destination and closed with the last.
+    void setUdpDestinations(const std::vector<UdpDestination>& destinations);
+    const std::vector<UdpDestination>& udpDestinations() const { return destinationList; }
+
+    // Sends the block as a datagram to each UDP destination (one the kernel
+    // cannot take now is lost, as datagrams are), queues it for each client
+    // in acceptance order and returns without waiting; drops the clients
+    // that cannot keep up.
     void broadcast(const char* bytes, qint64 count);
 
     // Bytes the clients sent us; kept while there is room, never read.
@@ -66,6 +80,11 @@ private:
     int maxConnections = kInitialMaxConnections;
     NetQueue received;
     LinkHooks hooks;
+    bool localOnly = false;
+    std::vector<UdpDestination> destinationList;
+    // The socket and the destinations as addresses, while there are any.
+    struct UdpOut;
+    std::unique_ptr<UdpOut> udpOut;
 };
 
 } // namespace orbilunex

@@ -108,6 +108,13 @@ int NmeaDataPath::connectGpsd(const QString& host, int port)
     return link.connectGpsd(host, port);
 }
 
+int NmeaDataPath::connectUdp(int port, const QString& sender)
+{
+    link.close();
+    parser.resetGpsState();
+    return link.openUdp(port, sender);
+}
+
 bool NmeaDataPath::startRecording(const QString& path, int hours)
 {
     if (recorder.start(path, hours)) return true;

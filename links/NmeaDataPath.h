@@ -110,6 +110,8 @@ public:
     int connectNetwork(const QString& address, int port);
     // gpsd's NMEA stream; the decoded state is reset as for the network.
     int connectGpsd(const QString& host, int port);
+    // NMEA datagrams on a UDP port; the decoded state is reset likewise.
+    int connectUdp(int port, const QString& sender);
     void disconnectSource() { link.close(); }
 
     // Starts recording to path for hours (0 = no limit); a failure is shown

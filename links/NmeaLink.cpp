@@ -5,6 +5,7 @@
 #include "links/NetConnection.h"
 #include "links/NetServer.h"
 #include "links/SerialPortMap.h"
+#include "links/UdpReceiver.h"
 
 #include <QFileInfo>
 #include <QSerialPort>
@@ -203,6 +204,7 @@ int NmeaLink::read(char* buffer, int maximum)
     if (maximum <= 0) return 0;
     const int count = kind == SourceNetwork ? readNetwork(buffer, maximum)
                       : kind == SourceGpsd  ? readGpsd(buffer, maximum)
+                      : kind == SourceUdp   ? readUdp(buffer, maximum)
                                             : readDevice(buffer, maximum);
     if (count > 0 && serverFlag && relay != nullptr) relay->broadcast(buffer, count);
     return count;
@@ -231,6 +233,7 @@ int NmeaLink::close()
     if (file.isOpen()) file.close();
     closeNetwork();
     closeGpsd();
+    udp.reset();
     kind = SourceNone;
     return 0;
 }
@@ -242,6 +245,7 @@ bool NmeaLink::sourceOpen() const
     case SourceFile: return file.isOpen();
     case SourceNetwork: return connection != nullptr;
     case SourceGpsd: return gpsd != nullptr;
+    case SourceUdp: return udp != nullptr;
     default: return false;
     }
 }
@@ -323,10 +327,35 @@ int NmeaLink::connectGpsd(const QString& host, int port)
     return 1;
 }
 
-void NmeaLink::enableServer(int port)
+int NmeaLink::readUdp(char* buffer, int maximum)
+{
+    if (udp == nullptr) return 0;
+    return static_cast<int>(udp->take(buffer, static_cast<std::size_t>(maximum)));
+}
+
+int NmeaLink::openUdp(int port, const QString& sender)
+{
+    auto receiver = std::make_unique<UdpReceiver>();
+    const std::string failure = receiver->open(port, sender);
+    if (!failure.empty()) {
+        hooks.say(failure);
+        return 0;
+    }
+    udp = std::move(receiver);
+    kind = SourceUdp;
+    ++sessions;
+    return 1;
+}
+
+int NmeaLink::udpPort() const
+{
+    return udp != nullptr ? udp->port() : 0;
+}
+
+void NmeaLink::enableServer(int port, bool loopbackOnly)
 {
     disableServer();
-    relay = new CNetServer(port, hooks);
+    relay = new CNetServer(port, hooks, loopbackOnly);
     relay->setParent(this);
     serverFlag = 1;
 }

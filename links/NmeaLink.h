@@ -19,6 +19,7 @@ class CNetServer;
 class GpsdClient;
 class NetConnection;
 class SettingsStore;
+class UdpReceiver;
 
 // Source kinds of the link, as the status bar and the Connect menu show them.
 enum SourceKind : int {
@@ -27,6 +28,7 @@ enum SourceKind : int {
     SourceNetwork = 2, // "Lan"
     SourceFile = 3,    // "File"
     SourceGpsd = 4,    // "gpsd"
+    SourceUdp = 5,     // "UDP"
 };
 
 // Why a serial port did not open.
@@ -41,7 +43,8 @@ enum class SerialOpenFailure {
 std::string serialOpenFailureText(SerialOpenFailure failure, int code);
 
 // The program's one source of NMEA bytes: a serial port, a playback file, a
-// connection to another instance's relay server or to gpsd, one at a time. read() never
+// connection to another instance's relay server or to gpsd, or the datagrams
+// sent to a UDP port, one at a time. read() never
 // waits. While the relay server is enabled every block read is also handed
 // to it for its clients, whatever the source.
 class NmeaLink : public QObject {
@@ -113,9 +116,19 @@ public:
     // on success the kind is 4. Returns 1 on success.
     int connectGpsd(const QString& host, int port);
 
-    // Starts the relay server on port (a running one is replaced); the
-    // server-enabled flag is 1 afterwards even when listening failed.
-    void enableServer(int port);
+    // Listens for NMEA datagrams on a UDP port (0 picks a free one), from
+    // `sender` only when it is not empty. On failure shows why ("Cannot
+    // listen on UDP port N: the port is in use", "...: permission denied")
+    // and leaves the kind as it was; on success the kind is 5. Returns 1 on
+    // success.
+    int openUdp(int port, const QString& sender);
+    // The UDP port listened on, 0 if none.
+    int udpPort() const;
+
+    // Starts the relay server on port, on loopback alone with loopbackOnly
+    // (a running one is replaced); the server-enabled flag is 1 afterwards
+    // even when listening failed.
+    void enableServer(int port, bool loopbackOnly = false);
     void disableServer();
     bool serverEnabled() const { return serverFlag != 0; }
     CNetServer* server() const { return relay; }
@@ -138,6 +151,7 @@ private:
     int readDevice(char* buffer, int maximum);
     int readNetwork(char* buffer, int maximum);
     int readGpsd(char* buffer, int maximum);
+    int readUdp(char* buffer, int maximum);
     void closeNetwork();
     void closeGpsd();
     int openSerialDevice(const QString& device);
@@ -149,6 +163,7 @@ private:
     int serverFlag = 0;
     NetConnection* connection = nullptr;
     GpsdClient* gpsd = nullptr;
+    std::unique_ptr<UdpReceiver> udp;
     CNetServer* relay = nullptr;
     int portNumber = 1;
     int baudRate = 4800;

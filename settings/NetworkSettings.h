@@ -14,5 +14,20 @@ constexpr IntSetting kGpsdPort{kSection, "GpsdPort", 2947};
 // The relay server.
 constexpr IntSetting kServerPort{kSection, "ServerPort", 10000};
 constexpr IntSetting kMaxConnections{kSection, "MaxConnectConnections", 25};
+// 1: the relay listens on loopback only; 0 (as before there was a choice):
+// on every interface.
+constexpr IntSetting kServerLoopbackOnly{kSection, "LoopbackOnly", 0};
+// Where the relay also sends each block as a datagram: "HOST:PORT,PORT,...".
+constexpr StringSetting kUdpDestinations{kSection, "UdpDestinations", ""};
 
 } // namespace orbilunex::settings::network
+
+namespace orbilunex::settings::udp {
+
+constexpr const char* kSection = "UDP";
+// The UDP input: the port it listens on (the marine convention) and the one
+// sender it accepts, an address; empty accepts any.
+constexpr IntSetting kPort{kSection, "Port", 10110};
+constexpr StringSetting kSender{kSection, "Sender", ""};
+
+} // namespace orbilunex::settings::udp

@@ -97,7 +97,12 @@ std::string takeOption(const std::string& name, const std::string& value,
     else if (name == "--speed") { if (!speedOf(value, o.speed)) return bad; }
     else if (name == "--connect") { if (!hostAndPort(value, o.connectHost, o.connectPort)) return bad; }
     else if (name == "--gpsd") { if (!gpsdHostAndPort(value, o.gpsdHost, o.gpsdPort)) return bad; }
-    else if (name == "--serve") {
+    else if (name == "--udp") {
+        if (!toInt(value, o.udpPort) || o.udpPort < 0 || o.udpPort > 65535) return bad;
+    } else if (name == "--udp-send") {
+        const std::string error = parseUdpDestinations(value, o.udpSend);
+        if (!error.empty()) return bad + " (" + error + ")";
+    } else if (name == "--serve") {
         if (!toInt(value, o.servePort) || o.servePort < 0 || o.servePort > 65535) return bad;
     } else if (name == "--max-clients") {
         if (!toInt(value, o.maxClients) || o.maxClients < 1 || o.maxClients > 65535) return bad;
@@ -114,10 +119,12 @@ std::string takeOption(const std::string& name, const std::string& value,
 std::string checkCombination(const CommandLineOptions& o)
 {
     const int sources = !o.serialDevice.empty() + !o.playFile.empty() + !o.connectHost.empty() +
-                        !o.gpsdHost.empty();
-    if (sources > 1) return "give only one of --serial, --play, --connect and --gpsd";
+                        !o.gpsdHost.empty() + (o.udpPort >= 0);
+    if (sources > 1) return "give only one of --serial, --play, --connect, --gpsd and --udp";
     if (o.speed >= 0 && o.playFile.empty()) return "--speed goes with --play";
     if (o.maxClients >= 0 && o.servePort < 0) return "--max-clients goes with --serve";
+    if (!o.udpSend.empty() && o.servePort < 0) return "--udp-send goes with --serve";
+    if (o.serveLocal && o.servePort < 0) return "--serve-local goes with --serve";
     if (o.recordHours != 0 && o.recordFile.empty()) return "--hours goes with --record";
     if (o.snapshotDir.empty() != (o.snapshotAfter < 0)) return "--snapshot and --after go together";
     if (o.headless && (!o.openKinds.empty() || !o.snapshotDir.empty()))
@@ -140,6 +147,10 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& arguments,
         }
         if (name == "--all-systems") {
             o.allSystems = true;
+            continue;
+        }
+        if (name == "--serve-local") {
+            o.serveLocal = true;
             continue;
         }
         if (name == "--gpsd" && (i + 1 >= arguments.size() || arguments[i + 1].rfind("--", 0) == 0)) {
@@ -175,7 +186,10 @@ std::string usageText(const WindowKindTable& kinds)
         "                                   play back a recorded NMEA log\n"
         "    --connect HOST:PORT            the relay server of another instance\n"
         "    --gpsd [HOST[:PORT]]           the NMEA stream of a gpsd (default localhost:2947)\n"
+        "    --udp PORT                     NMEA datagrams sent to this UDP port\n"
         "  --serve PORT [--max-clients N]   relay the stream to TCP clients\n"
+        "    [--serve-local]                on this computer only (loopback)\n"
+        "    [--udp-send HOST:PORT]...      also as datagrams (PORT alone: 127.0.0.1)\n"
         "  --record FILE [--hours N]        record the stream (N hours, default no limit)\n"
         "  --all-systems                    decode every satellite system, not GPS alone\n"
         "  --quit-after SECONDS             stop after this time (at most 2073600)\n"

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/UdpDestinations.h"
+
 #include <string>
 #include <vector>
 
@@ -27,9 +29,12 @@ struct CommandLineOptions {
     int connectPort = -1;
     std::string gpsdHost;     // --gpsd [HOST[:PORT]]
     int gpsdPort = -1;
+    int udpPort = -1;         // --udp PORT (0 picks a free one)
     bool allSystems = false;  // --all-systems
     int servePort = -1;       // --serve PORT
     int maxClients = -1;      // --max-clients N
+    std::vector<UdpDestination> udpSend; // --udp-send HOST:PORT, repeatable
+    bool serveLocal = false;  // --serve-local: the relay on loopback only
     std::string recordFile;   // --record FILE
     int recordHours = 0;      // --hours N (0: no limit)
     double quitAfterSeconds = -1; // --quit-after SECONDS (0 .. kMaxSeconds)

@@ -29,6 +29,8 @@ constexpr CommandText kTexts[] = {
      "Connect Using Network"},
     {kConnectGpsd, "Connect to &gpsd...", "Shows the NMEA stream of a gpsd server",
      "Connect To gpsd"},
+    {kConnectUdp, "Connect to &UDP...", "Takes the NMEA datagrams sent to a UDP port",
+     "Connect To UDP"},
     {kConnectFile, "Connect to &file", "Plays back a recorded NMEA file", "Connect To File"},
     {kDisconnect, "&Disconnect", "Disconnect from GPS device", "Disconnect/Close Connection"},
     {kNetworkServer, "&Enable/Disable network server", "Enable or Disable Network Server",

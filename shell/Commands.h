@@ -31,6 +31,7 @@ constexpr int kConnectSerial = 33773;
 constexpr int kConnectNetwork = 33774;
 constexpr int kConnectFile = 33775;
 constexpr int kConnectGpsd = 33790;
+constexpr int kConnectUdp = 33792;
 constexpr int kDisconnect = 33783;
 constexpr int kNetworkServer = 33784;
 constexpr int kRecordStart = 33787;

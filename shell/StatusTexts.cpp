@@ -17,8 +17,8 @@ std::string fixQualityText(int fixQuality)
 
 std::string sourceKindText(int sourceKind)
 {
-    static const char* const texts[] = {"None", "RS-232", "Lan", "File", "gpsd"};
-    if (sourceKind < 0 || sourceKind > 4) return "??";
+    static const char* const texts[] = {"None", "RS-232", "Lan", "File", "gpsd", "UDP"};
+    if (sourceKind < 0 || sourceKind > 5) return "??";
     return texts[sourceKind];
 }
 
@@ -37,6 +37,11 @@ std::string sourcePaneText(int sourceKind, LinkHealthState health,
     case LinkHealthState::Ok: break;
     }
     return kind;
+}
+
+std::string serverPaneText(int clients)
+{
+    return "Server: " + std::to_string(clients) + (clients == 1 ? " client" : " clients");
 }
 
 std::string sentenceCountsText(std::int64_t good, std::int64_t failed)

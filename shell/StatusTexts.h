@@ -14,7 +14,7 @@ namespace orbilunex {
 // "GPS mode unknown".
 std::string fixQualityText(int fixQuality);
 
-// "None", "RS-232", "Lan", "File", "gpsd" by link source kind; other values
+// "None", "RS-232", "Lan", "File", "gpsd", "UDP" by link source kind; other values
 // "??".
 std::string sourceKindText(int sourceKind);
 
@@ -24,6 +24,9 @@ std::string sourceKindText(int sourceKind);
 // the baud rate)" (without the advice for a source that has no baud rate).
 std::string sourcePaneText(int sourceKind, LinkHealthState health,
                            const std::string& waitingDevice);
+
+// "Server: N clients" ("1 client") while the relay server runs.
+std::string serverPaneText(int clients);
 
 // "Sentences: GOOD good, FAILED bad checksum".
 std::string sentenceCountsText(std::int64_t good, std::int64_t failed);

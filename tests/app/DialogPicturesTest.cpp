@@ -2,6 +2,7 @@
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
 #include "app/RecordFileDialog.h"
+#include "app/UdpConnectDialog.h"
 #include "tests/common/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -84,13 +85,22 @@ TEST(DialogPicturesTest, NetworkServerDialogControlsHaveTheirOwnPlaces)
     test::ScriptedPrompter prompter;
     NetworkServerDialog dialog(10000, 25, prompter);
     const QList<QWidget*> controls = controlsOf(dialog);
-    EXPECT_EQ(controls.size(), 8) << "4 labels, 2 fields, 2 buttons";
+    EXPECT_EQ(controls.size(), 11) << "5 labels, 3 fields, a check box, 2 buttons";
     checkLayout(dialog, "network-server", controls);
     // The explanation keeps its line feed: two lines, above the count.
     for (const QLabel* label : dialog.findChildren<QLabel*>())
         if (label->text().contains('\n')) {
             EXPECT_GE(label->height(), 2 * label->fontMetrics().height());
         }
+}
+
+TEST(DialogPicturesTest, UdpConnectDialogControlsHaveTheirOwnPlaces)
+{
+    test::ScriptedPrompter prompter;
+    UdpConnectDialog dialog(10110, QString(), prompter);
+    const QList<QWidget*> controls = controlsOf(dialog);
+    EXPECT_EQ(controls.size(), 6) << "2 labels, 2 fields, 2 buttons";
+    checkLayout(dialog, "udp-connect", controls);
 }
 
 TEST(DialogPicturesTest, RecordPanelSitsBelowTheFileControls)

@@ -6,6 +6,7 @@
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
 #include "app/RecordFileDialog.h"
+#include "app/UdpConnectDialog.h"
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
 #include "gauges/LedIndicator.h"
@@ -31,8 +32,10 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QProcess>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QUdpSocket>
 
 using namespace orbilunex;
 using namespace orbilunex::test;
@@ -204,24 +207,67 @@ TEST_F(MainFrameTest, ConnectCommands)
     frame().runCommand(commands::kConnectSerial);
     EXPECT_EQ(prompter.dialogsRun, before + 1);
     EXPECT_EQ(settings.getInt("Serial Port Commmunications", "Port", 0), 7);
+
+    // UDP: a port another program holds is said through the prompter; a
+    // free one (what the occupant held, once it let go) is listened on.
+    auto occupant = std::make_unique<QUdpSocket>();
+    ASSERT_TRUE(occupant->bind(QHostAddress::AnyIPv4, 0));
+    const quint16 udpPort = occupant->localPort();
+    for (int round = 0; round < 2; ++round) {
+        prompter.dialogs.push_back([&](QDialog& d) {
+            auto& dialog = dynamic_cast<UdpConnectDialog&>(d);
+            EXPECT_EQ(dialog.port(), round == 0 ? 10110 : udpPort) << "the stored port";
+            dialog.portEdit()->setText(QString::number(udpPort));
+            dialog.senderEdit()->setText(QStringLiteral("127.0.0.1"));
+            return true;
+        });
+        frame().runCommand(commands::kConnectUdp);
+        if (round == 0) {
+            EXPECT_TRUE(prompter.messages.contains(
+                QStringLiteral("Cannot listen on UDP port %1: the port is in use").arg(udpPort)));
+            occupant.reset();
+        }
+    }
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "UDP");
+    EXPECT_TRUE(frame().action(commands::kConnectUdp)->isChecked());
+    EXPECT_EQ(settings.getInt("UDP", "Port", 0), udpPort);
+    EXPECT_EQ(settings.getString("UDP", "Sender", ""), "127.0.0.1");
 }
 
 TEST_F(MainFrameTest, ServerCommandTogglesWithoutASecondDialog)
 {
     start();
+    EXPECT_EQ(frame().serverPaneText(), "") << "no pane while the server is off";
     prompter.dialogs.push_back([](QDialog& d) {
         auto& dialog = dynamic_cast<NetworkServerDialog&>(d);
+        EXPECT_FALSE(dialog.loopbackOnly()) << "every interface, as before the choice";
         dialog.portEdit()->setText(QStringLiteral("0"));
         dialog.allowEdit()->setText(QStringLiteral("3"));
+        dialog.loopbackBox()->setChecked(true);
+        dialog.udpEdit()->setText(QStringLiteral(" 10111, 127.0.0.1:10112"));
         return true;
     });
     frame().runCommand(commands::kNetworkServer);
     ASSERT_TRUE(frame().dataPath().link.serverEnabled());
-    EXPECT_EQ(frame().dataPath().link.server()->maximumConnections(), 3);
+    CNetServer* server = frame().dataPath().link.server();
+    EXPECT_EQ(server->maximumConnections(), 3);
+    EXPECT_TRUE(server->loopbackOnly());
+    EXPECT_EQ(server->udpDestinations().size(), 2u);
     EXPECT_TRUE(frame().action(commands::kNetworkServer)->isChecked());
     EXPECT_EQ(settings.getInt("Client/Server", "MaxConnectConnections", 0), 3);
+    EXPECT_EQ(settings.getInt("Client/Server", "LoopbackOnly", 0), 1);
+    EXPECT_EQ(settings.getString("Client/Server", "UdpDestinations", ""), "10111, 127.0.0.1:10112");
+    EXPECT_EQ(frame().serverPaneText(), "Server: 0 clients");
+    // A client that comes shows at a tick.
+    QTcpSocket client;
+    client.connectToHost(QStringLiteral("127.0.0.1"), server->serverPort());
+    EXPECT_TRUE(pumpUntil([&] {
+        frame().pollTick();
+        return frame().serverPaneText() == "Server: 1 client";
+    })) << frame().serverPaneText().toStdString();
     frame().runCommand(commands::kNetworkServer);
     EXPECT_FALSE(frame().dataPath().link.serverEnabled());
+    EXPECT_EQ(frame().serverPaneText(), "");
     EXPECT_EQ(prompter.dialogsRun, 1);
 }
 

@@ -2,10 +2,12 @@
 
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
+#include "app/UdpConnectDialog.h"
 #include "tests/common/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,6 +246,78 @@ TEST(NetworkServerDialogTest, CancelRejectsWithoutChecking)
     QTest::mouseClick(buttonWithText(dialog, "Cancel"), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST(NetworkServerDialogTest, UdpDestinationsAndLoopbackAreReadBack)
+{
+    ScriptedPrompter prompter;
+    NetworkServerDialog dialog(10000, 25, prompter);
+    EXPECT_FALSE(dialog.loopbackOnly());
+    EXPECT_EQ(dialog.loopbackBox()->text(), "&This computer only");
+    dialog.setLoopbackOnly(true);
+    dialog.setUdpDestinations(QStringLiteral("10.0.0.255:2000, 10110"));
+    dialog.show();
+    QTest::mouseClick(buttonWithText(dialog, "OK"), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog.loopbackOnly());
+    EXPECT_EQ(dialog.udpDestinations(),
+              (std::vector<UdpDestination>{{"10.0.0.255", 2000}, {"127.0.0.1", 10110}}));
+
+    // A bad entry keeps the dialog open on the list.
+    NetworkServerDialog refusing(10000, 25, prompter);
+    refusing.setUdpDestinations(QStringLiteral("10110, gps.local:2000"));
+    refusing.setResult(-1);
+    refusing.show();
+    QTest::mouseClick(buttonWithText(refusing, "OK"), Qt::LeftButton);
+    EXPECT_EQ(refusing.result(), -1);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].startsWith("Bad UDP destination \"gps.local:2000\""))
+        << prompter.messages[0].toStdString();
+    EXPECT_EQ(refusing.focusWidget(), refusing.udpEdit());
+}
+
+// ---- Connect to UDP ----
+
+TEST(UdpConnectDialogTest, OkChecksThePortAndTheSender)
+{
+    const QString kPortRange = QStringLiteral("Please enter an integer between 1 and 65535.");
+    const QString kAddress = QString::fromUtf8(UdpConnectDialog::kEnterAddress);
+    const struct {
+        const char* port;
+        const char* sender;
+        const QString* message; // nullptr: accepted
+        const char* legend;
+    } cases[] = {
+        {"10110", "", nullptr, "any sender"},
+        {"2000", " 192.168.1.20 ", nullptr, "an address, blanks around"},
+        {"2000", "fe80::1", nullptr, "an IPv6 address"},
+        {"0", "", &kPortRange, "port zero"},
+        {"65536", "", &kPortRange, "port too large"},
+        {"udp", "", &kInteger, "port letters"},
+        {"2000", "gps.local", &kAddress, "a name is no address"},
+        {"2000", "192.168.1", &kAddress, "three numbers"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.legend);
+        ScriptedPrompter prompter;
+        UdpConnectDialog dialog(10110, QString(), prompter);
+        EXPECT_EQ(labelOf(dialog, dialog.portEdit()), "&Port:");
+        dialog.setResult(-1);
+        dialog.show();
+        retype(dialog.portEdit(), c.port);
+        retype(dialog.senderEdit(), c.sender);
+        QTest::mouseClick(buttonWithText(dialog, "OK"), Qt::LeftButton);
+        if (c.message == nullptr) {
+            EXPECT_TRUE(prompter.messages.isEmpty());
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
+            EXPECT_EQ(dialog.sender(), QString::fromUtf8(c.sender).trimmed());
+            continue;
+        }
+        EXPECT_EQ(prompter.messages, QStringList{*c.message});
+        EXPECT_EQ(dialog.result(), -1);
+        EXPECT_EQ(dialog.focusWidget(),
+                  c.message == &kAddress ? dialog.senderEdit() : dialog.portEdit());
+    }
 }
 
 } // namespace

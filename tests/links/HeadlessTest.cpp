@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSerialPort>
 #include <QTcpSocket>
+#include <QThread>
+#include <QUdpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -72,6 +74,60 @@ TEST_F(HeadlessTest, PlaysRecordsAndRelaysTheSameBytes)
     EXPECT_TRUE(received == recorded.right(received.size()));
     output += program.readAllStandardOutput();
     EXPECT_TRUE(output.contains("File | Differential GPS, SPS Mode | 3D fix | Sats:")) << output.constData();
+}
+
+TEST_F(HeadlessTest, UdpDatagramsAreRecordedByteForByte)
+{
+    const QByteArray log = readAll(QString::fromUtf8(SAMPLE_DATA_DIR) + "/sample.nmea");
+    ASSERT_GT(log.size(), 100000);
+    const QString recording = folder.filePath(QStringLiteral("udp.txt"));
+    start({"--headless", "--udp", "0", "--record", recording, "--quit-after", "50"});
+    QRegularExpression listening(QStringLiteral("Listening on UDP port (\\d+)"));
+    quint16 port = 0;
+    pumpUntil([&] {
+        output += program.readAllStandardOutput();
+        const auto match = listening.match(QString::fromUtf8(output));
+        if (match.hasMatch()) port = static_cast<quint16>(match.captured(1).toUInt());
+        return port != 0;
+    });
+    ASSERT_NE(port, 0) << output.constData();
+
+    // About 1 kB a datagram, cut at line ends; never far ahead of the
+    // recording, so that no socket buffer overflows however slow the machine.
+    QUdpSocket sender;
+    qsizetype sent = 0;
+    while (sent < log.size()) {
+        qsizetype end = log.indexOf('\n', sent + 1000);
+        end = end < 0 ? log.size() : end + 1;
+        ASSERT_TRUE(pumpUntil([&] { return sent - QFileInfo(recording).size() < 64 * 1024; }, 10000));
+        const QByteArray datagram = log.mid(sent, end - sent);
+        ASSERT_EQ(sender.writeDatagram(datagram, QHostAddress::LocalHost, port), datagram.size());
+        sent = end;
+        QThread::usleep(500);
+    }
+    EXPECT_TRUE(pumpUntil([&] { return QFileInfo(recording).size() >= log.size(); }, 15000));
+    EXPECT_TRUE(pumpUntil([&] {
+        output += program.readAllStandardOutput();
+        return output.contains("\nUDP | ");
+    })) << "the status names the source";
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(readAll(recording) == log) << "recorded " << readAll(recording).size() << " of "
+                                           << log.size() << " bytes";
+}
+
+TEST_F(HeadlessTest, UdpPortInUseIsAnError)
+{
+    QUdpSocket occupant;
+    ASSERT_TRUE(occupant.bind(QHostAddress::AnyIPv4, 0));
+    start({"--headless", "--udp", QString::number(occupant.localPort()), "--quit-after", "30"});
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(program.readAllStandardError().contains(
+        QStringLiteral("Cannot listen on UDP port %1: the port is in use")
+            .arg(occupant.localPort())
+            .toUtf8()));
 }
 
 TEST_F(HeadlessTest, MultiSystemReceiverUnderGpsOnlyGetsTheHint)

@@ -81,8 +81,20 @@ TEST(CommandLine, SourcesAndDefaults)
     EXPECT_EQ(r.options.gpsdHost, "pi.local");
     EXPECT_EQ(r.options.gpsdPort, 2947);
 
+    r = parseCommandLine(words("--udp 10110 --serve 0 --serve-local --udp-send 192.168.1.255:2000 "
+                               "--udp-send 10111,localhost:10112"));
+    ASSERT_TRUE(r.ok) << r.error;
+    EXPECT_EQ(r.options.udpPort, 10110);
+    EXPECT_TRUE(r.options.serveLocal);
+    EXPECT_EQ(r.options.udpSend, (std::vector<UdpDestination>{{"192.168.1.255", 2000},
+                                                              {"127.0.0.1", 10111},
+                                                              {"127.0.0.1", 10112}}))
+        << "repeatable; a port alone and localhost go to loopback";
+
     r = parseCommandLine(words("--headless"));
     ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.options.udpPort, -1);
+    EXPECT_FALSE(r.options.serveLocal);
     EXPECT_FALSE(r.options.allSystems);
     EXPECT_EQ(r.options.baud, -1) << "stored settings apply";
     EXPECT_EQ(r.options.servePort, -1);
@@ -120,6 +132,16 @@ TEST(CommandLine, BadLinesAreRefused)
         {"quit time infinite", "--headless --quit-after inf"},
         {"snapshot time beyond a timer", "--snapshot d --after 1e9"},
         {"gpsd and play", "--headless --gpsd --play f"},
+        {"udp and play", "--headless --udp 10110 --play f"},
+        {"udp and gpsd", "--headless --gpsd --udp 10110"},
+        {"udp port out of range", "--headless --udp 65536"},
+        {"udp port with letters", "--headless --udp nmea"},
+        {"udp destination without serve", "--headless --udp-send 2000"},
+        {"udp destination port zero", "--headless --serve 0 --udp-send 127.0.0.1:0"},
+        {"udp destination host name", "--headless --serve 0 --udp-send gps.local:2000"},
+        {"udp destination bad address", "--headless --serve 0 --udp-send 10.0.0.256:2000"},
+        {"udp destination empty entry", "--headless --serve 0 --udp-send 2000,,2001"},
+        {"serve-local without serve", "--headless --serve-local"},
         {"unknown window kind", "--open sky,radar"},
         {"empty window list", "--open ,"},
         {"snapshot without after", "--snapshot /tmp/x"},

@@ -18,11 +18,15 @@ TEST(StatusTexts, PaneTexts)
     EXPECT_EQ(sourceKindText(2), "Lan");
     EXPECT_EQ(sourceKindText(3), "File");
     EXPECT_EQ(sourceKindText(4), "gpsd");
-    EXPECT_EQ(sourceKindText(5), "??");
+    EXPECT_EQ(sourceKindText(5), "UDP");
+    EXPECT_EQ(sourceKindText(6), "??");
     EXPECT_EQ(fixTypeText(0), "NA");
     EXPECT_EQ(fixTypeText(1), "Fix NA");
     EXPECT_EQ(fixTypeText(3), "3D fix");
     EXPECT_EQ(satellitesText(9), "Sats:9");
+    EXPECT_EQ(serverPaneText(0), "Server: 0 clients");
+    EXPECT_EQ(serverPaneText(1), "Server: 1 client");
+    EXPECT_EQ(serverPaneText(12), "Server: 12 clients");
 }
 
 struct RecordingCase {
