@@ -79,9 +79,10 @@ bool openSource(const CommandLineOptions& o, const SettingsStore& settings, Nmea
                                 : readSetting(settings, settings::serial::kBaud);
     path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
     if (path.connectSerial(port, baud) == 1) return true;
-    std::fprintf(stderr, "orbilunex: %s: %s\n", path.link.serialDevicePath().toLocal8Bit().constData(),
-                 serialOpenFailureText(path.link.lastSerialFailure(),
-                                       path.link.lastSerialErrorCode())
+    std::fprintf(stderr, "orbilunex: %s\n",
+                 serialFailureReason(path.link.lastSerialFailure(),
+                                     path.link.lastSerialErrorCode(),
+                                     path.link.serialDevicePath().toStdString())
                      .c_str());
     return false;
 }
