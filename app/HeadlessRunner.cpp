@@ -156,7 +156,8 @@ int runHeadless(const CommandLineOptions& o)
     path.link.disableServer();
     path.link.close();
     printLine(statusLine(path));
-    return 0;
+    // A recording that failed on the way lost data: scripts must hear of it.
+    return path.recorder.failed() ? 1 : 0;
 }
 
 } // namespace orbilunex
