@@ -103,7 +103,7 @@ void CMainFrame::connectSerial()
     CommunicationDialog dialog(
         readSetting(settings, settings::serial::kPort), readSetting(settings, settings::serial::kBaud),
         [&settings](int port) { return QString::fromStdString(serialDeviceForPort(settings, port)); },
-        this);
+        this, presentSerialPorts());
     if (!app.prompter().runDialog(dialog)) return;
     forgetStoredPortFailure();
     const int port = dialog.port();
