@@ -86,9 +86,10 @@ bool openSource(const CommandLineOptions& o, const SettingsStore& settings, Nmea
                                 : readSetting(settings, settings::serial::kBaud);
     path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
     if (path.connectSerial(port, baud) == 1) return true;
-    std::fprintf(stderr, "orbilunex: %s: %s\n", path.link.serialDevicePath().toLocal8Bit().constData(),
-                 serialOpenFailureText(path.link.lastSerialFailure(),
-                                       path.link.lastSerialErrorCode())
+    std::fprintf(stderr, "orbilunex: %s\n",
+                 serialFailureReason(path.link.lastSerialFailure(),
+                                     path.link.lastSerialErrorCode(),
+                                     path.link.serialDevicePath().toStdString())
                      .c_str());
     return false;
 }
@@ -165,7 +166,8 @@ int runHeadless(const CommandLineOptions& o)
     path.link.disableServer();
     path.link.close();
     printLine(statusLine(path));
-    return 0;
+    // A recording that failed on the way lost data: scripts must hear of it.
+    return path.recorder.failed() ? 1 : 0;
 }
 
 } // namespace orbilunex

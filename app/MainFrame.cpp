@@ -284,18 +284,33 @@ void CMainFrame::startDataPath()
     path.link.configure(readSetting(settings, settings::serial::kPort),
                         readSetting(settings, settings::serial::kBaud),
                         0, 8, 0);
-    // A stored port that stands for a device but cannot be opened is said,
-    // as the Connect command says it, once the window is up; a port number
-    // that stands for no device (0) is no failure.
+    // A port number that stands for no device (0) is no failure.
     if (path.link.openSerial() == 0 && !path.link.serialDevicePath().isEmpty()) {
-        path.link.close(); // the status then says there is no source, as after Connect
-        storedPortFailed = true;
-        QTimer::singleShot(0, this, [this] {
-            if (!closing && storedPortFailed)
-                app.prompter().warn(this, QString::fromUtf8(texts::kCannotOpenPort));
-        });
+        storedPortFailure =
+            QString::fromStdString(sourceKindText(SourceSerial) + ": " +
+                                   serialFailureReason(path.link.lastSerialFailure(),
+                                                       path.link.lastSerialErrorCode(),
+                                                       path.link.serialDevicePath().toStdString()));
+        path.link.close(); // nothing is open, as after a failed Connect
+        statusBar()->showMessage(storedPortFailure);
+        updatePanes();
     }
     poll.start(NmeaDataPath::kTickMs);
+}
+
+void CMainFrame::forgetStoredPortFailure()
+{
+    if (storedPortFailure.isEmpty()) return;
+    if (statusBar()->currentMessage() == storedPortFailure) statusBar()->clearMessage();
+    storedPortFailure.clear();
+}
+
+QString CMainFrame::serialFailureMessage() const
+{
+    return QString::fromUtf8(texts::kCannotOpenPort) + QStringLiteral(": ") +
+           QString::fromStdString(serialFailureReason(path.link.lastSerialFailure(),
+                                                      path.link.lastSerialErrorCode(),
+                                                      path.link.serialDevicePath().toStdString()));
 }
 
 void CMainFrame::pollTick()
@@ -416,6 +431,8 @@ CMainFrame::PaneInputs CMainFrame::paneInputs() const
     inputs.sourceKind = path.link.sourceKind();
     inputs.health = static_cast<int>(path.health());
     inputs.waitingDevice = path.link.waitingForDevice();
+    // Shown only while nothing else was opened since.
+    if (inputs.sourceKind == SourceNone) inputs.storedPortFailure = storedPortFailure;
     inputs.recording = path.recorder.active();
     const CNetServer* server = path.link.serverEnabled() ? path.link.server() : nullptr;
     inputs.serverClients = server != nullptr ? server->clientCount() : -1;
@@ -452,9 +469,10 @@ void CMainFrame::updatePanes()
     const int kind = shownPanes.sourceKind;
     setPaneText(RecordingPane, QString::fromStdString(path.recorder.statusText()));
     setPaneText(QualityPane, QString::fromStdString(fixQualityText(gps.fixQuality)));
-    setPaneText(SourcePane,
-                QString::fromStdString(sourcePaneText(
-                    kind, path.health(), shownPanes.waitingDevice.toStdString())));
+    setPaneText(SourcePane, !shownPanes.storedPortFailure.isEmpty()
+                                ? shownPanes.storedPortFailure
+                                : QString::fromStdString(sourcePaneText(
+                                      kind, path.health(), shownPanes.waitingDevice.toStdString())));
     const QString sourceTip =
         QString::fromUtf8(kPaneInfo[SourcePane].toolTip) + QLatin1Char('\n') +
         QString::fromStdString(sentenceCountsText(path.parser.sentenceCount(),

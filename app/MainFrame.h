@@ -41,12 +41,19 @@ public:
     explicit CMainFrame(COrbilunexApp& app);
     ~CMainFrame() override;
 
-    // Opens the stored serial port and starts the 100 ms poll.
+    // Opens the stored serial port and starts the 100 ms poll. A port that
+    // does not open is said in the source pane and the status bar
+    // ("RS-232: /dev/ttyUSB0 not found"), never in a box: the program may
+    // last have run on gpsd or a file.
     void startDataPath();
 
-    // A source named on the command line replaces the stored serial port:
-    // its failure to open at start is then not worth a word.
-    void forgetStoredPortFailure() { storedPortFailed = false; }
+    // Another source chosen (on the command line or by a command) replaces
+    // the stored serial port: its failure at start is then no news.
+    void forgetStoredPortFailure();
+
+    // "Cannot open communications port: " and why the last serial open
+    // failed, naming the device.
+    QString serialFailureMessage() const;
 
     // Decodes every satellite system whatever the setting says (--all-systems).
     void setAllSystemsOverride(bool all);
@@ -123,6 +130,7 @@ private:
         int sourceKind = -1;
         int health = -1;
         QString waitingDevice;
+        QString storedPortFailure;
         bool recording = false;
         std::int64_t recordingSecond = 0;
         int serverClients = -1; // -1 while the relay server is off
@@ -130,7 +138,8 @@ private:
         {
             return state == o.state && checksumFailures == o.checksumFailures &&
                    sourceKind == o.sourceKind && health == o.health &&
-                   waitingDevice == o.waitingDevice && recording == o.recording &&
+                   waitingDevice == o.waitingDevice &&
+                   storedPortFailure == o.storedPortFailure && recording == o.recording &&
                    recordingSecond == o.recordingSecond && serverClients == o.serverClients;
         }
     };
@@ -195,7 +204,9 @@ private:
     CommandInputs shownCommands;
     bool hintShown = false;
     bool allSystemsOverride = false;
-    bool storedPortFailed = false;
+    // Why the stored serial port did not open at start, until another
+    // source is chosen.
+    QString storedPortFailure;
     bool closing = false;
     bool unattended = false;
 };

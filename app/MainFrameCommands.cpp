@@ -56,7 +56,10 @@ void CMainFrame::runCommand(int id)
     case kConnectGpsd: connectGpsd(); break;
     case kConnectUdp: connectUdp(); break;
     case kConnectFile: connectFile(); break;
-    case kDisconnect: path.disconnectSource(); break;
+    case kDisconnect:
+        forgetStoredPortFailure();
+        path.disconnectSource();
+        break;
     case kNetworkServer: toggleServer(); break;
     case kRecordStart: startRecording(); break;
     case kRecordStop: path.stopRecording(); break;
@@ -102,8 +105,9 @@ void CMainFrame::connectSerial()
     CommunicationDialog dialog(
         readSetting(settings, settings::serial::kPort), readSetting(settings, settings::serial::kBaud),
         [&settings](int port) { return QString::fromStdString(serialDeviceForPort(settings, port)); },
-        this);
+        this, presentSerialPorts());
     if (!app.prompter().runDialog(dialog)) return;
+    forgetStoredPortFailure();
     const int port = dialog.port();
     const int baud = dialog.baud();
     writeSetting(settings, settings::serial::kPort, port);
@@ -116,8 +120,7 @@ void CMainFrame::connectSerial()
     // The port is opened again after a pause, without holding up the window.
     QTimer::singleShot(kSerialReopenDelayMs, this, [this, port, baud] {
         if (closing) return;
-        if (path.connectSerial(port, baud) == 0)
-            app.prompter().warn(this, QString::fromUtf8(texts::kCannotOpenPort));
+        if (path.connectSerial(port, baud) == 0) app.prompter().warn(this, serialFailureMessage());
         updateInterface();
     });
 }
@@ -129,6 +132,7 @@ void CMainFrame::connectNetwork()
         QString::fromStdString(readSetting(settings, settings::network::kNetAddress)),
         readSetting(settings, settings::network::kConnectToPort), app.prompter(), this);
     if (!app.prompter().runDialog(dialog)) return;
+    forgetStoredPortFailure();
     // Failure is shown by the link; the values are kept either way.
     path.connectNetwork(dialog.address(), dialog.port());
     writeSetting(settings, settings::network::kNetAddress, dialog.address().toStdString());
@@ -143,6 +147,7 @@ void CMainFrame::connectGpsd()
         readSetting(settings, settings::network::kGpsdPort), app.prompter(), this);
     dialog.setWindowTitle(QStringLiteral("Connect to gpsd"));
     if (!app.prompter().runDialog(dialog)) return;
+    forgetStoredPortFailure();
     // The link says why a connect failed; the values are kept either way.
     path.connectGpsd(dialog.address(), dialog.port());
     writeSetting(settings, settings::network::kGpsdHost, dialog.address().toStdString());
@@ -168,6 +173,7 @@ void CMainFrame::connectFile()
         this, QStringLiteral("Connect to file"), QString::fromUtf8(texts::kNmeaFileFilter),
         QString::fromUtf8(texts::kNmeaFileSuffix));
     if (file.isEmpty()) return;
+    forgetStoredPortFailure();
     path.connectFile(file);
 }
 

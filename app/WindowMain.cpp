@@ -6,7 +6,6 @@
 #include "framework/Prompter.h"
 #include "links/Clock.h"
 #include "links/IniSettingsStore.h"
-#include "links/LinkTexts.h"
 #include "links/NetServer.h"
 #include "settings/NetworkSettings.h"
 #include "settings/SerialSettings.h"
@@ -23,8 +22,8 @@ namespace orbilunex {
 namespace {
 
 // What the command line asks of the data path, after the stored serial port
-// was opened as on every start. A port that cannot be opened is reported as
-// the Connect command reports it.
+// was opened as on every start. A port named here that cannot be opened is
+// reported as the Connect command reports it.
 void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFrame& frame,
                   Prompter& prompter)
 {
@@ -38,8 +37,7 @@ void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFra
         const int port = readSetting(settings, settings::serial::kPort);
         const int baud = o.baud > 0 ? o.baud
                                     : readSetting(settings, settings::serial::kBaud);
-        if (path.connectSerial(port, baud) == 0)
-            prompter.warn(&frame, QString::fromUtf8(texts::kCannotOpenPort));
+        if (path.connectSerial(port, baud) == 0) prompter.warn(&frame, frame.serialFailureMessage());
     }
     if (!o.playFile.empty()) {
         if (o.speed >= 0) path.setPlaybackSpeed(o.speed);

@@ -79,6 +79,10 @@ GpsdOutcome GpsdClient::open(const QString& host, int port, int connectTimeoutMs
         return GpsdOutcome::NoAnswer;
     }
     connection = attempt;
+    // gpsd's reports come in bursts far larger than its NMEA (a sky view a
+    // second, more on a first watch); all of a burst is taken in between
+    // ticks, and the NMEA behind it reaches the next one.
+    connection->socket()->setReadBufferSize(kReadBufferSize);
     // Before the greeting was checked nothing is sent: the server may be
     // anything.
     if (!readGreeting(greetingTimeoutMs)) {
@@ -125,7 +129,16 @@ bool GpsdClient::readGreeting(int timeoutMs)
 std::size_t GpsdClient::take(char* out, std::size_t maximum)
 {
     if (connection == nullptr) return 0;
-    return filter.filter(out, connection->take(out, maximum));
+    // A block short of JSON is no sign that nothing waits: take on until
+    // the block is full of NMEA or nothing is left, so that the data path
+    // (which ends its tick on a short block) reaches the NMEA behind a burst.
+    std::size_t kept = 0;
+    while (kept < maximum) {
+        const std::size_t n = connection->take(out + kept, maximum - kept);
+        if (n == 0) break;
+        kept += filter.filter(out + kept, n);
+    }
+    return kept;
 }
 
 bool GpsdClient::ended() const

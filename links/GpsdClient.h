@@ -52,6 +52,9 @@ public:
     static constexpr int kGreetingTimeoutMs = 3000;
     // A first line longer than this is no gpsd greeting.
     static constexpr std::size_t kMaxGreetingLength = 1024;
+    // Bytes the socket takes from the system between reads; beyond that TCP
+    // holds gpsd back.
+    static constexpr qint64 kReadBufferSize = 8 * 1024 * 1024;
 
     GpsdClient();
     ~GpsdClient() override;
@@ -64,8 +67,8 @@ public:
                      int greetingTimeoutMs = kGreetingTimeoutMs);
 
     // Takes up to maximum received bytes with gpsd's JSON lines left out;
-    // never waits. May return 0 while more is pending when all it took was
-    // JSON.
+    // never waits. Fewer than maximum means nothing more has arrived: JSON
+    // is taken and dropped until NMEA fills the block.
     std::size_t take(char* out, std::size_t maximum);
 
     // True once the server closed and everything it sent has been taken, or

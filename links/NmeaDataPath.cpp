@@ -69,6 +69,7 @@ NmeaDataPath::TickResult NmeaDataPath::tick()
     linkHealth.update(sinceStart.elapsed(), link.sourceOpen(), link.sessionNumber(),
                       result.bytesRead, parser.sentenceCount());
     checkRecordingDuration();
+    checkRecordingFile();
     if (!rulesKnown || store.revision() != rulesRead) {
         rules = readAlarmRules(store);
         // The anchor's radius is in the user's short unit (metres, feet).
@@ -139,6 +140,14 @@ bool NmeaDataPath::checkRecordingDuration()
 {
     if (!recorder.checkDuration()) return false;
     hooks.say(texts::kRecordingExpired);
+    return true;
+}
+
+bool NmeaDataPath::checkRecordingFile()
+{
+    // Said the way a failed write is said.
+    if (recorder.checkFileStillThere()) return false;
+    hooks.say(recorder.lastError().toStdString());
     return true;
 }
 

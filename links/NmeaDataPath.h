@@ -38,7 +38,7 @@ int playbackBlockSize(int speed);
 // relay server (while it runs, from inside the link's read), the parser, the
 // recording and the block sink, in that order. Then the tick notices new
 // sentences for the lamp, watches the link's health and checks the
-// recording's duration.
+// recording's duration and that its file is still there.
 class NmeaDataPath : public QObject {
     Q_OBJECT
 
@@ -121,6 +121,10 @@ public:
 
     // Stops a recording whose time is up and shows the message; true then.
     bool checkRecordingDuration();
+
+    // Stops a recording whose file was removed and shows the message; true
+    // then. Looks at most once a second.
+    bool checkRecordingFile();
 
     NmeaLink link;
     NmeaParser parser;

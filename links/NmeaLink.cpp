@@ -1,5 +1,6 @@
 #include "links/NmeaLink.h"
 
+#include "links/DeviceKind.h"
 #include "links/GpsdClient.h"
 #include "links/LinkTexts.h"
 #include "links/NetConnection.h"
@@ -65,10 +66,29 @@ std::string serialOpenFailureText(SerialOpenFailure failure, int code)
     case SerialOpenFailure::None: return "";
     case SerialOpenFailure::NotFound: return texts::kPortNotFound;
     case SerialOpenFailure::AccessDenied: return texts::kPortAccessDenied;
+    case SerialOpenFailure::NotADevice:
+        return notSerialPortText(static_cast<DeviceKind>(code), "The device");
     case SerialOpenFailure::Other: break;
     }
     return std::string(texts::kPortOpenErrorPrefix) + "[" + std::to_string(code) + "]" +
            texts::kPortOpenErrorSuffix;
+}
+
+std::string serialFailureReason(SerialOpenFailure failure, int code, const std::string& device)
+{
+    switch (failure) {
+    case SerialOpenFailure::None: return "";
+    case SerialOpenFailure::NotFound:
+        return device.empty() ? "no device for this port number"
+                              : notSerialPortText(DeviceKind::Missing, device);
+    case SerialOpenFailure::AccessDenied:
+        return device + ": access denied (in use by another program, or the user is not in "
+                        "the group that owns it, often dialout)";
+    case SerialOpenFailure::NotADevice:
+        return notSerialPortText(static_cast<DeviceKind>(code), device);
+    case SerialOpenFailure::Other: break;
+    }
+    return device + ": cannot open it (error " + std::to_string(code) + ")";
 }
 
 NmeaLink::NmeaLink(const SettingsStore& store, const LinkHooks& linkHooks)
@@ -106,6 +126,14 @@ int NmeaLink::openSerialDevice(const QString& device)
 {
     serialFailure = SerialOpenFailure::None;
     serialErrorCode = 0;
+    // What is plainly no serial port is said as what it is, not as an open
+    // failure; a named pipe is never opened, as that could wait for ever.
+    const DeviceKind found = deviceKindOf(device.toStdString());
+    if (!device.isEmpty() && found != DeviceKind::Missing && !mayBeSerialPort(found)) {
+        serialFailure = SerialOpenFailure::NotADevice;
+        serialErrorCode = static_cast<int>(found);
+        return 0;
+    }
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
     if (device.isEmpty() || !port->open(QIODevice::ReadWrite)) {

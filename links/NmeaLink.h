@@ -37,10 +37,15 @@ enum class SerialOpenFailure {
     NotFound,     // no such device
     AccessDenied, // in use by another program, or no permission
     Other,        // any other error; code says which
+    NotADevice,   // a directory, a pipe, a plain file...; code is its DeviceKind
 };
 
 // The text shown for a failed serial open, by class (code for Other).
 std::string serialOpenFailureText(SerialOpenFailure failure, int code);
+
+// One line naming the device and why it did not open ("/dev/ttyUSB0 not
+// found", "/tmp/x is a directory, not a serial port"); "" for None.
+std::string serialFailureReason(SerialOpenFailure failure, int code, const std::string& device);
 
 // The program's one source of NMEA bytes: a serial port, a playback file, a
 // connection to another instance's relay server or to gpsd, or the datagrams

@@ -39,6 +39,16 @@ public:
     // recording has then been stopped.
     bool checkDuration();
 
+    // Looks, at most once a second of the clock, whether the file was
+    // removed (no link to it is left) or its folder is gone: writing on
+    // would lose everything. Then stops the recording as a failed write
+    // does and returns false; lastError() says so.
+    bool checkFileStillThere();
+
+    // Whether the last recording was ended by a failure (a write, the file
+    // removed) rather than by stop() or its duration.
+    bool failed() const { return failure; }
+
     // The status pane text: "Data capture off", "Recording NMEA" or
     // "Recording: hh:mm:ss" (time left).
     std::string statusText() const;
@@ -49,12 +59,16 @@ public:
     QString lastError() const { return error; }
 
 private:
+    void fail(const QString& why);
+
     const Clock& clock;
     QFile file;
     QString recordingPath;
     int hours = 0;
     std::int64_t started = 0;
     QString error;
+    bool failure = false;
+    std::int64_t lastFileCheck = 0;
 };
 
 } // namespace orbilunex

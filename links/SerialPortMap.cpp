@@ -3,6 +3,10 @@
 #include "settings/SerialSettings.h"
 #include "settings/SettingsStore.h"
 
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
 namespace orbilunex {
 
 namespace {
@@ -40,6 +44,17 @@ std::string serialDeviceForPort(const SettingsStore& store, int port)
 void setSerialDeviceForPort(SettingsStore& store, int port, const std::string& device)
 {
     if (inRange(port)) store.setString(settings::serial::kSection, deviceKey(port), device);
+}
+
+std::vector<PresentSerialPort> presentSerialPorts()
+{
+    std::vector<PresentSerialPort> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.push_back({info.systemLocation().toStdString(), info.description().toStdString(),
+                         info.manufacturer().toStdString(), info.serialNumber().toStdString()});
+    std::sort(ports.begin(), ports.end(),
+              [](const PresentSerialPort& a, const PresentSerialPort& b) { return a.device < b.device; });
+    return ports;
 }
 
 } // namespace orbilunex

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace orbilunex {
 
@@ -27,5 +28,16 @@ std::string serialDeviceForPort(const SettingsStore& settings, int port);
 
 // Stores the device path for port `port` (ignored outside 1..16).
 void setSerialDeviceForPort(SettingsStore& settings, int port, const std::string& device);
+
+// A serial port the system has now, as the Communication dialog lists it.
+struct PresentSerialPort {
+    std::string device; // the path to open, "/dev/ttyUSB0"
+    std::string description;
+    std::string manufacturer;
+    std::string serialNumber;
+};
+
+// The serial ports present now, by device path; nothing is opened.
+std::vector<PresentSerialPort> presentSerialPorts();
 
 } // namespace orbilunex

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <climits>
+#include <functional>
 #include <vector>
 
 namespace orbilunex {
@@ -50,7 +51,7 @@ TEST(CommunicationDialogTest, ShowsTheTitleLabelsListsAndButtons)
     EXPECT_EQ(dialog.windowTitle(), "Communication");
     EXPECT_EQ(labelOf(dialog, dialog.portBox()), "Port:");
     EXPECT_EQ(labelOf(dialog, dialog.baudBox()), "Baud");
-    EXPECT_EQ(labelOf(dialog, dialog.deviceEdit()), "Device:");
+    EXPECT_EQ(labelOf(dialog, dialog.deviceBox()), "Device:");
     EXPECT_TRUE(dialog.portBox()->isEditable());
     EXPECT_TRUE(dialog.baudBox()->isEditable());
     EXPECT_EQ(entries(dialog.portBox()),
@@ -179,6 +180,56 @@ TEST(CommunicationDialogTest, AnEditedDeviceSurvivesSwitchingPortsAway)
     typeInto(dialog.portBox(), QStringLiteral("3"));
     EXPECT_EQ(dialog.devicePath(), "/dev/gps");
     EXPECT_EQ(dialog.port(), 3);
+}
+
+TEST(CommunicationDialogTest, ListsThePortsPresentAndStillTakesNumbersAndPaths)
+{
+    FakeDevices devices;
+    const std::vector<PresentSerialPort> present = {
+        {"/dev/ttyACM0", "u-blox GNSS receiver", "u-blox AG", "0042"},
+        {"/dev/ttyUSB0", "", "", ""},
+    };
+    CommunicationDialog dialog(3, 4800, devices.lookup(), nullptr, present);
+    EXPECT_EQ(entries(dialog.deviceBox()), QStringList({"/dev/ttyACM0", "/dev/ttyUSB0"}));
+    EXPECT_EQ(dialog.devicePath(), "/dev/fake3") << "the port's own path, though not present";
+    EXPECT_EQ(dialog.deviceDetails()->text(),
+              "Not present now; the list holds the ports there are.");
+
+    struct Step {
+        const char* legend;
+        std::function<void()> act;
+        int port;
+        const char* device;
+        const char* details;
+    };
+    const Step steps[] = {
+        {"picked from the list",
+         [&] {
+             // What the list does when an entry is clicked.
+             dialog.deviceBox()->setCurrentIndex(0);
+             emit dialog.deviceBox()->activated(0);
+         },
+         3, "/dev/ttyACM0",
+         "u-blox GNSS receiver, u-blox AG, serial 0042"},
+        {"another number", [&] { typeInto(dialog.portBox(), QStringLiteral("5")); }, 5,
+         "/dev/fake5", "Not present now; the list holds the ports there are."},
+        {"a typed path", [&] {
+             dialog.deviceEdit()->selectAll();
+             QTest::keyClicks(dialog.deviceEdit(), QStringLiteral("/dev/ttyUSB0"));
+         }, 5, "/dev/ttyUSB0", "Present."},
+        {"back to the picked one", [&] { typeInto(dialog.portBox(), QStringLiteral("3")); }, 3,
+         "/dev/ttyACM0", "u-blox GNSS receiver, u-blox AG, serial 0042"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.legend);
+        step.act();
+        EXPECT_EQ(dialog.port(), step.port);
+        EXPECT_EQ(dialog.devicePath(), step.device);
+        EXPECT_EQ(dialog.deviceDetails()->text(), step.details);
+    }
+
+    CommunicationDialog none(1, 4800, devices.lookup(), nullptr, {});
+    EXPECT_EQ(none.deviceDetails()->text(), "No serial ports are present.");
 }
 
 TEST(CommunicationDialogTest, WithoutADeviceTableTheFieldIsEmpty)

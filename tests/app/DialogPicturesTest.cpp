@@ -65,9 +65,11 @@ QList<QWidget*> controlsOf(QWidget& parent)
 
 TEST(DialogPicturesTest, CommunicationDialogControlsHaveTheirOwnPlaces)
 {
-    CommunicationDialog dialog(3, 4800, [](int port) { return QStringLiteral("/dev/ttyUSB%1").arg(port); });
+    CommunicationDialog dialog(
+        3, 4800, [](int port) { return QStringLiteral("/dev/ttyUSB%1").arg(port); }, nullptr,
+        {{"/dev/ttyUSB3", "CP2102 USB to UART Bridge Controller", "Silicon Labs", "0001"}});
     const QList<QWidget*> controls = controlsOf(dialog);
-    EXPECT_EQ(controls.size(), 8) << "3 labels, 2 lists, 1 field, 2 buttons";
+    EXPECT_EQ(controls.size(), 9) << "4 labels (one says what the device is), 3 lists, 2 buttons";
     checkLayout(dialog, "communication", controls);
 }
 

@@ -32,6 +32,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -199,8 +200,9 @@ TEST_F(MainFrameTest, ConnectCommands)
               "/dev/orbilunex-test-no-device");
     EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "None") << "closed while it waits";
     ASSERT_TRUE(pumpUntil([&] {
-        return prompter.messages.contains(QString::fromUtf8(texts::kCannotOpenPort));
-    }));
+        return prompter.messages.contains(
+            "Cannot open communications port: /dev/orbilunex-test-no-device not found");
+    })) << prompter.messages.join('|').toStdString();
 
     // A cancelled dialog changes nothing.
     const int before = prompter.dialogsRun;
@@ -459,16 +461,29 @@ TEST_F(MainFrameTest, SurveySettingsMenuFollowsTheActiveWindow)
     EXPECT_FALSE(menu->menuAction()->isVisible()) << "only while a survey window is active";
 }
 
-TEST_F(MainFrameTest, StoredPortThatCannotBeOpenedIsReportedAtStart)
+TEST_F(MainFrameTest, StoredPortThatCannotBeOpenedIsSaidInTheStatusBarAtStart)
 {
     writeSetting(settings, settings::serial::kPort, 16);
-    settings.setString("Serial Port Commmunications", "Device16",
-                       folder.filePath(QStringLiteral("no-receiver")).toStdString());
+    const QString device = folder.filePath(QStringLiteral("no-receiver"));
+    settings.setString("Serial Port Commmunications", "Device16", device.toStdString());
     start();
-    EXPECT_TRUE(pumpUntil([&] { return !prompter.messages.isEmpty(); }, 2000));
-    EXPECT_EQ(prompter.messages, QStringList{"Cannot open communications port"});
-    frame().updateInterface();
-    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "None") << "not RS-232: nothing is open";
+    pumpFor(200);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << "no box at start: "
+                                             << prompter.messages.join('|').toStdString();
+    const QString said = "RS-232: " + device + " not found";
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), said);
+    EXPECT_EQ(frame().statusBar()->currentMessage(), said);
+    EXPECT_FALSE(frame().dataPath().link.sourceOpen());
+
+    // Another source replaces it, and it does not come back after that.
+    prompter.files.push_back(QString::fromUtf8(TEST_DATA_DIR) + "/sample-lf.nmea");
+    frame().runCommand(commands::kConnectFile);
+    frame().pollTick();
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "File");
+    EXPECT_EQ(frame().statusBar()->currentMessage(), "");
+    frame().runCommand(commands::kDisconnect);
+    frame().pollTick();
+    EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "None");
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -168,6 +170,43 @@ TEST_F(DataPathTest, FailedWriteStopsTheRecording)
     EXPECT_NE(seen.messages[0].find("Recording stopped"), std::string::npos);
     path.tick();
     EXPECT_EQ(seen.messages.size(), 1u) << "said once";
+}
+
+TEST_F(DataPathTest, RecordingWhoseFileOrFolderIsRemovedStops)
+{
+    struct Case {
+        const char* legend;
+        bool wholeFolder;
+    };
+    for (const Case& c : {Case{"the file removed", false}, Case{"its folder removed", true}}) {
+        SCOPED_TRACE(c.legend);
+        RecordingHooks shown;
+        NmeaDataPath recording{settings, clock, shown.hooks()};
+        const QString folderPath = tempFile(c.wholeFolder ? "gone" : "kept");
+        ASSERT_TRUE(QDir().mkpath(folderPath));
+        const QString file = folderPath + QStringLiteral("/rec.txt");
+        recording.connectFile(samplePath("sample-lf.nmea"));
+        ASSERT_TRUE(recording.startRecording(file, 0));
+        recording.tick();
+        ASSERT_GT(QFileInfo(file).size(), 0);
+        if (c.wholeFolder)
+            ASSERT_TRUE(QDir(folderPath).removeRecursively());
+        else
+            ASSERT_TRUE(QFile::remove(file));
+
+        EXPECT_GT(recording.tick().bytesRead, 0);
+        EXPECT_TRUE(recording.recorder.active()) << "looked at once a second, not at every write";
+        clock.advance(1);
+        EXPECT_GT(recording.tick().bytesRead, 0) << "the data still reaches the parser";
+        EXPECT_FALSE(recording.recorder.active());
+        EXPECT_TRUE(recording.recorder.failed());
+        EXPECT_EQ(recording.recorder.statusText(), "Data capture off");
+        ASSERT_EQ(shown.messages.size(), 1u);
+        EXPECT_EQ(shown.messages[0], "Recording stopped: " + file.toStdString() + " was removed");
+        clock.advance(1);
+        recording.tick();
+        EXPECT_EQ(shown.messages.size(), 1u) << "said once";
+    }
 }
 
 TEST_F(DataPathTest, PlaybackFileThatCannotBeOpened)

@@ -3,6 +3,7 @@
 #include "links/Clock.h"
 #include "links/NetServer.h"
 #include "links/NmeaDataPath.h"
+#include "tests/common/NmeaSentence.h"
 
 #include <gtest/gtest.h>
 
@@ -172,6 +173,44 @@ TEST_F(GpsdTest, StreamIsDecodedRecordedAndRelayedWithoutGpsdsReports)
     EXPECT_GT(lines, 300);
     pumpUntil([&] { return relayed.size() >= recorded.size(); }, 3000);
     EXPECT_TRUE(relayed == recorded);
+}
+
+TEST(GpsdBurst, NmeaBehindABurstOfReportsIsDecodedWithinACoupleOfTicks)
+{
+    // gpsd played by a loopback server: it greets, then sends 2 MB of its
+    // reports and one fix behind them.
+    LoopbackServer fakeGpsd;
+    ASSERT_TRUE(fakeGpsd.listening);
+    fakeGpsd.greeting = "{\"class\":\"VERSION\",\"release\":\"3.22\",\"proto_major\":3}\n";
+    MemorySettingsStore settings;
+    SystemClock clock;
+    RecordingHooks seen;
+    NmeaDataPath path(settings, clock, seen.hooks());
+    ASSERT_EQ(path.connectGpsd(QStringLiteral("127.0.0.1"), fakeGpsd.server.serverPort()), 1);
+    ASSERT_EQ(fakeGpsd.peers.size(), 1);
+
+    const QByteArray report =
+        "{\"class\":\"SKY\",\"device\":\"/dev/ttyUSB0\",\"satellites\":[{\"PRN\":5,"
+        "\"el\":42.0,\"az\":120.0,\"ss\":38.0,\"used\":true}]}\r\n";
+    QByteArray burst;
+    while (burst.size() < 2 * 1024 * 1024) burst += report;
+    burst += QByteArray::fromStdString(
+        sentence("GPGGA,101500.00,4716.7820,N,01120.8885,E,1,08,1.2,602.8,M,48.3,M,,"));
+    QTcpSocket* peer = fakeGpsd.peers.front();
+    peer->write(burst);
+    ASSERT_TRUE(pumpUntil([&] { return peer->bytesToWrite() == 0; }, 15000))
+        << "the client stopped taking gpsd's bytes: " << peer->bytesToWrite() << " left";
+
+    int ticks = 0;
+    while (ticks < 10 && path.gps().ggaCount == 0) {
+        pumpFor(NmeaDataPath::kTickMs);
+        path.tick();
+        ++ticks;
+    }
+    EXPECT_EQ(path.gps().ggaCount, 1);
+    EXPECT_LE(ticks, 3) << "the fix waited behind the reports";
+    EXPECT_EQ(path.parser.checksumFailureCount(), 0);
+    EXPECT_TRUE(seen.messages.empty());
 }
 
 struct RefusedCase {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -156,6 +157,30 @@ TEST_F(HeadlessTest, TerminationClosesTheRecordingCleanly)
     EXPECT_GE(recorded.size(), 300);
     EXPECT_TRUE(recorded == readAll(samplePath("sample-lf.nmea")).left(recorded.size()));
     EXPECT_TRUE(program.readAllStandardOutput().contains("Data capture off"));
+}
+
+TEST_F(HeadlessTest, RecordingFolderRemovedWhileRunningStopsItAndFailsTheRun)
+{
+    const QString subfolder = folder.filePath(QStringLiteral("day"));
+    ASSERT_TRUE(QDir().mkpath(subfolder));
+    const QString recording = subfolder + QStringLiteral("/rec.txt");
+    start({"--headless", "--play", QString::fromUtf8(SAMPLE_DATA_DIR) + "/sample.nmea", "--speed",
+           "slow", "--record", recording});
+    ASSERT_TRUE(pumpUntil([&] { return QFileInfo(recording).size() > 0; }));
+    ASSERT_TRUE(QDir(subfolder).removeRecursively());
+    const QByteArray said = ("Recording stopped: " + recording + " was removed").toUtf8();
+    QByteArray errors;
+    EXPECT_TRUE(pumpUntil(
+        [&] {
+            errors += program.readAllStandardError();
+            return errors.contains(said);
+        },
+        10000))
+        << errors.constData();
+    program.terminate(); // the run itself goes on, playing
+    ASSERT_TRUE(program.waitForFinished(5000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1) << "data was lost";
 }
 
 TEST_F(HeadlessTest, StatusLineSaysWhenTheReceiverIsSilentOrSendsNoNmea)

@@ -5,6 +5,7 @@
 #include "links/NmeaDataPath.h"
 #include "links/NmeaLink.h"
 #include "links/SerialPortMap.h"
+#include "tests/common/HangGuard.h"
 #include "tests/common/NmeaSentence.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <sys/stat.h>
 #include <QProcess>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -245,6 +247,41 @@ TEST(SerialOpen, MissingDevicesAreNotFound)
         EXPECT_EQ(link.sourceKind(), SourceSerial) << c.legend << ": a failed open keeps the kind";
     }
     EXPECT_TRUE(seen.messages.empty()) << "the link itself shows nothing";
+}
+
+TEST(SerialOpen, WhatIsNoSerialPortIsSaidAsWhatItIs)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string base = folder.path().toStdString();
+    ASSERT_EQ(::mkfifo((base + "/pipe").c_str(), 0600), 0);
+    QFile plain(folder.filePath(QStringLiteral("log.txt")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    struct Case {
+        std::string path;
+        SerialOpenFailure failure;
+        std::string text;
+    };
+    const Case cases[] = {
+        {base, SerialOpenFailure::NotADevice, base + " is a directory, not a serial port"},
+        {base + "/pipe", SerialOpenFailure::NotADevice,
+         base + "/pipe is a named pipe (FIFO), not a serial port"},
+        {base + "/log.txt", SerialOpenFailure::NotADevice,
+         base + "/log.txt is a plain file; use Connect to File to play it back"},
+        {base + "/ttyUSB9", SerialOpenFailure::NotFound, base + "/ttyUSB9 not found"},
+    };
+    MemorySettingsStore settings;
+    NmeaLink link(settings, LinkHooks{});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        link.setDeviceOverride(QString::fromStdString(c.path));
+        const HangGuard guard("opening " + c.path, std::chrono::seconds(20));
+        EXPECT_EQ(link.openSerial(), 0);
+        EXPECT_EQ(link.lastSerialFailure(), c.failure);
+        EXPECT_EQ(serialFailureReason(link.lastSerialFailure(), link.lastSerialErrorCode(), c.path),
+                  c.text);
+    }
 }
 
 TEST(SerialOpen, FailureTexts)
