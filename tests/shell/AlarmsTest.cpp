@@ -146,3 +146,32 @@ TEST(Alarms, SwitchedOffClearsAtOnceAndRulesAreOffByDefault)
     EXPECT_FALSE(changes[0]->active);
     EXPECT_FALSE(monitor.anyActive());
 }
+
+TEST(Alarms, StoredValuesWithTrailingJunkCountAsOff)
+{
+    struct Row {
+        const char* hdop;
+        const char* latitude;
+        double readHdop;
+        bool anchorKept;
+    };
+    const Row rows[] = {
+        {"2.5", "48.5", 2.5, true},
+        {" 3 ", "-12.25", 3.0, true},
+        {"5x", "48.1x", 0.0, false}, // a hand-edited value is no number
+        {"abc", "N", 0.0, false},
+        {"", "", 0.0, false},
+        {"1e1", "1e1", 10.0, true},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.hdop);
+        MemorySettingsStore settings;
+        writeSetting(settings, settings::alarms::kMaxHdop, std::string(r.hdop));
+        writeSetting(settings, settings::alarms::kAnchorRadius, std::string(r.hdop));
+        writeSetting(settings, settings::alarms::kAnchorLatitude, std::string(r.latitude));
+        const AlarmRules rules = readAlarmRules(settings);
+        EXPECT_EQ(rules.maxHdop, r.readHdop);
+        EXPECT_EQ(rules.anchorRadius, r.readHdop);
+        EXPECT_EQ(rules.anchorLatitude.has_value(), r.anchorKept);
+    }
+}
