@@ -188,7 +188,7 @@ void CMainFrame::startRecording()
 
 void CMainFrame::generalSettings()
 {
-    GeneralSettingsDialog dialog(app.settings(), this);
+    GeneralSettingsDialog dialog(app.settings(), this, &app.prompter());
     if (!app.prompter().runDialog(dialog)) return;
     applySatelliteSystems();
     // Every window shows the new units and drawing at once, the attitude
