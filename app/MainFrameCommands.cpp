@@ -150,7 +150,7 @@ void CMainFrame::connectGpsd()
 void CMainFrame::connectFile()
 {
     const QString file = app.prompter().chooseOpenFile(
-        this, QStringLiteral("Connect to file"), QString::fromUtf8(texts::kNmeaFileFilter),
+        this, QStringLiteral("Connect to file"), QString::fromUtf8(texts::kNmeaOpenFilters),
         QString::fromUtf8(texts::kNmeaFileSuffix));
     if (file.isEmpty()) return;
     path.connectFile(file);

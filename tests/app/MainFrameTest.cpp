@@ -27,6 +27,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -177,6 +178,11 @@ TEST_F(MainFrameTest, ConnectCommands)
     prompter.files.push_back(QString::fromUtf8(TEST_DATA_DIR) + "/sample-lf.nmea");
     frame().runCommand(commands::kConnectFile);
     EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "File");
+    // The logs' usual names first, so that a ".nmea" log shows at once.
+    ASSERT_FALSE(prompter.fileFilters.isEmpty());
+    EXPECT_EQ(QFileDialog(nullptr, {}, {}, prompter.fileFilters.last()).nameFilters(),
+              QStringList({"NMEA logs (*.nmea *.log *.txt)", "NMEA Files (*.txt)",
+                           "All Files (*)"}));
     frame().runCommand(commands::kConnectFile);
     EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "File");
 
