@@ -1,9 +1,7 @@
 #include "app/CommunicationDialog.h"
-#include "app/GeneralSettingsDialog.h"
 #include "app/NetworkConnectDialog.h"
 #include "app/NetworkServerDialog.h"
 #include "app/RecordFileDialog.h"
-#include "settings/SettingsStore.h"
 #include "tests/common/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStackedWidget>
-#include <QTabWidget>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -94,33 +91,6 @@ TEST(DialogPicturesTest, NetworkServerDialogControlsHaveTheirOwnPlaces)
         if (label->text().contains('\n')) {
             EXPECT_GE(label->height(), 2 * label->fontMetrics().height());
         }
-}
-
-TEST(DialogPicturesTest, GeneralSettingsPagesControlsHaveTheirOwnPlaces)
-{
-    MemorySettingsStore store;
-    store.setString("Alarms", "AnchorLatitude", "48.1173");
-    store.setString("Alarms", "AnchorLongitude", "-11.5166667");
-    GeneralSettingsDialog dialog(store);
-    QTabWidget* pages = dialog.pages();
-    ASSERT_EQ(pages->count(), 2);
-    struct Page {
-        const char* name;
-        int controls;
-    };
-    // General: 4 labels, 4 lists, 1 check box; Alarms: 6 labels, the note,
-    // 6 fields, 2 check boxes.
-    const Page shown[] = {{"general-settings-general", 9}, {"general-settings-alarms", 15}};
-    for (int i = 0; i < 2; ++i) {
-        SCOPED_TRACE(shown[i].name);
-        pages->setCurrentIndex(i);
-        QList<QWidget*> controls = controlsOf(*pages->widget(i));
-        EXPECT_EQ(controls.size(), shown[i].controls);
-        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            if (button->text() == QLatin1String("OK") || button->text() == QLatin1String("Cancel"))
-                controls << button;
-        checkLayout(dialog, shown[i].name, controls);
-    }
 }
 
 TEST(DialogPicturesTest, RecordPanelSitsBelowTheFileControls)

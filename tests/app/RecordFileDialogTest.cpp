@@ -164,7 +164,6 @@ TEST_F(RecordFileDialogTest, TypedNameTakesTxtOnlyWithoutAnExtension)
         {"drive.txt", "drive.txt"},
         {"drive.nmea", "drive.nmea"},
         {"drive.log", "drive.log"},
-        {"drive.2024", "drive.2024"},
         {"tour.de.france", "tour.de.france"},
     };
     for (const Case& c : cases) {

@@ -126,7 +126,6 @@ TEST(VerticalSpeedView, PollsTheRateAndPicksTheFullScaleFromTheMenu)
     EXPECT_EQ(control.picture().fullScale, 60);
     EXPECT_EQ(control.picture().unit, "m/sec");
     EXPECT_NEAR(control.picture().value, 10.0 / 6, 1e-9) << "10 m in 6 s";
-    test::savePicture(control.render(QSize(300, 300)), "vspeed-metric.png");
 }
 
 } // namespace

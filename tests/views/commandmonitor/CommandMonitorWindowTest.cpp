@@ -177,9 +177,6 @@ TEST_F(CommandMonitorWindowTest, AppendingKeepsTheLeftEdgeUnlessTheUserScrolledS
     feed();
     ASSERT_GT(sideways->maximum(), 0) << "lines wider than the window";
     EXPECT_EQ(sideways->value(), 0) << "the start of each sentence stays in view";
-    const QRect caret = view->edit()->cursorRect();
-    EXPECT_TRUE(caret.top() >= 0 && caret.bottom() < view->edit()->viewport()->height())
-        << "still following the newest line";
 
     // The user scrolls right: appending leaves it there.
     sideways->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -187,11 +184,6 @@ TEST_F(CommandMonitorWindowTest, AppendingKeepsTheLeftEdgeUnlessTheUserScrolledS
     ASSERT_GT(chosen, 0);
     feed();
     EXPECT_EQ(sideways->value(), chosen);
-
-    // Back at the left edge, the text follows from there again.
-    sideways->triggerAction(QAbstractSlider::SliderToMinimum);
-    feed();
-    EXPECT_EQ(sideways->value(), 0);
 }
 
 TEST_F(CommandMonitorWindowTest, TypingChangesNothingButTheCaretMoves)

@@ -475,26 +475,6 @@ std::unique_ptr<SkyPlotModel> printModel()
     return model;
 }
 
-TEST(SkyPrintedPage, AHostileMaskStaysInsideTheSky)
-{
-    // The page has no clip disc: an entry off the sky would leave it.
-    const auto sound = printModel();
-    auto hostile = copyOf(*sound);
-    // Entries a receiver's 65535 or a damaged mask file could leave.
-    hostile->mask[45].lowestElevation = 65535;
-    hostile->mask[200].lowestElevation = -40;
-    hostile->mask[300].lowestElevation = -65535;
-    const PrintedPage page = printPage(*hostile, 100);
-    savePicture(page.image, "sky-page-hostile-mask.png");
-    const std::vector<Change> moved = changes(printPage(*sound, 100).image, page.image);
-    ASSERT_FALSE(moved.empty());
-    const double reach = page.plot.radius + page.dpi / 128 + 1; // the outline's pen
-    for (const Change& change : moved)
-        ASSERT_LE(std::hypot(change.at.x() - page.plot.centreX, change.at.y() - page.plot.centreY),
-                  reach)
-            << "at " << change.at.x() << "," << change.at.y();
-}
-
 TEST(SkyPrintedPage, DrawsFrameDotsOutlineAndWhiteRings)
 {
     const auto model = printModel();

@@ -325,7 +325,6 @@ TEST_F(SurveyElevationViewTest, AnErasedSurveyLabelsNoAltitude)
     EXPECT_EQ(view->chart().cursorText(50, survey(), app.store), "");
     EXPECT_EQ(greyIn(view->picture()), 0) << "no label drawn";
     EXPECT_TRUE(view->chart().indicators(survey()).empty()) << "no altitude to mark";
-    test::savePicture(view->picture(), "survey-elevation-erased.png");
 }
 
 } // namespace
