@@ -596,10 +596,13 @@ void CMainFrame::listOpenWindows()
     int number = 0;
     for (QMdiSubWindow* window : windows) {
         ++number;
-        // The first nine are reached by their digit.
+        // The first nine are reached by their digit. An "&" of the title
+        // ("Azimuth & Elevation Window", a file's name) is doubled to show
+        // as itself rather than underline the letter after it.
+        QString title = window->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         const QString text = (number < 10 ? QStringLiteral("&%1 %2") : QStringLiteral("%1 %2"))
-                                 .arg(number)
-                                 .arg(window->windowTitle());
+                                 .arg(QString::number(number), title);
         QAction* action = windowsMenu->addAction(text);
         action->setCheckable(true);
         action->setChecked(window == mdi->activeSubWindow());

@@ -170,7 +170,7 @@ void CMainFrame::connectUdp()
 void CMainFrame::connectFile()
 {
     const QString file = app.prompter().chooseOpenFile(
-        this, QStringLiteral("Connect to file"), QString::fromUtf8(texts::kNmeaFileFilter),
+        this, QStringLiteral("Connect to file"), QString::fromUtf8(texts::kNmeaOpenFilters),
         QString::fromUtf8(texts::kNmeaFileSuffix));
     if (file.isEmpty()) return;
     forgetStoredPortFailure();
@@ -216,7 +216,7 @@ void CMainFrame::startRecording()
 
 void CMainFrame::generalSettings()
 {
-    GeneralSettingsDialog dialog(app.settings(), this);
+    GeneralSettingsDialog dialog(app.settings(), this, &app.prompter());
     if (!app.prompter().runDialog(dialog)) return;
     applySatelliteSystems();
     // Every window shows the new units and drawing at once, the attitude

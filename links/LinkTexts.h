@@ -26,6 +26,10 @@ constexpr const char* kAlreadyRecording =
     "one?"; // 30013
 constexpr const char* kRecordingExpired = "NMEA recording complete due to duration has expired"; // 30033
 constexpr const char* kNmeaFileFilter = "NMEA Files (*.txt)";
+// What "Connect to file" offers: logs by any of their usual names first
+// (data/sample.nmea among them), then the recordings' own, then anything.
+constexpr const char* kNmeaOpenFilters =
+    "NMEA logs (*.nmea *.log *.txt);;NMEA Files (*.txt);;All Files (*)";
 constexpr const char* kNmeaFileSuffix = "txt";
 
 // Network.

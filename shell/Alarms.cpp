@@ -2,8 +2,8 @@
 
 #include "format/GreatCircle.h"
 #include "nmea/GpsState.h"
-#include "nmea/NumberReader.h"
 #include "settings/AlarmSettings.h"
+#include "survey/AccuracySettings.h"
 
 #include <cmath>
 
@@ -15,21 +15,18 @@ namespace keys = settings::alarms;
 
 constexpr double kMetresPerNauticalMile = 1852.0;
 
-// A stored decimal, 0 when it is not one (the alarm is then off).
+// A stored decimal, 0 when it is not one as a whole (the alarm is then
+// off): a hand-edited "5x" is no 5.
 double storedNumber(const SettingsStore& settings, const StringSetting& setting)
 {
-    const std::string text = readSetting(settings, setting);
-    const double value = text.empty() ? 0.0 : readReal(text.c_str());
-    return std::isfinite(value) ? value : 0.0;
+    return parseDecimal(readSetting(settings, setting)).value_or(0.0);
 }
 
 std::optional<double> storedDegrees(const SettingsStore& settings, const StringSetting& setting,
                                     double limit)
 {
-    const std::string text = readSetting(settings, setting);
-    if (text.empty()) return std::nullopt;
-    const double value = readReal(text.c_str());
-    if (!std::isfinite(value) || std::fabs(value) > limit) return std::nullopt;
+    const std::optional<double> value = parseDecimal(readSetting(settings, setting));
+    if (!value || std::fabs(*value) > limit) return std::nullopt;
     return value;
 }
 

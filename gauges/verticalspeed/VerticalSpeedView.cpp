@@ -5,6 +5,7 @@
 #include "gauges/verticalspeed/VerticalSpeedWnd.h"
 #include "models/gauges/verticalspeed/VerticalSpeedScale.h"
 #include "nmea/GpsState.h"
+#include "settings/DisplaySettings.h"
 #include "settings/GaugeSettings.h"
 
 #include <QJsonArray>
@@ -19,7 +20,7 @@ CVerticalSpeedView::CVerticalSpeedView(CDocument* document, AppContext& app)
 {
     hostChild(control, Ownership::Owned);
     followSmoothDrawing(app, *control);
-    control->setFullScale(readSetting(app.settings(), keys::kMaxVertSpeed));
+    showFullScale(readSetting(app.settings(), keys::kMaxVertSpeed));
     // The smoothed rate starts from level flight.
     smoothing.setTimeConstant(0.1, 0.5);
     smoothing.reset(0.0);
@@ -32,6 +33,8 @@ void CVerticalSpeedView::onTick()
         followSmoothDrawing(app(), *control);
         const SettingsStore& settings = app().settings();
         unit.follow(verticalSpeedUnitLabel(settings));
+        // The unit may have changed, and with it what the choice means.
+        showFullScale(choice);
         sample = convertVerticalSpeed(settings, app().gpsState().verticalSpeed);
     } else if (!filtered) {
         return;
@@ -42,7 +45,16 @@ void CVerticalSpeedView::onTick()
 void CVerticalSpeedView::chooseFullScale(int fullScale)
 {
     writeSetting(app().settings(), keys::kMaxVertSpeed, fullScale);
-    control->setFullScale(fullScale);
+    showFullScale(fullScale);
+}
+
+void CVerticalSpeedView::showFullScale(int chosen)
+{
+    choice = chosen;
+    const bool metres =
+        readSetting(app().settings(), settings::display::kAltitudeUnits) ==
+        altitudeMeters;
+    control->setFullScale(verticalSpeedFullScale(choice, metres));
 }
 
 void CVerticalSpeedView::fillContextMenu(QMenu& menu)

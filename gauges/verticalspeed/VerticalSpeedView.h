@@ -19,7 +19,8 @@ public:
 
     CVerticalSpeedWnd* indicator() const { return control; }
 
-    // A full-scale command: stores the scale, then shows it.
+    // A full-scale command: stores the choice, then shows it (in m/sec a
+    // hundredth of it, see verticalSpeedFullScale).
     void chooseFullScale(int fullScale);
 
     bool allowsPrinting() const override { return false; }
@@ -34,7 +35,11 @@ protected:
     void fillContextMenu(QMenu& menu) override;
 
 private:
+    // The dial's full scale for the menu's choice in the unit now in force.
+    void showFullScale(int chosen);
+
     CVerticalSpeedWnd* control;
+    int choice = 0; // the menu's full scale, as stored
     SmoothingFilter smoothing;
     double sample = 0.0; // the rate last read, in the user's unit
     KeptLabel unit;

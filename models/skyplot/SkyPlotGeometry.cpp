@@ -34,7 +34,10 @@ PlotSquare layoutPlotSquare(const PixelRect& area, int inset)
 
 PixelPoint project(const PlotSquare& plot, int azimuth, int elevation)
 {
-    const double d = plot.scale * (90 - elevation);
+    // A receiver may report any number (65535, -5): the sky ends at the
+    // horizon and the zenith.
+    const int above = elevation < 0 ? 0 : elevation > 90 ? 90 : elevation;
+    const double d = plot.scale * (90 - above);
     const double angle = azimuth * kSkyDegreesToRadians;
     const PixelRect& sq = plot.square;
     return {trunc(d * std::sin(angle)) + trunc(sq.left + (sq.right - sq.left) * 0.5),

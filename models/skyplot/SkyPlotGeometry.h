@@ -24,7 +24,8 @@ constexpr double kSkyDegreesToRadians = 0.017453292519944444;
 PlotSquare layoutPlotSquare(const PixelRect& area, int inset);
 
 // Where azimuth (clockwise from north, up) and elevation (90 at the centre,
-// 0 on the circle), both whole degrees, fall on the chart.
+// 0 on the circle), both whole degrees, fall on the chart. Elevations are
+// held to 0..90, so that nothing lands outside the circle.
 PixelPoint project(const PlotSquare& plot, int azimuth, int elevation);
 
 // The bounding box of the ring for an elevation, and of the clipping disc.

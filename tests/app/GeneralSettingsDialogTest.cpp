@@ -1,8 +1,10 @@
 #include "tests/common/DialogTestUtil.h"
+#include "tests/common/ScriptedPrompter.h"
 
 #include "app/GeneralSettingsDialog.h"
 
 #include "settings/SettingsStore.h"
+#include "shell/Alarms.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <optional>
@@ -102,6 +106,8 @@ TEST(GeneralSettingsDialogTest, ListsStandInOrderWithTheirLabelsAndSavesAPicture
     const QString folder = qEnvironmentVariable("ORBILUNEX_GUI_PICTURES");
     if (!folder.isEmpty()) {
         EXPECT_TRUE(picture.save(QDir(folder).filePath("general-settings.png")));
+        dialog.pages()->setCurrentWidget(dialog.alarmsPage());
+        EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath("general-settings-alarms.png")));
     }
 }
 
@@ -232,6 +238,94 @@ TEST(GeneralSettingsDialogTest, CancelWritesNothing)
         EXPECT_FALSE(store.contains("Settings", "Units"));
         EXPECT_FALSE(store.contains("Settings", "AltitudeElevationUnits"));
         EXPECT_FALSE(store.contains("Settings", "PositionFormat"));
+    }
+}
+
+
+TEST(GeneralSettingsDialogTest, AlarmsPageValuesReachTheAlarmRules)
+{
+    RecordingStore store;
+    store.setInt("Settings", "Units", 2); // metric: the radius in metres
+    store.writes.clear();
+    test::ScriptedPrompter prompter;
+    {
+        GeneralSettingsDialog dialog(store, nullptr, &prompter);
+        EXPECT_EQ(dialog.pages()->tabText(0), "General");
+        EXPECT_EQ(dialog.pages()->tabText(1), "Alarms");
+        EXPECT_EQ(labelOf(dialog, dialog.anchorRadiusEdit()), "Anchor watch &radius (m):");
+        EXPECT_EQ(dialog.fixLostSecondsEdit()->text(), "5") << "the default";
+        dialog.fixLostBox()->setChecked(true);
+        dialog.fixLostSecondsEdit()->setText(QStringLiteral(" 12"));
+        dialog.minSatellitesEdit()->setText(QStringLiteral("4"));
+        dialog.maxHdopEdit()->setText(QStringLiteral("2.50"));
+        dialog.anchorRadiusEdit()->setText(QStringLiteral("30"));
+        dialog.anchorLatitudeEdit()->setText(QString::fromUtf8("S 33\u00b0 52.5000"));
+        dialog.anchorLongitudeEdit()->setText(QStringLiteral("151.25"));
+        dialog.soundBox()->setChecked(true);
+        QTest::mouseClick(buttonWithText(dialog, "OK"), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    }
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    const AlarmRules rules = readAlarmRules(store);
+    EXPECT_TRUE(rules.fixLost);
+    EXPECT_EQ(rules.fixLostSeconds, 12);
+    EXPECT_EQ(rules.minSatellites, 4);
+    EXPECT_EQ(rules.maxHdop, 2.5);
+    EXPECT_EQ(rules.anchorRadius, 30.0);
+    ASSERT_TRUE(rules.anchorLatitude && rules.anchorLongitude);
+    EXPECT_DOUBLE_EQ(*rules.anchorLatitude, -33.875);
+    EXPECT_EQ(*rules.anchorLongitude, 151.25);
+    EXPECT_TRUE(rules.sound);
+
+    // Opened again, it shows what it stored; OK then writes no alarm value.
+    store.setString("Alarms", "AnchorLatitude", "-33.87654321");
+    store.writes.clear();
+    GeneralSettingsDialog again(store, nullptr, &prompter);
+    EXPECT_TRUE(again.fixLostBox()->isChecked());
+    EXPECT_EQ(again.fixLostSecondsEdit()->text(), "12");
+    EXPECT_EQ(again.maxHdopEdit()->text(), "2.5");
+    EXPECT_EQ(again.anchorLatitudeEdit()->text(), QString::fromUtf8("S 33\u00b0 52.5926"));
+    QTest::mouseClick(buttonWithText(again, "OK"), Qt::LeftButton);
+    EXPECT_EQ(store.writes.size(), 5u) << "only the General page's five";
+    EXPECT_EQ(store.getString("Alarms", "AnchorLatitude", ""), "-33.87654321")
+        << "an untouched anchor keeps every digit";
+}
+
+TEST(GeneralSettingsDialogTest, OkRefusesAnAlarmFieldThatDoesNotReadAndWritesNothing)
+{
+    struct Case {
+        QLineEdit* (GeneralSettingsDialog::*field)() const;
+        const char* text;
+        const char* named; // how the message begins
+    };
+    using D = GeneralSettingsDialog;
+    const Case cases[] = {
+        {&D::fixLostSecondsEdit, "5x", "Fix lost after (seconds): Please enter an integer."},
+        {&D::fixLostSecondsEdit, "-1", "Fix lost after (seconds): Please enter an integer between 1"},
+        {&D::minSatellitesEdit, "-1", "Fewer satellites than: Please enter an integer between 0"},
+        {&D::maxHdopEdit, "5x", "HDOP above: Please enter a number"},
+        {&D::anchorRadiusEdit, "abc", "Anchor watch radius (ft): Please enter a number"},
+        {&D::anchorLatitudeEdit, "N 91", "Anchor latitude: Please enter a latitude"},
+        {&D::anchorLatitudeEdit, "E 10", "Anchor latitude: Please enter a latitude"},
+        {&D::anchorLongitudeEdit, "abc", "Anchor longitude: Please enter a longitude"},
+        // A latitude alone: the longitude is asked for.
+        {&D::anchorLatitudeEdit, "48.5", "Anchor longitude: Please enter both"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.named) + " / " + c.text);
+        RecordingStore store;
+        test::ScriptedPrompter prompter;
+        GeneralSettingsDialog dialog(store, nullptr, &prompter);
+        dialog.show();
+        QApplication::processEvents();
+        (dialog.*c.field)()->setText(QString::fromUtf8(c.text));
+        QTest::mouseClick(buttonWithText(dialog, "OK"), Qt::LeftButton);
+        ASSERT_EQ(prompter.messages.size(), 1);
+        EXPECT_TRUE(prompter.messages[0].startsWith(QString::fromUtf8(c.named)))
+            << prompter.messages[0].toStdString();
+        EXPECT_TRUE(store.writes.empty());
+        EXPECT_TRUE(dialog.isVisible()) << "still open";
+        EXPECT_EQ(dialog.pages()->currentWidget(), dialog.alarmsPage());
     }
 }
 

@@ -28,6 +28,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -181,6 +182,11 @@ TEST_F(MainFrameTest, ConnectCommands)
     prompter.files.push_back(QString::fromUtf8(TEST_DATA_DIR) + "/sample-lf.nmea");
     frame().runCommand(commands::kConnectFile);
     EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "File");
+    // The logs' usual names first, so that a ".nmea" log shows at once.
+    ASSERT_FALSE(prompter.fileFilters.isEmpty());
+    EXPECT_EQ(QFileDialog(nullptr, {}, {}, prompter.fileFilters.last()).nameFilters(),
+              QStringList({"NMEA logs (*.nmea *.log *.txt)", "NMEA Files (*.txt)",
+                           "All Files (*)"}));
     frame().runCommand(commands::kConnectFile);
     EXPECT_EQ(frame().paneText(CMainFrame::SourcePane), "File");
 
@@ -398,7 +404,10 @@ TEST_F(MainFrameTest, WindowMenuListsTheOpenWindows)
         if (action->isCheckable()) listed << action;
     ASSERT_EQ(listed.size(), 2);
     EXPECT_EQ(listed[0]->text(), "&1 Command Monitor");
-    EXPECT_EQ(listed[1]->text(), "&2 " + sky->windowTitle());
+    // The title's "&" stays one: doubled, it is no access key.
+    ASSERT_TRUE(sky->windowTitle().startsWith("Azimuth & Elevation Window"));
+    EXPECT_EQ(listed[1]->text(), "&2 " + QString(sky->windowTitle()).replace("&", "&&"));
+    EXPECT_TRUE(listed[1]->text().startsWith("&2 Azimuth && Elevation Window"));
     EXPECT_FALSE(listed[0]->isChecked());
     EXPECT_TRUE(listed[1]->isChecked()) << "the active window is checked";
     listed[0]->trigger();

@@ -153,6 +153,32 @@ TEST_F(RecordFileDialogTest, SelectedPathIsTheChosenFileWithTheTxtSuffix)
     }
 }
 
+TEST_F(RecordFileDialogTest, TypedNameTakesTxtOnlyWithoutAnExtension)
+{
+    struct Case {
+        const char* typed;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"drive", "drive.txt"},
+        {"drive.txt", "drive.txt"},
+        {"drive.nmea", "drive.nmea"},
+        {"drive.log", "drive.log"},
+        {"tour.de.france", "tour.de.france"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        CRecordFileDialog dialog(nullptr, dir.path());
+        dialog.show();
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        QTest::keyClicks(name, QString::fromLatin1(c.typed));
+        QTest::mouseClick(acceptButton(dialog), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.selectedPath(), pathOf(c.expected));
+    }
+}
+
 TEST_F(RecordFileDialogTest, ReplacingAnExistingFileNeedsConfirmation)
 {
     QFile existing(pathOf("old.txt"));

@@ -23,6 +23,8 @@ public:
 
     QStringList questions;
     QStringList messages;
+    // The filter of each file chooser asked for, in order.
+    QStringList fileFilters;
     QWidget* lastMessageParent = nullptr;
     int dialogsRun = 0;
 
@@ -30,13 +32,16 @@ public:
     Answer askYesNoCancel(QWidget*, const QString& text) override { return answer(text); }
     void inform(QWidget* parent, const QString& text) override { say(parent, text); }
     void warn(QWidget* parent, const QString& text) override { say(parent, text); }
-    QString chooseOpenFile(QWidget*, const QString&, const QString&, const QString&) override
-    {
-        return nextFile();
-    }
-    QString chooseSaveFile(QWidget*, const QString&, const QString&, const QString&,
+    QString chooseOpenFile(QWidget*, const QString&, const QString& filter,
                            const QString&) override
     {
+        fileFilters << filter;
+        return nextFile();
+    }
+    QString chooseSaveFile(QWidget*, const QString&, const QString& filter, const QString&,
+                           const QString&) override
+    {
+        fileFilters << filter;
         return nextFile();
     }
     bool runDialog(QDialog& dialog) override

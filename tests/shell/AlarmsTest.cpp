@@ -126,6 +126,11 @@ TEST(Alarms, SwitchedOffClearsAtOnceAndRulesAreOffByDefault)
     const AlarmRules read = readAlarmRules(settings);
     EXPECT_EQ(read.maxHdop, 2.5);
     EXPECT_FALSE(read.anchorLatitude) << "out of range";
+    // A hand-edited value with junk after its number is no number: off.
+    writeSetting(settings, settings::alarms::kMaxHdop, std::string("5x"));
+    writeSetting(settings, settings::alarms::kAnchorLatitude, std::string("48.1x"));
+    EXPECT_EQ(readAlarmRules(settings).maxHdop, 0.0);
+    EXPECT_FALSE(readAlarmRules(settings).anchorLatitude);
 
     AlarmRules rules;
     rules.fixLost = true;

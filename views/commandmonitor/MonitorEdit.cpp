@@ -94,6 +94,10 @@ CMonitorEdit::CMonitorEdit(QWidget* parent) : QPlainTextEdit(parent)
     // control alone, not the view and the window frame with its caption
     // behind it.
     setAutoFillBackground(true);
+    // Only the user's own moves of the bar (a drag, a click, the wheel)
+    // set the sideways place; scrolling to the caret does not.
+    connect(horizontalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this](int) { sidewaysPlace = horizontalScrollBar()->sliderPosition(); });
 }
 
 QString CMonitorEdit::displayText(const std::string& text)
@@ -160,18 +164,29 @@ void CMonitorEdit::eraseScreen()
 {
     held.erase();
     clear();
+    sidewaysPlace = 0;
     showCaretAtEnd();
 }
 
 void CMonitorEdit::showCaretAtEnd()
 {
     moveCursor(QTextCursor::End);
-    ensureCursorVisible();
+    showLastLine();
     // A scroll bar that the addition makes appear shows only once queued
     // events run, and then covers the last line: scroll again after it.
     // With both shown, none can appear.
     if (!verticalScrollBar()->isVisible() || !horizontalScrollBar()->isVisible())
-        QTimer::singleShot(0, this, [this] { ensureCursorVisible(); });
+        QTimer::singleShot(0, this, [this] { showLastLine(); });
+}
+
+void CMonitorEdit::showLastLine()
+{
+    // The caret ends a sentence half received: following it sideways would
+    // hide the start of every line. The text stays at its left edge, or
+    // where the user put it (kept apart, since a range that narrows for a
+    // moment would clip the bar's own value).
+    ensureCursorVisible();
+    horizontalScrollBar()->setValue(sidewaysPlace);
 }
 
 void CMonitorEdit::keyPressEvent(QKeyEvent* event)
@@ -185,7 +200,11 @@ void CMonitorEdit::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Home:
-    case Qt::Key_End: QPlainTextEdit::keyPressEvent(event); return;
+    case Qt::Key_End:
+        QPlainTextEdit::keyPressEvent(event);
+        // Moving the caret sideways is the user's choice of place too.
+        sidewaysPlace = horizontalScrollBar()->value();
+        return;
     default: event->accept(); return;
     }
 }

@@ -20,7 +20,8 @@ public:
     const CommandMonitorText& model() const { return held; }
 
     // Adds one chunk of the stream (it ends at its first zero byte); the
-    // caret goes to the end and into view.
+    // caret goes to the end and the last line into view, scrolled to its
+    // left edge unless the user has scrolled sideways.
     void appendText(const char* text, std::size_t length);
     // Empties the control.
     void eraseScreen();
@@ -38,8 +39,13 @@ private:
     // Puts the display of `added` after what is shown.
     void appendShown(const std::string& added);
     void showCaretAtEnd();
+    // The caret's line in view, the sideways place kept.
+    void showLastLine();
 
     CommandMonitorText held;
+    // Where the user last put the horizontal scroll bar; 0, the left edge,
+    // until they move it.
+    int sidewaysPlace = 0;
 };
 
 } // namespace orbilunex

@@ -193,7 +193,11 @@ void paintTrails(QPainter& painter, const PlotSquare& plot, const SkyPlotModel& 
     pixels.clear();
     for (const auto& ring : model.trails) {
         for (const TrailPoint& point : ring) {
-            if (point.prn != 0 && point.azimuth != 0 && point.elevation != 0) {
+            // As for satellites: a point off the sky (below the horizon,
+            // 65535) is no place to mark, though project() would hold it on
+            // the circle.
+            if (point.prn != 0 && point.azimuth != 0 && point.elevation > 0 &&
+                point.elevation <= 90) {
                 pixels << toQPoint(project(plot, point.azimuth, point.elevation));
             }
         }

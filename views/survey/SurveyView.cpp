@@ -349,6 +349,8 @@ void CSurveyView::takeEstimates()
 void CSurveyView::surveyCleared()
 {
     plotExtents.reset();
+    // The read-out measured from samples that are gone.
+    app().showStatusText({});
     // The survey's figures are zero now: no indicator is left to draw.
     takeEstimates();
     rescale();

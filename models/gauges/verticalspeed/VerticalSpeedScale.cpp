@@ -4,6 +4,8 @@
 #include "models/gauges/DialGeometry.h"
 #include "models/gauges/VisibleChange.h"
 
+#include <cmath>
+
 namespace orbilunex {
 
 namespace {
@@ -18,6 +20,38 @@ constexpr double kCaptionFontPerPixel = 0.4347826086956522; // 10 / 23
 
 } // namespace
 
+double verticalSpeedFullScale(int choice, bool metresPerSecond)
+{
+    return metresPerSecond ? choice / 100.0 : choice;
+}
+
+namespace {
+
+// Decimals enough for multiples of a step below 1, at most four.
+int labelDecimals(double step)
+{
+    if (step >= 1.0) return 0;
+    int decimals = 1;
+    double scaled = step * 10;
+    while (decimals < 4 && std::fabs(scaled - std::round(scaled)) > 1e-9) {
+        ++decimals;
+        scaled *= 10;
+    }
+    return decimals;
+}
+
+// "0.0250" as "0.025": the decimals a label needs, not its neighbours'.
+std::string trimmedLabel(double value, int decimals)
+{
+    std::string text = fixedText(value, decimals, 0);
+    if (decimals == 0) return text;
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+} // namespace
+
 VerticalSpeedScale verticalSpeedScale(double fullScale)
 {
     VerticalSpeedScale scale;
@@ -27,6 +61,7 @@ VerticalSpeedScale verticalSpeedScale(double fullScale)
         scale.labelStep = fullScale * kPlainStep;
         scale.prefix.clear();
     }
+    const int decimals = labelDecimals(scale.labelStep);
     double degrees = kZeroDegrees;
     double labelValue = 0.0;
     for (int k = 0; k < kVerticalSpeedTickCount; ++k) {
@@ -35,7 +70,7 @@ VerticalSpeedScale verticalSpeedScale(double fullScale)
         tick.descentDegrees = 2 * kZeroDegrees - degrees;
         tick.major = k % kTicksPerLabel == 0;
         if (tick.major) {
-            tick.label = fixedText(labelValue, 0, 0);
+            tick.label = trimmedLabel(labelValue, decimals);
             labelValue += scale.labelStep;
         }
         scale.ticks.push_back(tick);

@@ -33,6 +33,13 @@ constexpr int kVerticalSpeedTickCount = 21;
 // The full scales the menu offers, in menu order.
 constexpr int kVerticalSpeedScales[] = {5, 400, 1200, 2000, 4000, 6000};
 
+// The dial's full scale for a menu choice. In ft/min it is the choice; in
+// m/sec a hundredth of it, so that the same choices give a dial a climb
+// can use (2000: +-20 m/sec) rather than +-2000 m/sec.
+double verticalSpeedFullScale(int choice, bool metresPerSecond);
+
+// The labels of a step below 1 (0.0125 for a full scale of 0.05) take the
+// decimals they need, at most four; other labels are whole.
 VerticalSpeedScale verticalSpeedScale(double fullScale);
 
 // The value held to -fullScale ... +fullScale, so the needle stops at the

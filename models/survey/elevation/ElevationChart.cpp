@@ -43,6 +43,7 @@ void ElevationChart::takeCopies(const SurveyModel& survey)
     estimate = fit.estimate();
     spread = fit.spread();
     mean = survey.mean[SurveyModel::kAltitude].mean;
+    figures = survey.sampleCount() != 0;
 }
 
 ElevationIndicatorLine ElevationChart::lineAt(const SurveyModel& survey, double metres,
@@ -54,7 +55,7 @@ ElevationIndicatorLine ElevationChart::lineAt(const SurveyModel& survey, double 
 
 std::vector<ElevationIndicatorLine> ElevationChart::lsfIndicator(const SurveyModel& survey) const
 {
-    if (survey.enablePalsfsd == 0) return {};
+    if (survey.enablePalsfsd == 0 || !figures) return {};
     const auto white = ElevationIndicatorColour::White;
     return {lineAt(survey, estimate + spread, 2, white),
             lineAt(survey, estimate - spread, 2, white), lineAt(survey, estimate, 1, white)};
@@ -62,7 +63,7 @@ std::vector<ElevationIndicatorLine> ElevationChart::lsfIndicator(const SurveyMod
 
 std::vector<ElevationIndicatorLine> ElevationChart::meanIndicator(const SurveyModel& survey) const
 {
-    if (survey.enablePositionAvgIndicator == 0) return {};
+    if (survey.enablePositionAvgIndicator == 0 || !figures) return {};
     return {lineAt(survey, mean, 2, ElevationIndicatorColour::Magenta)};
 }
 

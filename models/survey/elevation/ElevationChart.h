@@ -91,13 +91,16 @@ public:
     }
 
     // Copies the altitude least-squares estimate and spread and the altitude
-    // mean (metres) that the indicators are drawn from.
+    // mean (metres) that the indicators are drawn from, and whether there
+    // were samples to take them from.
     void takeCopies(const SurveyModel& survey);
 
     // The indicators from the copies: the least-squares lines (estimate +
     // spread and estimate - spread at width 2, the estimate at width 1, white)
     // when EnablePALSFSD is non-zero, then the mean line (width 2, magenta)
-    // when EnablePositionAvgIndicator is non-zero.
+    // when EnablePositionAvgIndicator is non-zero; none while the copies
+    // came from no samples (an empty survey has no altitude to mark). Erasing
+    // goes by the same copies as drawing, so the two always match.
     std::vector<ElevationIndicatorLine> lsfIndicator(const SurveyModel& survey) const;
     std::vector<ElevationIndicatorLine> meanIndicator(const SurveyModel& survey) const;
     std::vector<ElevationIndicatorLine> indicators(const SurveyModel& survey) const;
@@ -130,6 +133,7 @@ private:
     double estimate = 0;
     double spread = 0;
     double mean = 0;
+    bool figures = false;
     std::uint16_t vdopLimit = 0;
     int sampleCounter = 0;
     PixelPoint lastPoint;

@@ -34,7 +34,11 @@ void rescaleElevation(ElevationScale& scale, std::uint32_t sampleCount,
     const PixelRect& c = scale.chart;
     if (sampleCount != 0)
         scale.xStep = static_cast<double>(c.right - c.left - kElevationRightMargin) / sampleCount;
-    if (altitudeMax != altitudeMin) {
+    if (altitudeMax < altitudeMin) {
+        // No altitude yet (an empty survey's sentinels): no scale, so that
+        // the grid and the cursor show no number made of them.
+        scale.yScale = 0;
+    } else if (altitudeMax != altitudeMin) {
         // In 64 bits: the span of two saturated altitudes overflows 32.
         const std::int64_t span = static_cast<std::int64_t>(altitudeMax) - altitudeMin;
         scale.yScale = static_cast<double>(c.bottom - c.top) /

@@ -29,8 +29,10 @@ PixelRect elevationChartRect(const PixelRect& client);
 
 // Recomputes the scales for sampleCount samples and the range
 // altitudeMin..altitudeMax (cm): xStep = (width - 20) / sampleCount unless
-// there are no samples, yScale = height / |max - min| unless max = min. A
-// scale that cannot be computed keeps its previous value.
+// there are no samples, yScale = height / (max - min) unless max = min. A
+// scale that cannot be computed keeps its previous value, except that an
+// empty range (max below min: no altitude seen, as after Erase) makes the y
+// scale 0, which labels nothing.
 void rescaleElevation(ElevationScale& scale, std::uint32_t sampleCount,
                       std::int32_t altitudeMax, std::int32_t altitudeMin);
 

@@ -72,7 +72,8 @@ SurveyPlotGrid layoutSurveyGrid(const SurveyPlotFrame& frame, const PlotExtents&
         grid.horizontal[i] = {{sq.left, y}, {sq.right, y}};
         GridLabel& lat = grid.latitudeLabels[i];
         lat.degrees = surveyPlotLatitude(frame, extents, y);
-        lat.text = formatLatitude(settings, lat.degrees);
+        // An empty plot has no positions to name: its labels stay blank.
+        if (!extents.empty()) lat.text = formatLatitude(settings, lat.degrees);
         lat.anchor = {sq.left + 2, y - textHeight};
 
         // The longitude label counts its offset back from the right edge,
@@ -82,7 +83,7 @@ SurveyPlotGrid layoutSurveyGrid(const SurveyPlotFrame& frame, const PlotExtents&
         grid.vertical[i] = {{x, sq.top}, {x, sq.bottom}};
         GridLabel& lon = grid.longitudeLabels[i];
         lon.degrees = frame.xScale == 0.0 ? 0.0 : extents.longitudeMax - back / frame.xScale;
-        lon.text = formatLongitude(settings, lon.degrees);
+        if (!extents.empty()) lon.text = formatLongitude(settings, lon.degrees);
         lon.anchor = {x - textHeight, sq.bottom - 50};
     }
     return grid;
@@ -120,7 +121,7 @@ void keepGridLabels(SurveyPlotGrid& grid, const PixelRect& bounds, const GridLab
 {
     std::vector<PixelRect> kept;
     auto keep = [&](GridLabel& label, const PixelRect& box) {
-        label.shown = within(box, bounds) &&
+        label.shown = !label.text.empty() && within(box, bounds) &&
                       std::none_of(kept.begin(), kept.end(),
                                    [&](const PixelRect& other) { return overlap(box, other); });
         if (label.shown) kept.push_back(box);

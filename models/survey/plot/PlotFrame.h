@@ -75,7 +75,8 @@ struct SurveyPlotGrid {
 
 // Lays the grid out. textHeight is the label font's height in pixels as the
 // view measures it (8-point Arial on screen). Texts follow the user's
-// position format from settings.
+// position format from settings; with empty extents (no samples) they are
+// empty and not shown.
 SurveyPlotGrid layoutSurveyGrid(const SurveyPlotFrame& frame, const PlotExtents& extents,
                                 const SettingsStore& settings, int textHeight);
 
@@ -86,9 +87,10 @@ struct GridLabelWidths {
 };
 
 // Decides which labels are drawn, so that none is cut or crosses another:
-// a label whose text would reach outside `bounds` (the picture), or overlap
-// a label already kept, is not shown. Latitude labels are kept first, bottom to top,
-// then longitude labels, right to left. textHeight is layoutSurveyGrid's.
+// a label without text, or whose text would reach outside `bounds` (the
+// picture) or overlap a label already kept, is not shown. Latitude labels
+// are kept first, bottom to top, then longitude labels, right to left.
+// textHeight is layoutSurveyGrid's.
 void keepGridLabels(SurveyPlotGrid& grid, const PixelRect& bounds, const GridLabelWidths& widths,
                     int textHeight);
 

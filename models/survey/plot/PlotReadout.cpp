@@ -12,6 +12,8 @@ SurveyPlotReadout surveyPlotReadout(const SettingsStore& settings, const SurveyP
                                     PixelPoint marker)
 {
     SurveyPlotReadout r;
+    // Nothing plotted: no position to read and no marker to measure from.
+    if (extents.empty()) return r;
     r.cursorLatitude = surveyPlotLatitude(frame, extents, cursor.y);
     r.cursorLongitude = surveyPlotLongitude(frame, extents, cursor.x);
     r.markerLatitude = surveyPlotLatitude(frame, extents, marker.y);

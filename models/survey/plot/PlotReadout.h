@@ -28,7 +28,8 @@ struct SurveyPlotReadout {
 // The read-out for the mouse at `cursor` and the marker at `marker`, client
 // pixels: both turned into positions through the frame, their great-circle
 // distance taken in nautical miles, converted to statute miles and then to
-// the user's distance unit that reads best.
+// the user's distance unit that reads best. With empty extents (no samples)
+// all is 0 and the text empty.
 SurveyPlotReadout surveyPlotReadout(const SettingsStore& settings, const SurveyPlotFrame& frame,
                                     const PlotExtents& extents, PixelPoint cursor,
                                     PixelPoint marker);

@@ -119,6 +119,13 @@ TEST(VerticalSpeedView, PollsTheRateAndPicksTheFullScaleFromTheMenu)
     writeSetting(app.store, keys::kMaxVertSpeed, 5);
     EXPECT_EQ(scaleItems().second, QStringList{"5"});
     EXPECT_EQ(control.picture().fullScale, 6000);
+
+    // In metres the dial reads m/sec, a hundredth of the choice at full scale.
+    app.store.setInt("Settings", "AltitudeElevationUnits", 1);
+    view.tick();
+    EXPECT_EQ(control.picture().fullScale, 60);
+    EXPECT_EQ(control.picture().unit, "m/sec");
+    EXPECT_NEAR(control.picture().value, 10.0 / 6, 1e-9) << "10 m in 6 s";
 }
 
 } // namespace

@@ -132,7 +132,11 @@ const ProjectCase projectCases[] = {
     {406, 406, 250, 20, {57, 256}, "WSW at 20: x -146.17 truncates toward zero to -146"},
     {406, 406, 300, 60, {146, 170}, "WNW at 60: -57.74 and -33.33"},
     {406, 406, 10, 80, {206, 182}, "near the zenith: 3.86 and -21.88"},
-    {406, 406, 0, 100, {203, 225}, "above 90 crosses the centre: 22.22 down"},
+    // A hostile receiver's elevations stay on the sky: held to 0..90.
+    {406, 406, 0, 100, {203, 203}, "above 90 stops at the zenith"},
+    {406, 406, 135, 65535, {203, 203}, "65535 stops at the zenith"},
+    {406, 406, 90, -5, {403, 203}, "below the horizon stays on the circle, east"},
+    {406, 406, 180, -65535, {203, 403}, "far below stays on the circle, south"},
     // With pi as 3.14159265359, 30 degrees is a hair past 30: 100.000000000006.
     {406, 406, 30, 0, {303, 30}, "30 degrees: the stored pi keeps 100, not 99"},
     {406, 406, 60, 0, {376, 104}, "60 degrees: y -99.99999999999 truncates to -99"},

@@ -157,6 +157,35 @@ TEST_F(CommandMonitorWindowTest, TrimRebuildsTheDisplay)
     EXPECT_EQ(shown(), CMonitorEdit::displayText(held()));
 }
 
+TEST_F(CommandMonitorWindowTest, AppendingKeepsTheLeftEdgeUnlessTheUserScrolledSideways)
+{
+    view->resize(240, 200);
+    QScrollBar* sideways = view->edit()->horizontalScrollBar();
+    const std::string sentence =
+        "$GPGSV,3,1,12,01,40,083,46,02,17,308,41,12,07,344,39,14,22,228,45*75\r\n";
+    // Chunks cut mid-sentence, as a fast link delivers them: the caret ends
+    // each one far to the right.
+    auto feed = [&] {
+        for (int i = 0; i < 30; ++i) {
+            add(sentence);
+            add(sentence.substr(0, 60));
+            add(sentence.substr(60));
+        }
+        add(sentence.substr(0, 60));
+        QApplication::processEvents();
+    };
+    feed();
+    ASSERT_GT(sideways->maximum(), 0) << "lines wider than the window";
+    EXPECT_EQ(sideways->value(), 0) << "the start of each sentence stays in view";
+
+    // The user scrolls right: appending leaves it there.
+    sideways->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    const int chosen = sideways->value();
+    ASSERT_GT(chosen, 0);
+    feed();
+    EXPECT_EQ(sideways->value(), chosen);
+}
+
 TEST_F(CommandMonitorWindowTest, TypingChangesNothingButTheCaretMoves)
 {
     add("first line\r\nsecond line\r\n");

@@ -316,6 +316,7 @@ TEST(SkyScreenPicture, DrawsEachTrailPointAsOneGreenPixel)
         {{0, 200, 33}, false, "no PRN"},
         {{9, 200, 0}, false, "on the horizon"},
         {{9, 200, -4}, false, "below the horizon: outside the disc"},
+        {{9, 200, 65535}, false, "beyond the zenith: off the sky"},
     };
     const QImage background = screenPicture(*emptyModel());
     for (const Row& row : rows) {

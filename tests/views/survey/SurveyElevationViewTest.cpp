@@ -305,5 +305,27 @@ TEST_F(SurveyElevationViewTest, StatusBarShowsTheAltitudeUnderTheMouse)
     }
 }
 
+TEST_F(SurveyElevationViewTest, AnErasedSurveyLabelsNoAltitude)
+{
+    for (double metres : {100.0, 104.0, 108.0}) addSample(metres);
+    auto view = makeView(300, 200);
+    const QRect topLabel(kElevationLabelX, 3, 40, 9);
+    auto greyIn = [&](const QImage& picture) {
+        return test::countPixels(picture, topLabel, [](QRgb p) { return p == kGrey; });
+    };
+    ASSERT_GT(greyIn(view->picture()), 10) << "the top label before";
+
+    app.asker.answers.push_back(Prompter::Answer::Yes);
+    doc->eraseCommand(nullptr);
+    ASSERT_EQ(survey().sampleCount(), 0u);
+    EXPECT_EQ(view->chart().scale().yScale, 0);
+    for (const ElevationGridLine& line :
+         elevationGrid(view->chart().scale(), survey().altitudeMax, app.store))
+        EXPECT_FALSE(line.labelled) << line.label;
+    EXPECT_EQ(view->chart().cursorText(50, survey(), app.store), "");
+    EXPECT_EQ(greyIn(view->picture()), 0) << "no label drawn";
+    EXPECT_TRUE(view->chart().indicators(survey()).empty()) << "no altitude to mark";
+}
+
 } // namespace
 } // namespace orbilunex

@@ -420,6 +420,26 @@ TEST_F(SurveyViewTest, AClickMovesTheMarkerAndTheReadoutMeasuresFromIt)
     EXPECT_EQ(app.statusText, expected.text);
 }
 
+TEST_F(SurveyViewTest, AnErasedSurveyNamesNoPositionAndClearsTheReadout)
+{
+    fix(0, 0);
+    fix(4, 4);
+    mouse(QEvent::MouseMove, {200, 120}, Qt::NoButton);
+    ASSERT_NE(app.statusText.find("Distance = "), std::string::npos);
+
+    app.asker.answers.push_back(Prompter::Answer::Yes);
+    doc->eraseCommand(nullptr);
+    ASSERT_EQ(survey().sampleCount(), 0u);
+    EXPECT_EQ(app.statusText, "") << "the read-out measured from samples now gone";
+    // The grid the painter gets names no position (keepGridLabels then
+    // shows none, see PlotScaleTest).
+    const SurveyPlotGrid grid = layoutSurveyGrid(view->frame(), view->extents(), app.store, 13);
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(grid.latitudeLabels[i].text + grid.longitudeLabels[i].text, "");
+    mouse(QEvent::MouseMove, {100, 100}, Qt::NoButton);
+    EXPECT_EQ(app.statusText, "");
+}
+
 TEST_F(SurveyViewTest, ANarrowPaneCentresTheFirstFixInItsSquare)
 {
     view->resize(200, 320);

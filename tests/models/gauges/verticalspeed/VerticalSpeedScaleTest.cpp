@@ -45,6 +45,31 @@ TEST(VerticalSpeedScale, LabelsCountHundredsUnlessTheStepWouldBeBelowOne)
     EXPECT_EQ(verticalSpeedScale(2000).prefix + verticalSpeedUnitLabel(feet), "X100 ft/min");
 }
 
+TEST(VerticalSpeedScale, MetresPerSecondTakeAHundredthOfTheChoiceWithoutHundreds)
+{
+    struct Case {
+        int choice;
+        bool metres;
+        double fullScale;
+        const char* prefix;
+        std::vector<std::string> labels;
+    };
+    const Case cases[] = {
+        {2000, false, 2000, "X100 ", {"0", "5", "10", "15", "20"}},
+        {2000, true, 20, "", {"0", "5", "10", "15", "20"}},
+        {400, true, 4, "", {"0", "1", "2", "3", "4"}},
+        {5, true, 0.05, "", {"0", "0.0125", "0.025", "0.0375", "0.05"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.choice) + (c.metres ? " m/sec" : " ft/min"));
+        const double fullScale = verticalSpeedFullScale(c.choice, c.metres);
+        EXPECT_DOUBLE_EQ(fullScale, c.fullScale);
+        const VerticalSpeedScale scale = verticalSpeedScale(fullScale);
+        EXPECT_EQ(scale.prefix, c.prefix);
+        EXPECT_EQ(labelsOf(scale), c.labels);
+    }
+}
+
 TEST(VerticalSpeedScale, TicksMirrorAboutNineOClock)
 {
     const VerticalSpeedScale scale = verticalSpeedScale(2000);

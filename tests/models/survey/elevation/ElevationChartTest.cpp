@@ -140,12 +140,13 @@ TEST_F(ElevationChartTest, FollowingFixesErasesWhatItDrewAndRescalesAtTheRightEd
 TEST_F(ElevationChartTest, NewAltitudesWidenTheRangeAndRepaint)
 {
     chart.resize(kClient, survey);
-    // The first fix of an empty survey moves both sentinels; with max = min
-    // the y scale stays as the sentinels made it.
+    // The sentinels of an empty survey give no y scale; the first fix moves
+    // both, and with max = min there is still none.
+    EXPECT_EQ(chart.scale().yScale, 0);
     ElevationFixStep step = chart.follow(fix(1, 50.0), survey);
     EXPECT_EQ(step.outcome, ElevationFixStep::Outcome::Repaint);
     EXPECT_TRUE(survey.altitudeMax == 5000 && survey.altitudeMin == 5000);
-    EXPECT_DOUBLE_EQ(chart.scale().yScale, 100.0 / 1999999);
+    EXPECT_EQ(chart.scale().yScale, 0);
     // A rejected fix (VDOP 9.9, 2D) widens the range all the same.
     step = chart.follow(fix(2, 50.5, 9.9, 2), survey);
     EXPECT_EQ(step.outcome, ElevationFixStep::Outcome::Repaint);

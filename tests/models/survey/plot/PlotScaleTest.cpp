@@ -185,13 +185,21 @@ TEST(SurveyPlotGrid, LinesAndLabels)
         EXPECT_EQ(g.longitudeLabels[i].anchor, (PixelPoint{r.x - 13, 260})) << i;
     }
 
-    // Without a scale every label reads 0.
+    // Empty extents (no samples, as after Erase) name no position: no
+    // text, and nothing kept however much room there is.
     const PlotExtents used = usedAndReset();
-    const SurveyPlotGrid zero =
-        layoutSurveyGrid(layoutSurveyPlot(surveyPlotArea(kClient), used), used, settings, 13);
+    const SurveyPlotFrame usedFrame = layoutSurveyPlot(surveyPlotArea(kClient), used);
+    SurveyPlotGrid empty = layoutSurveyGrid(usedFrame, used, settings, 13);
+    EXPECT_EQ(empty.horizontal[5], g.horizontal[5]) << "the lines stay";
+    GridLabelWidths room;
+    room.latitude.fill(1);
+    room.longitude.fill(1);
+    keepGridLabels(empty, PixelRect{0, 0, 1000, 1000}, room, 13);
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(zero.latitudeLabels[i].text, "N 00\u00b0 00.0000");
-        EXPECT_EQ(zero.longitudeLabels[i].text, "E 000\u00b0 00.0000");
+        EXPECT_EQ(empty.latitudeLabels[i].text, "");
+        EXPECT_EQ(empty.longitudeLabels[i].text, "");
+        EXPECT_FALSE(empty.latitudeLabels[i].shown);
+        EXPECT_FALSE(empty.longitudeLabels[i].shown);
     }
 }
 
@@ -268,12 +276,12 @@ TEST(SurveyPlotReadout, PositionAndDistanceInTheUsersUnits)
             << r.units << " " << r.marker.y;
     }
 
-    // No scale yet: both ends read 0, and so does the distance.
+    // Nothing plotted (empty extents): no position and no distance to read.
     MemorySettingsStore settings;
     writeSetting(settings, settings::display::kPositionFormat, positionDecimalDegrees);
     const PlotExtents used = usedAndReset();
     const SurveyPlotReadout zero = surveyPlotReadout(
         settings, layoutSurveyPlot(surveyPlotArea(kClient), used), used, {100, 100}, {50, 50});
-    EXPECT_EQ(zero.text, "Lat:N 00.0000000000\u00b0    Lon:E 000.0000000000\u00b0   "
-                         "Distance = 0.00 ft");
+    EXPECT_EQ(zero.text, "");
+    EXPECT_EQ(zero.distance, 0.0);
 }
