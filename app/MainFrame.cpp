@@ -278,14 +278,18 @@ void CMainFrame::createStatusBar()
     updateInterface();
 }
 
-void CMainFrame::startDataPath()
+void CMainFrame::startDataPath(bool openStoredPort)
 {
     const SettingsStore& settings = app.settings();
     path.link.configure(readSetting(settings, settings::serial::kPort),
                         readSetting(settings, settings::serial::kBaud),
                         0, 8, 0);
-    // A port number that stands for no device (0) is no failure.
-    if (path.link.openSerial() == 0 && !path.link.serialDevicePath().isEmpty()) {
+    if (!openStoredPort) {
+        // Another source follows at once: opening the port first would
+        // reset a receiver another program may be reading.
+        path.link.close();
+    } else if (path.link.openSerial() == 0 && !path.link.serialDevicePath().isEmpty()) {
+        // A port number that stands for no device (0) is no failure.
         storedPortFailure =
             QString::fromStdString(sourceKindText(SourceSerial) + ": " +
                                    serialFailureReason(path.link.lastSerialFailure(),

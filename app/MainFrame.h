@@ -41,11 +41,12 @@ public:
     explicit CMainFrame(COrbilunexApp& app);
     ~CMainFrame() override;
 
-    // Opens the stored serial port and starts the 100 ms poll. A port that
-    // does not open is said in the source pane and the status bar
+    // Opens the stored serial port (unless the command line names a source:
+    // then no source, until that one opens) and starts the 100 ms poll. A
+    // port that does not open is said in the source pane and the status bar
     // ("RS-232: /dev/ttyUSB0 not found"), never in a box: the program may
     // last have run on gpsd or a file.
-    void startDataPath();
+    void startDataPath(bool openStoredPort = true);
 
     // Another source chosen (on the command line or by a command) replaces
     // the stored serial port: its failure at start is then no news.

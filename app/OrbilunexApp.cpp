@@ -26,7 +26,7 @@ COrbilunexApp::~COrbilunexApp()
     frame.reset();
 }
 
-bool COrbilunexApp::initInstance()
+bool COrbilunexApp::initInstance(bool openStoredPort)
 {
     writeSetting(store, settings::layout::kWorkingDir, QDir::currentPath().toStdString());
     for (const WindowKindDescriptor* descriptor : windowKindDescriptors()) {
@@ -37,7 +37,7 @@ bool COrbilunexApp::initInstance()
     frame = std::make_unique<CMainFrame>(*this);
     framePath = &frame->dataPath();
     frame->restoreToolBarState();
-    frame->startDataPath();
+    frame->startDataPath(openStoredPort);
     restoreLayout();
     return true;
 }

@@ -29,9 +29,10 @@ public:
     ~COrbilunexApp() override;
 
     // Start-up: records the working directory, registers the window kinds,
-    // creates the main frame and restores the layout. Returns false when the
+    // creates the main frame (opening the stored serial port when
+    // openStoredPort) and restores the layout. Returns false when the
     // program cannot start.
-    bool initInstance();
+    bool initInstance(bool openStoredPort = true);
 
     // Brings the open window of the kind forward, or opens one with the
     // default placement. Returns its frame.

@@ -21,17 +21,21 @@ namespace orbilunex {
 
 namespace {
 
-// What the command line asks of the data path, after the stored serial port
-// was opened as on every start. A port named here that cannot be opened is
+bool namesSource(const CommandLineOptions& o)
+{
+    return !o.serialDevice.empty() || o.baud > 0 || !o.playFile.empty() ||
+           !o.connectHost.empty() || !o.gpsdHost.empty() || o.udpPort >= 0;
+}
+
+// What the command line asks of the data path; the stored serial port was
+// opened as on every start unless it names a source. A port named here that cannot be opened is
 // reported as the Connect command reports it.
 void applySources(const CommandLineOptions& o, SettingsStore& settings, CMainFrame& frame,
                   Prompter& prompter)
 {
     NmeaDataPath& path = frame.dataPath();
     if (o.allSystems) frame.setAllSystemsOverride(true);
-    if (!o.serialDevice.empty() || o.baud > 0 || !o.playFile.empty() || !o.connectHost.empty() ||
-        !o.gpsdHost.empty() || o.udpPort >= 0)
-        frame.forgetStoredPortFailure();
+    if (namesSource(o)) frame.forgetStoredPortFailure();
     if (!o.serialDevice.empty() || o.baud > 0) {
         path.link.setDeviceOverride(QString::fromStdString(o.serialDevice));
         const int port = readSetting(settings, settings::serial::kPort);
@@ -68,15 +72,16 @@ int runWindow(const CommandLineOptions& o)
 {
     IniSettingsStore settings(resolveSettingsPath(o.settingsFile));
     SystemClock clock;
-    // Nobody may be at the screen of a snapshot run: nothing waits for a click.
+    // Nobody may be at the screen of a snapshot or timed run: nothing waits
+    // for a click, messages go to stderr.
     std::unique_ptr<Prompter> prompter;
-    if (o.snapshotDir.empty())
+    if (o.snapshotDir.empty() && o.quitAfterSeconds < 0)
         prompter = std::make_unique<WidgetPrompter>();
     else
         prompter = std::make_unique<UnattendedPrompter>();
 
     COrbilunexApp app(settings, *prompter, clock);
-    if (!app.initInstance()) return 1;
+    if (!app.initInstance(!namesSource(o))) return 1;
     CMainFrame* frame = app.mainFrame();
     // A refused settings file (a pipe, a huge file) is said at once; one that
     // cannot be written is said the first time a write fails.
