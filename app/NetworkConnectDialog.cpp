@@ -44,12 +44,7 @@ QString NetworkConnectDialog::validate() const
 
 void NetworkConnectDialog::accept()
 {
-    const FieldProblem problem = checkIntegerField(portField, portField->text());
-    if (!problem) {
-        QDialog::accept();
-        return;
-    }
-    refuseField(prompter, this, problem);
+    acceptOrRefuse(*this, prompter, checkIntegerField(portField, portField->text()));
 }
 
 } // namespace orbilunex

@@ -112,12 +112,7 @@ QString NetworkServerDialog::validate() const
 
 void NetworkServerDialog::accept()
 {
-    const FieldProblem problem = check();
-    if (!problem) {
-        QDialog::accept();
-        return;
-    }
-    refuseField(prompter, this, problem);
+    acceptOrRefuse(*this, prompter, check());
 }
 
 } // namespace orbilunex

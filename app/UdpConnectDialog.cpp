@@ -52,12 +52,7 @@ QString UdpConnectDialog::validate() const
 
 void UdpConnectDialog::accept()
 {
-    const FieldProblem problem = check();
-    if (!problem) {
-        QDialog::accept();
-        return;
-    }
-    refuseField(prompter, this, problem);
+    acceptOrRefuse(*this, prompter, check());
 }
 
 } // namespace orbilunex

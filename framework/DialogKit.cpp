@@ -83,6 +83,12 @@ void refuseField(Prompter& prompter, QWidget* dialog, const FieldProblem& proble
     if (auto* text = qobject_cast<QPlainTextEdit*>(problem.field)) text->selectAll();
 }
 
+void acceptOrRefuse(QDialog& dialog, Prompter& prompter, const FieldProblem& problem)
+{
+    if (problem) refuseField(prompter, &dialog, problem);
+    else dialog.QDialog::accept();
+}
+
 void addLabelledRow(QDialog* dialog, QGridLayout* grid, int row, const QString& label,
                     QWidget* field)
 {

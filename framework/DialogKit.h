@@ -51,6 +51,11 @@ FieldProblem checkIntegerField(QWidget* field, const QString& text);
 // nothing for an empty problem.
 void refuseField(Prompter& prompter, QWidget* dialog, const FieldProblem& problem);
 
+// What a dialog's OK does after its check: closes the dialog as accepted
+// (QDialog's own accept, not an override) when there is no problem, else
+// refuses the field.
+void acceptOrRefuse(QDialog& dialog, Prompter& prompter, const FieldProblem& problem);
+
 // Text kept in a file as bytes (a comment): UTF-8, or single-byte text
 // where the bytes are not UTF-8 (files written that way).
 QString storedText(const std::string& bytes);

@@ -112,12 +112,7 @@ SignalQualitySheetValues CSignalQualityPropertySheet::values() const
 
 void CSignalQualityPropertySheet::accept()
 {
-    const FieldProblem problem = page1->check();
-    if (!problem) {
-        QDialog::accept();
-        return;
-    }
-    refuseField(prompter, this, problem);
+    acceptOrRefuse(*this, prompter, page1->check());
 }
 
 } // namespace orbilunex
