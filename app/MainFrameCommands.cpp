@@ -161,6 +161,7 @@ void CMainFrame::connectUdp()
                             QString::fromStdString(readSetting(settings, settings::udp::kSender)),
                             app.prompter(), this);
     if (!app.prompter().runDialog(dialog)) return;
+    forgetStoredPortFailure();
     // The link says why a port cannot be listened on; the values are kept either way.
     path.connectUdp(dialog.port(), dialog.sender());
     writeSetting(settings, settings::udp::kPort, dialog.port());
